@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds zori and runs the example job or the tests.
+#   ./run.sh example   check the bundled example project
+#   ./run.sh test      build and run every test suite
+#   ./run.sh build     configure and build only
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake g++ make libpugixml-dev libicu-dev libcli11-dev nlohmann-json3-dev
+          libgtest-dev libgmock-dev libbenchmark-dev)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "run.sh: missing packages: ${missing[*]} (install them as root)" >&2
+    exit 1
+  fi
+  echo "run.sh: installing ${missing[*]}" >&2
+  apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+build() {
+  install_missing
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build -j "$(nproc)"
+}
+
+case "${1:-}" in
+  build) build ;;
+  example)
+    build >/dev/null
+    ./build/apps/zori/zori --package-dir "$(mktemp -d)" check examples/Estoque/Estoque.dpr
+    ;;
+  test)
+    build
+    ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
+    ;;
+  *)
+    echo "usage: ./run.sh example|test|build" >&2
+    exit 2
+    ;;
+esac
