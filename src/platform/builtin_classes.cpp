@@ -2,6 +2,7 @@
 // objects both take their class knowledge from here (the host adds its class table).
 #include <stdexcept>
 
+#include "platform/builtin_classes_parts.h"
 #include "platform/classes.h"
 
 namespace platform {
@@ -46,6 +47,8 @@ ClassRegistry MakeBuiltinClasses() {
   AddOrDie(r, "TForm", "TCustomForm", {});
   AddOrDie(r, "TDataModule", "TComponent", {});
   AddOrDie(r, "TFrame", "TScrollingWinControl", {});
+  AddStandardControlClasses(r);
+  AddDataClasses(r);
   return r;
 }
 
