@@ -1,7 +1,5 @@
 // The platform's own classes. Controls of the add-in's windows and the host's form
 // objects both take their class knowledge from here (the host adds its class table).
-#include <stdexcept>
-
 #include "platform/builtin_classes_parts.h"
 #include "platform/classes.h"
 
@@ -9,33 +7,23 @@ namespace platform {
 
 namespace {
 
-PropInfo Int(std::string name, int32_t def) { return {std::move(name), PropKind::Integer, def, true}; }
-PropInfo IntStored(std::string name) { return {std::move(name), PropKind::Integer, {}, false}; }
-PropInfo Bool(std::string name, bool def) { return {std::move(name), PropKind::Boolean, def, true}; }
-PropInfo Text(std::string name) { return {std::move(name), PropKind::Text, std::string(), true}; }
-PropInfo Enum(std::string name, std::string def) {
-  return {std::move(name), PropKind::Enumeration, std::move(def), true};
-}
-PropInfo Ref(std::string name) { return {std::move(name), PropKind::ComponentRef, std::string(), true}; }
-
-void AddOrDie(ClassRegistry& registry, std::string name, std::string_view parent,
-              std::vector<PropInfo> properties) {
-  std::string err;
-  if (registry.Add(std::move(name), parent, std::move(properties), &err) == nullptr) {
-    throw std::logic_error(err);
-  }
-}
-
 ClassRegistry MakeBuiltinClasses() {
   ClassRegistry r;
   AddOrDie(r, "TObject", "", {});
   AddOrDie(r, "TPersistent", "TObject", {});
   AddOrDie(r, "TComponent", "TPersistent", {Int("Tag", 0)});
   AddOrDie(r, "TControl", "TComponent",
-           {Int("Left", 0), Int("Top", 0), Int("Width", 0), Int("Height", 0),
-            Bool("Visible", true), Bool("Enabled", true), Text("Hint"), Bool("ShowHint", false),
-            Enum("Align", "alNone"), Enum("Cursor", "crDefault"), {"Anchors", PropKind::Set,
-            std::string("[akLeft, akTop]"), true}});
+           {Int("Left", 0),
+            Int("Top", 0),
+            Int("Width", 0),
+            Int("Height", 0),
+            Bool("Visible", true),
+            Bool("Enabled", true),
+            Text("Hint"),
+            Bool("ShowHint", false),
+            Enum("Align", "alNone"),
+            Enum("Cursor", "crDefault"),
+            {"Anchors", PropKind::Set, std::string("[akLeft, akTop]"), true}});
   AddOrDie(r, "TGraphicControl", "TControl", {});
   AddOrDie(r, "TWinControl", "TControl", {IntStored("TabOrder"), Bool("TabStop", false)});
   AddOrDie(r, "TCustomControl", "TWinControl", {});

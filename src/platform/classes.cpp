@@ -21,8 +21,7 @@ bool SameTextAscii(std::string_view a, std::string_view b) {
   return true;
 }
 
-TClassInfo::TClassInfo(std::string name, const TClassInfo* parent,
-                       std::vector<PropInfo> properties)
+TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, std::vector<PropInfo> properties)
     : name_(std::move(name)), parent_(parent), properties_(std::move(properties)) {}
 
 bool TClassInfo::InheritsFrom(std::string_view class_name) const {
@@ -70,7 +69,8 @@ const TClassInfo* ClassRegistry::Add(std::string name, std::string_view parent_n
   if (!parent_name.empty()) {
     parent = Find(parent_name);
     if (parent == nullptr) {
-      if (err != nullptr) *err = "class " + name + ": unknown parent class " + std::string(parent_name);
+      if (err != nullptr)
+        *err = "class " + name + ": unknown parent class " + std::string(parent_name);
       return nullptr;
     }
   }

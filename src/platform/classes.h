@@ -16,8 +16,8 @@ enum class PropKind {
   Integer,
   Text,
   Boolean,
-  Enumeration,   // an identifier value such as alTop
-  Set,           // [akLeft, akTop], held as its text
+  Enumeration,  // an identifier value such as alTop
+  Set,          // [akLeft, akTop], held as its text
   Float,
   ComponentRef,  // the name of another component of the same root (FocusControl, DataSource)
   Strings,       // a string list such as Items or Lines

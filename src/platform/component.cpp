@@ -149,8 +149,7 @@ void TComponent::SetPropValue(std::string_view name, const Variant& value, bool 
   }
   const PropInfo* info = class_->FindProperty(name);
   if (strict && info == nullptr && FindStored(name) == nullptr) {
-    throw EComponentError("Property " + std::string(name) + " does not exist in " +
-                          class_->Name());
+    throw EComponentError("Property " + std::string(name) + " does not exist in " + class_->Name());
   }
   Variant converted = value;
   if (info != nullptr) {
@@ -222,7 +221,9 @@ bool TComponent::CheckTree(std::string* err) const {
 TControl::TControl(const TClassInfo* cls)
     : TComponent(cls != nullptr ? cls : BuiltinClasses().Find("TControl")) {}
 
-TControl::~TControl() { SetParent(nullptr); }
+TControl::~TControl() {
+  SetParent(nullptr);
+}
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
@@ -261,7 +262,8 @@ void TWinControl::AddChild(TControl* control) {
 
 void TWinControl::RemoveChild(TControl* control) {
   std::erase(controls_, control);
-  std::erase_if(tab_list_, [control](TWinControl* w) { return static_cast<TControl*>(w) == control; });
+  std::erase_if(tab_list_,
+                [control](TWinControl* w) { return static_cast<TControl*>(w) == control; });
 }
 
 int32_t TWinControl::TabOrder() const {

@@ -2,6 +2,8 @@
 
 namespace platform {
 
-void AddDataClasses(ClassRegistry& registry) { (void)registry; }
+void AddDataClasses(ClassRegistry& registry) {
+  (void)registry;
+}
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 namespace platform {
 
-void AddStandardControlClasses(ClassRegistry& registry) { (void)registry; }
+void AddStandardControlClasses(ClassRegistry& registry) {
+  (void)registry;
+}
 
 }  // namespace platform

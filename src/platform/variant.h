@@ -12,9 +12,9 @@ enum class VarType { Empty, Boolean, Integer, String };
 class Variant {
  public:
   Variant() = default;
-  Variant(bool value) : value_(value) {}                // NOLINT(google-explicit-constructor)
-  Variant(int32_t value) : value_(value) {}             // NOLINT(google-explicit-constructor)
-  Variant(std::string value) : value_(std::move(value)) {}  // NOLINT
+  Variant(bool value) : value_(value) {}                      // NOLINT(google-explicit-constructor)
+  Variant(int32_t value) : value_(value) {}                   // NOLINT(google-explicit-constructor)
+  Variant(std::string value) : value_(std::move(value)) {}    // NOLINT
   Variant(const char* value) : value_(std::string(value)) {}  // NOLINT
 
   VarType Type() const { return static_cast<VarType>(value_.index()); }

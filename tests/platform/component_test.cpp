@@ -8,7 +8,9 @@ using namespace platform;
 
 namespace {
 
-const TClassInfo* Cls(const char* name) { return BuiltinClasses().Find(name); }
+const TClassInfo* Cls(const char* name) {
+  return BuiltinClasses().Find(name);
+}
 
 struct Form {
   TWinControl root{Cls("TForm")};
