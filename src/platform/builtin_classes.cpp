@@ -31,7 +31,8 @@ ClassRegistry MakeBuiltinClasses() {
   AddOrDie(r, "TCustomForm", "TScrollingWinControl",
            {Text("Caption"), Ref("ActiveControl"), Int("ClientWidth", 0), Int("ClientHeight", 0),
             Enum("BorderStyle", "bsSizeable"), Enum("Position", "poDesigned"),
-            Enum("FormStyle", "fsNormal"), Bool("AutoSize", false)});
+            Enum("FormStyle", "fsNormal"), Bool("AutoSize", false), Bool("Visible", false),
+            Ref("Menu"), Ref("PopupMenu"), Enum("Color", "clBtnFace"), Bool("KeyPreview", false)});
   AddOrDie(r, "TForm", "TCustomForm", {});
   AddOrDie(r, "TDataModule", "TComponent", {});
   AddOrDie(r, "TFrame", "TScrollingWinControl", {});
