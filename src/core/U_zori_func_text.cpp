@@ -186,7 +186,7 @@ std::string FN_Remove_Especiais(const TComment_Frame& Frame, std::string& Texto,
     const size_t at = Texto.find(Extra);
     // A missing mark deletes nothing, so the text is never cut at a guessed place.
     if (at != std::string::npos) {
-      const int mark_end = CharCount(std::string_view(Texto).substr(0, at)) + CharCount(Extra);
+      const int mark_end = CharCount(std::string_view(Texto).substr(0, at)) + 1 + CharCount(Extra);
       const int length = CharCount(Texto);
       if (Indice >= 1 && Indice <= length) {
         const std::vector<size_t> starts = CharStarts(Texto);
