@@ -1,0 +1,132 @@
+#include "ide/dfm_document.h"
+
+#include <algorithm>
+
+#include "ide/dfm_parser.h"
+#include "ide/dfm_writer.h"
+#include "ide/file_system.h"
+
+namespace ide {
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+           return lower(x) == lower(y);
+         });
+}
+
+}  // namespace
+
+DfmValueKind DfmProperty::kind() const {
+  return assigned_ ? assigned_->kind : kind_;
+}
+
+DfmValue DfmProperty::value() const {
+  if (assigned_) return *assigned_;
+  return DfmParser::DecodeValue(*source_, value_begin_);
+}
+
+std::string_view DfmProperty::source_text() const {
+  if (!from_source()) return {};
+  return std::string_view(source_->text).substr(value_begin_, value_end_ - value_begin_);
+}
+
+const DfmProperty* DfmObject::FindProperty(std::string_view name) const {
+  for (const DfmProperty& property : properties_)
+    if (SameName(property.name_, name)) return &property;
+  return nullptr;
+}
+
+DfmObject* DfmObject::FindChild(std::string_view name) const {
+  for (const auto& child : children_)
+    if (SameName(child->name_, name)) return child.get();
+  return nullptr;
+}
+
+void DfmObject::SetProperty(std::string_view name, DfmValue value) {
+  auto found = std::find_if(properties_.begin(), properties_.end(),
+                            [&](const DfmProperty& p) { return SameName(p.name_, name); });
+  if (found == properties_.end()) {
+    // A property of the file removed earlier goes back to its old place.
+    auto removed = std::find_if(removed_.begin(), removed_.end(),
+                                [&](const DfmProperty& p) { return SameName(p.name_, name); });
+    if (removed != removed_.end()) {
+      DfmProperty property = std::move(*removed);
+      removed_.erase(removed);
+      auto place = std::find_if(properties_.begin(), properties_.end(), [&](const DfmProperty& p) {
+        return !p.from_source() || p.value_begin_ > property.value_begin_;
+      });
+      found = properties_.insert(place, std::move(property));
+    } else {
+      DfmProperty property;
+      property.source_ = source_;
+      property.name_ = std::string(name);
+      property.kind_ = value.kind;
+      property.assigned_ = std::move(value);
+      properties_.push_back(std::move(property));
+      return;
+    }
+  }
+  DfmProperty& property = *found;
+  // Setting a value back to what the file holds restores the file's own text.
+  if (property.from_source() && property.kind_ == value.kind &&
+      DfmParser::DecodeValue(*source_, property.value_begin_) == value)
+    property.assigned_.reset();
+  else
+    property.assigned_ = std::move(value);
+}
+
+bool DfmObject::RemoveProperty(std::string_view name) {
+  auto found = std::find_if(properties_.begin(), properties_.end(),
+                            [&](const DfmProperty& p) { return SameName(p.name_, name); });
+  if (found == properties_.end()) return false;
+  if (found->from_source()) {
+    found->assigned_.reset();
+    removed_.push_back(std::move(*found));
+  }
+  properties_.erase(found);
+  return true;
+}
+
+void DfmObject::Rename(std::string name) {
+  name_ = std::move(name);
+}
+
+std::unique_ptr<DfmDocument> DfmDocument::Parse(std::string path, std::string bytes,
+                                                std::string* err) {
+  return DfmParser::ParseDocument(std::move(path), std::move(bytes), err);
+}
+
+std::unique_ptr<DfmDocument> DfmDocument::Load(FileSystem& fs, const std::string& path,
+                                               std::string* err) {
+  std::string bytes;
+  if (!fs.ReadFile(path, &bytes, err)) return nullptr;
+  return Parse(path, std::move(bytes), err);
+}
+
+std::string DfmDocument::Write() const {
+  return DfmWriter::Write(*source_, *root_);
+}
+
+bool DfmDocument::Save(FileSystem& fs, const std::string& path, std::string* err) const {
+  return fs.WriteFile(path, Write(), err);
+}
+
+namespace {
+
+void CollectObjects(DfmObject& object, std::vector<DfmObject*>* out) {
+  out->push_back(&object);
+  for (const auto& child : object.children()) CollectObjects(*child, out);
+}
+
+}  // namespace
+
+std::vector<DfmObject*> AllObjects(DfmObject& root) {
+  std::vector<DfmObject*> objects;
+  CollectObjects(root, &objects);
+  return objects;
+}
+
+}  // namespace ide

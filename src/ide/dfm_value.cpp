@@ -1,0 +1,90 @@
+#include "ide/dfm_value.h"
+
+#include <limits>
+
+namespace ide {
+
+DfmValue DfmValue::Integer(int64_t value) {
+  DfmValue v;
+  v.kind = DfmValueKind::Integer;
+  v.integer = value;
+  return v;
+}
+
+DfmValue DfmValue::Float(double value) {
+  DfmValue v;
+  v.kind = DfmValueKind::Float;
+  v.number = value;
+  return v;
+}
+
+DfmValue DfmValue::String(std::string utf8) {
+  DfmValue v;
+  v.kind = DfmValueKind::String;
+  v.text = std::move(utf8);
+  return v;
+}
+
+DfmValue DfmValue::Identifier(std::string name) {
+  DfmValue v;
+  v.kind = DfmValueKind::Identifier;
+  v.text = std::move(name);
+  return v;
+}
+
+DfmValue DfmValue::Boolean(bool value) {
+  DfmValue v;
+  v.kind = DfmValueKind::Boolean;
+  v.boolean = value;
+  return v;
+}
+
+DfmValue DfmValue::Set(std::vector<std::string> names) {
+  DfmValue v;
+  v.kind = DfmValueKind::Set;
+  v.names = std::move(names);
+  return v;
+}
+
+platform::Variant DfmValue::AsVariant() const {
+  switch (kind) {
+    case DfmValueKind::Integer:
+      if (integer < std::numeric_limits<int32_t>::min() ||
+          integer > std::numeric_limits<int32_t>::max())
+        return {};
+      return platform::Variant(static_cast<int32_t>(integer));
+    case DfmValueKind::String:
+    case DfmValueKind::Identifier:
+      return platform::Variant(text);
+    case DfmValueKind::Boolean:
+      return platform::Variant(boolean);
+    default:
+      return {};
+  }
+}
+
+bool DfmValue::operator==(const DfmValue& other) const {
+  if (kind != other.kind) return false;
+  switch (kind) {
+    case DfmValueKind::Integer:
+      return integer == other.integer;
+    case DfmValueKind::Float:
+      return number == other.number;
+    case DfmValueKind::String:
+    case DfmValueKind::Identifier:
+      return text == other.text;
+    case DfmValueKind::Boolean:
+      return boolean == other.boolean;
+    case DfmValueKind::Set:
+      return names == other.names;
+    case DfmValueKind::List:
+      return list == other.list;
+    case DfmValueKind::Collection:
+      return items == other.items;
+    case DfmValueKind::Binary:
+      return bytes == other.bytes;
+  }
+  return false;
+}
+
+}  // namespace ide

@@ -1,0 +1,200 @@
+#include "ide/dfm_writer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
+namespace ide {
+
+namespace {
+
+// Characters per line of a split string, counted in characters of the string.
+constexpr size_t kLineLength = 64;
+
+struct Patch {
+  size_t begin;
+  size_t end;
+  std::string text;
+};
+
+// The whitespace before offset on its line, or fallback when something else precedes it.
+std::string IndentBefore(std::string_view text, size_t offset, std::string_view fallback) {
+  size_t start = offset;
+  while (start > 0 && (text[start - 1] == ' ' || text[start - 1] == '\t')) --start;
+  if (start > 0 && text[start - 1] != '\n') return std::string(fallback);
+  return std::string(text.substr(start, offset - start));
+}
+
+void AppendHex(std::string_view bytes, std::string* out) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  for (char c : bytes) {
+    unsigned char b = static_cast<unsigned char>(c);
+    out->push_back(kDigits[b >> 4]);
+    out->push_back(kDigits[b & 15]);
+  }
+}
+
+}  // namespace
+
+std::string FormatDfmString(std::string_view utf8, std::string_view indent,
+                            std::string_view line_break) {
+  std::vector<char32_t> chars;
+  chars.reserve(utf8.size());
+  for (size_t pos = 0; pos < utf8.size();) chars.push_back(NextCodePoint(utf8, &pos));
+  if (chars.empty()) return "''";
+
+  std::string out;
+  std::string new_line = std::string(line_break) + std::string(indent) + "  ";
+  const size_t length = chars.size();
+  if (length > kLineLength) out += new_line;
+  auto printable = [](char32_t c) { return c >= ' ' && c != '\'' && c < 127; };
+  size_t i = 0;
+  size_t line_start = 0;
+  while (i < length) {
+    bool line_break_due = false;
+    if (printable(chars[i])) {
+      out.push_back('\'');
+      do {
+        out.push_back(static_cast<char>(chars[i]));
+        ++i;
+      } while (i < length && printable(chars[i]) && i - line_start < kLineLength);
+      out.push_back('\'');
+      line_break_due = i - line_start >= kLineLength;
+    } else {
+      out.push_back('#');
+      out += std::to_string(static_cast<uint32_t>(chars[i]));
+      ++i;
+      line_break_due = i - line_start >= kLineLength;
+    }
+    if (line_break_due && i < length) {
+      out += " +";
+      out += new_line;
+      line_start = i;
+    }
+  }
+  return out;
+}
+
+std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
+                           std::string_view line_break) {
+  std::string inner = std::string(indent) + "  ";
+  std::string out;
+  switch (value.kind) {
+    case DfmValueKind::Integer:
+      return std::to_string(value.integer);
+    case DfmValueKind::Float: {
+      char buffer[64];
+      auto result = std::to_chars(buffer, buffer + sizeof buffer, value.number);
+      out.assign(buffer, result.ptr);
+      // Without a point or exponent the text would read back as an integer.
+      if (out.find_first_of(".eEn") == std::string::npos) out += ".0";
+      return out;
+    }
+    case DfmValueKind::String:
+      return FormatDfmString(value.text, indent, line_break);
+    case DfmValueKind::Identifier:
+      return value.text;
+    case DfmValueKind::Boolean:
+      return value.boolean ? "True" : "False";
+    case DfmValueKind::Set:
+      out = "[";
+      for (size_t i = 0; i < value.names.size(); ++i) {
+        if (i) out += ", ";
+        out += value.names[i];
+      }
+      return out + "]";
+    case DfmValueKind::List:
+      out = "(";
+      for (const DfmValue& item : value.list) {
+        out += line_break;
+        out += inner;
+        out += FormatDfmValue(item, inner, line_break);
+      }
+      return out + ")";
+    case DfmValueKind::Collection: {
+      out = "<";
+      std::string properties_indent = inner + "  ";
+      for (const DfmItem& item : value.items) {
+        out += line_break;
+        out += inner + "item";
+        if (item.index) out += " [" + std::to_string(*item.index) + "]";
+        out += line_break;
+        for (const auto& [name, property] : item.properties) {
+          out += properties_indent + name + " = ";
+          out += FormatDfmValue(property, properties_indent, line_break);
+          out += line_break;
+        }
+        out += inner + "end";
+      }
+      return out + ">";
+    }
+    case DfmValueKind::Binary:
+      out = "{";
+      for (size_t pos = 0; pos < value.bytes.size(); pos += 32) {
+        out += line_break;
+        out += inner;
+        AppendHex(std::string_view(value.bytes).substr(pos, 32), &out);
+      }
+      return out + "}";
+  }
+  return out;
+}
+
+std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
+  std::vector<Patch> patches;
+  std::vector<const DfmObject*> stack{&root};
+  std::string_view text = source.text;
+  const std::string& br = source.line_break;
+  while (!stack.empty()) {
+    const DfmObject& object = *stack.back();
+    stack.pop_back();
+    if (object.name_ != object.source_name_) {
+      std::string header = object.name_.empty() ? "" : object.name_ + ": ";
+      patches.push_back({object.name_begin_, object.name_end_, header});
+    }
+    // Indentation of the object's properties: as the file has it, else two spaces
+    // deeper than the object's header.
+    std::string object_indent = IndentBefore(text, object.keyword_begin_, "");
+    std::string property_indent = object_indent + "  ";
+    const DfmProperty* first = nullptr;
+    for (const DfmProperty& p : object.properties_)
+      if (p.from_source() && (!first || p.name_begin_ < first->name_begin_)) first = &p;
+    for (const DfmProperty& p : object.removed_)
+      if (!first || p.name_begin_ < first->name_begin_) first = &p;
+    if (first) property_indent = IndentBefore(text, first->name_begin_, property_indent);
+
+    for (const DfmProperty& p : object.properties_) {
+      if (p.from_source()) {
+        if (p.assigned_) {
+          std::string indent = IndentBefore(text, p.name_begin_, property_indent);
+          patches.push_back(
+              {p.equals_end_, p.value_end_, " " + FormatDfmValue(*p.assigned_, indent, br)});
+        }
+      } else {
+        patches.push_back({object.properties_end_, object.properties_end_,
+                           br + property_indent + p.name_ + " = " +
+                               FormatDfmValue(*p.assigned_, property_indent, br)});
+      }
+    }
+    for (const DfmProperty& p : object.removed_)
+      patches.push_back({p.lead_begin_, p.value_end_, ""});
+    for (auto it = object.children_.rbegin(); it != object.children_.rend(); ++it)
+      stack.push_back(it->get());
+  }
+  if (patches.empty()) return source.text;
+
+  std::stable_sort(patches.begin(), patches.end(),
+                   [](const Patch& a, const Patch& b) { return a.begin < b.begin; });
+  std::string out;
+  out.reserve(text.size() + 256);
+  size_t pos = 0;
+  for (const Patch& patch : patches) {
+    out.append(text.substr(pos, patch.begin - pos));
+    out += patch.text;
+    pos = patch.end;
+  }
+  out.append(text.substr(pos));
+  return out;
+}
+
+}  // namespace ide

@@ -1,0 +1,28 @@
+// DfmWriter: writes a form tree back to text, keeping the file's bytes wherever nothing
+// changed and writing changed values the way the platform writes forms.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ide/dfm_document.h"
+
+namespace ide {
+
+// A value as the platform writes it after "Name = "; indent is the property's own
+// indentation, continuation lines go two spaces deeper.
+std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
+                           std::string_view line_break);
+
+// A string as the platform writes it: printable ASCII in quotes, every other character
+// as #code (its code point), and strings over 64 characters begun on a new line and
+// split every 64 characters with " +".
+std::string FormatDfmString(std::string_view utf8, std::string_view indent,
+                            std::string_view line_break);
+
+class DfmWriter {
+ public:
+  static std::string Write(const DfmSource& source, const DfmObject& root);
+};
+
+}  // namespace ide
