@@ -31,6 +31,7 @@ TComponent::~TComponent() {
     std::unique_ptr<TComponent> child = std::move(components_.back());
     components_.pop_back();
     child->owner_ = nullptr;
+    child->BeforeDestruction();
     child.reset();
   }
 }
@@ -39,6 +40,7 @@ void TComponent::Free() {
   if (owner_ == nullptr) {
     throw EInvalidOperation("Component " + name_ + " has no owner to free it");
   }
+  BeforeDestruction();
   std::unique_ptr<TComponent> self = owner_->RemoveComponent(this);
   self.reset();
 }
@@ -186,7 +188,9 @@ void TComponent::ClearPropValue(std::string_view name) {
 TComponent* TComponent::GetComponentRef(std::string_view name) const {
   const std::string target = GetPropValue(name).AsString();
   if (target.empty()) return nullptr;
-  // A reference names a sibling (same root); a root refers to its own components.
+  // A reference names a sibling (same root); a root refers to its own components, also
+  // when it has an owner itself (a window owned by the application object).
+  if (TComponent* own = FindComponent(target)) return own;
   const TComponent* root = owner_ != nullptr ? owner_ : this;
   if (TComponent* found = root->FindComponent(target)) return found;
   if (SameTextAscii(root->name_, target)) return const_cast<TComponent*>(root);
@@ -243,6 +247,19 @@ void TControl::Click() {
   if (OnClick) OnClick(this);
 }
 
+void TControl::SetPropValue(std::string_view name, const Variant& value, bool strict) {
+  TComponent::SetPropValue(name, value, strict);
+  static constexpr std::string_view kLayout[] = {"Left",   "Top",   "Width",
+                                                 "Height", "Align", "Visible"};
+  if (parent_ == nullptr) return;
+  for (std::string_view p : kLayout) {
+    if (SameTextAscii(p, name)) {
+      parent_->ControlChanged(*this);
+      return;
+    }
+  }
+}
+
 // --- TWinControl ----------------------------------------------------------------------
 
 TWinControl::TWinControl(const TClassInfo* cls)
@@ -258,6 +275,7 @@ TWinControl::~TWinControl() {
 void TWinControl::AddChild(TControl* control) {
   controls_.push_back(control);
   if (auto* win = dynamic_cast<TWinControl*>(control)) tab_list_.push_back(win);
+  ControlChanged(*control);
 }
 
 void TWinControl::RemoveChild(TControl* control) {
@@ -292,6 +310,7 @@ void TWinControl::SetPropValue(std::string_view name, const Variant& value, bool
     return;
   }
   TControl::SetPropValue(name, value, strict);
+  if (SameTextAscii(name, "Width") || SameTextAscii(name, "Height")) Realign();
 }
 
 bool TWinControl::CheckControls(std::string* err) const {

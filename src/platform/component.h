@@ -44,6 +44,9 @@ class TComponent : public TObject {
   // Frees this component through its owner; an unowned component cannot free itself and
   // raises EInvalidOperation (its holder's unique_ptr does that).
   void Free();
+  // Runs while the object is still whole, just before its owner frees it (a window's
+  // OnDestroy); the destructors of derived classes run after it.
+  virtual void BeforeDestruction() {}
 
   const TClassInfo& ClassInfo() const { return *class_; }
   const std::string& ClassName() const { return class_->Name(); }
@@ -138,6 +141,10 @@ class TControl : public TComponent {
   // Runs the control's click action (OnClick and whatever the control does on a click).
   virtual void Click();
 
+  // Stores the value; a change of position, size, alignment or visibility asks the parent
+  // to lay out its aligned children again.
+  void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
+
  private:
   friend class TWinControl;
   TWinControl* parent_ = nullptr;
@@ -168,10 +175,24 @@ class TWinControl : public TControl {
   // Consistency check of the parent tree and tab lists below this control; fills err.
   bool CheckControls(std::string* err) const;
 
+  // Lays out the aligned children (alTop, alBottom, alLeft, alRight, alClient) in the
+  // client area, in that order, each in the space the previous ones left.
+  virtual void Realign();
+  // The area children are aligned in, relative to this control (a panel's bevel is inside).
+  virtual void GetClientRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) const;
+
+ protected:
+  // A child's position, size, alignment or visibility changed.
+  virtual void ControlChanged(TControl& child);
+  bool Aligning() const { return aligning_; }
+
  private:
   friend class TControl;
   void AddChild(TControl* control);
   void RemoveChild(TControl* control);
+  void AlignControls();
+
+  bool aligning_ = false;
 
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tab_list_;

@@ -18,6 +18,7 @@ PropInfo SetOf(std::string name, std::string def) {
 }
 
 void AddMenusAndNonVisual(ClassRegistry& r) {
+  AddOrDie(r, "TApplication", "TComponent", {});
   AddOrDie(r, "TMenuItem", "TComponent",
            {Text("Caption"), Bool("Checked", false), Bool("Enabled", true), Bool("Visible", true),
             Int("ShortCut", 0), Int("ImageIndex", -1), Text("Hint"), Ref("Action"), Other("Bitmap"),

@@ -1,0 +1,32 @@
+// The clock timers run on: real time in the CLI, a hand-advanced one in tests.
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Milliseconds since an arbitrary start; never goes back.
+  virtual int64_t NowMs() const = 0;
+};
+
+class SystemClock : public Clock {
+ public:
+  int64_t NowMs() const override;
+};
+
+class ManualClock : public Clock {
+ public:
+  int64_t NowMs() const override { return now_; }
+  // Moves time forward by ms (negative values are ignored).
+  void Advance(int64_t ms) {
+    if (ms > 0) now_ += ms;
+  }
+
+ private:
+  int64_t now_ = 0;
+};
+
+}  // namespace platform
