@@ -1,7 +1,5 @@
 #include "parse_command.h"
 
-#include <unicode/unistr.h>
-#include <unicode/utf8.h>
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
@@ -14,32 +12,11 @@
 
 #include "cli.h"
 #include "editor/U_funcoes_ideditor.h"
+#include "ide/text_encoding.h"
 #include "platform/exceptions.h"
 
 namespace zori::cli {
 namespace {
-
-bool IsWellFormedUtf8(const std::string& text) {
-  const auto length = static_cast<int32_t>(text.size());
-  int32_t i = 0;
-  while (i < length) {
-    UChar32 c;
-    U8_NEXT(text.data(), i, length, c);
-    if (c < 0) return false;
-  }
-  return true;
-}
-
-// Units are UTF-8 (with or without a byte order mark) or, as the IDE assumes of anything
-// else, Windows-1252; the parser and the JSON output both want UTF-8.
-std::string ToUtf8(std::string bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return bytes.substr(3);
-  if (IsWellFormedUtf8(bytes)) return bytes;
-  std::string utf8;
-  icu::UnicodeString(bytes.data(), static_cast<int32_t>(bytes.size()), "windows-1252")
-      .toUTF8String(utf8);
-  return utf8;
-}
 
 nlohmann::ordered_json TypeText(const TZORIEditorParser& parser, int index) {
   if (index < 0 || index >= parser.Types.Count()) return nullptr;
@@ -86,8 +63,9 @@ int RunParse(const std::string& file, Context& context) {
     bytes = std::move(content).str();
   }
 
-  // The parser reads up to the first zero character, as it does in the editor's buffer.
-  const std::string text = ToUtf8(std::move(bytes));
+  // Read as the host reads a unit (UTF-8 with or without BOM, else Windows-1252); the
+  // parser stops at the first zero character, as it does in the editor's buffer.
+  const std::string text = ide::DecodeText(bytes, ide::DetectEncoding(bytes));
   TZORIEditorParser parser;
   parser.Source = text.c_str();
   try {
