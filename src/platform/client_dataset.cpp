@@ -1,0 +1,140 @@
+#include "platform/client_dataset.h"
+
+#include <filesystem>
+
+#include "platform/atomic_file.h"
+#include "platform/classes.h"
+#include "platform/data_packet.h"
+#include "platform/exceptions.h"
+
+namespace platform {
+
+TClientDataSet::TClientDataSet(const TClassInfo* cls)
+    : TDataSet(cls != nullptr ? cls : BuiltinClasses().Find("TClientDataSet")) {}
+
+TClientDataSet::~TClientDataSet() {
+  // Destroying an open dataset closes it, which writes its file as the platform does;
+  // a destructor cannot report a failed write, so that one is dropped here.
+  try {
+    Close();
+  } catch (const Exception&) {
+    // The old file is intact (atomic write); nothing else can be done without an owner.
+  }
+}
+
+void TClientDataSet::CreateDataSet() {
+  Close();
+  create_empty_ = true;
+  try {
+    Open();
+  } catch (...) {
+    create_empty_ = false;
+    throw;
+  }
+  create_empty_ = false;
+}
+
+void TClientDataSet::LoadFromFile(const std::string& path) {
+  Close();
+  load_path_ = path;
+  try {
+    Open();
+  } catch (...) {
+    load_path_.clear();
+    throw;
+  }
+  load_path_.clear();
+}
+
+void TClientDataSet::DoOpen() {
+  write_back_ = false;
+  params_.clear();
+  if (create_empty_) {
+    TDataSet::DoOpen();
+    write_back_ = !file_name_.empty();
+    return;
+  }
+  if (!load_path_.empty()) {
+    OpenFromPacket(load_path_);
+    return;
+  }
+  if (!file_name_.empty()) {
+    std::error_code ec;
+    if (std::filesystem::exists(file_name_, ec)) {
+      OpenFromPacket(file_name_);
+    } else {
+      // No file yet: an empty table from the declared fields, created on close.
+      TDataSet::DoOpen();
+    }
+    write_back_ = true;
+    return;
+  }
+  TDataSet::DoOpen();
+}
+
+void TClientDataSet::OpenFromPacket(const std::string& path) {
+  DataPacket packet = ReadDataPacket(path);
+  std::vector<TFieldDef> defs = std::move(packet.fields);
+  // Fields declared beforehand keep their labels, masks and required flags; calculated
+  // ones are added after the packet's fields.
+  for (const TFieldDef& declared : FieldDefs().List()) {
+    if (declared.FieldKind == fkCalculated) continue;
+    bool found = false;
+    for (TFieldDef& def : defs) {
+      if (SameTextAscii(def.Name, declared.Name)) {
+        found = true;
+        if (!declared.DisplayLabel.empty()) def.DisplayLabel = declared.DisplayLabel;
+        if (!declared.EditMask.empty()) def.EditMask = declared.EditMask;
+        def.Required = def.Required || declared.Required;
+      }
+    }
+    if (!found) throw EDatabaseError(path + ": Field '" + declared.Name + "' not found");
+  }
+  for (const TFieldDef& declared : FieldDefs().List()) {
+    if (declared.FieldKind == fkCalculated) defs.push_back(declared);
+  }
+  const size_t field_count = defs.size();
+  CreateFields(defs);
+  ReserveRecords(packet.rows.size());
+  for (auto& row : packet.rows) {
+    row.resize(field_count);
+    AppendLoadedRecord(std::move(row));
+  }
+  params_ = std::move(packet.params);
+}
+
+void TClientDataSet::DoBeforeClose() {
+  if (write_back_ && !file_name_.empty()) SaveToFile(file_name_);
+  write_back_ = false;
+}
+
+void TClientDataSet::SaveToFile(const std::string& path) const {
+  CheckActive();
+  std::vector<const TFieldDef*> defs;
+  std::vector<int> index;
+  for (int i = 0; i < FieldCount(); ++i) {
+    const TField* f = Fields(i);
+    if (f->Calculated()) continue;  // computed on read, never stored
+    defs.push_back(&f->Def());
+    index.push_back(f->Index());
+  }
+  std::vector<const std::vector<Variant>*> rows;
+  rows.reserve(Records().size());
+  for (const auto& rec : Records()) rows.push_back(&rec->values);
+  WriteFileAtomically(path, FormatDataPacket(defs, index, params_, rows));
+}
+
+Variant TClientDataSet::GetPropValue(std::string_view name) const {
+  if (SameTextAscii(name, "FileName")) return file_name_;
+  return TDataSet::GetPropValue(name);
+}
+
+void TClientDataSet::SetPropValue(std::string_view name, const Variant& value, bool strict) {
+  if (SameTextAscii(name, "FileName")) {
+    SetFileName(value.AsString());
+    return;
+  }
+  TDataSet::SetPropValue(name, value, strict);
+}
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+// TClientDataSet: the in-memory dataset backed by an XML data-packet file.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/dataset.h"
+
+namespace platform {
+
+class TClientDataSet : public TDataSet {
+ public:
+  explicit TClientDataSet(const TClassInfo* cls = nullptr);
+  ~TClientDataSet() override;
+
+  // With a file name, Open loads the file and Close writes the rows back to it; a file
+  // that failed to load is never written by a later Close.
+  const std::string& FileName() const { return file_name_; }
+  void SetFileName(std::string file_name) { file_name_ = std::move(file_name); }
+
+  // Opens an empty dataset with the fields of FieldDefs.
+  void CreateDataSet();
+  // Closes the dataset and opens it on the rows of path (FileName is left alone).
+  void LoadFromFile(const std::string& path);
+  // Writes every row (filtered out or not) and the data fields, atomically; raises
+  // EFileError when the file cannot be written, leaving any old file as it was.
+  void SaveToFile(const std::string& path) const;
+
+  Variant GetPropValue(std::string_view name) const override;
+  void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
+
+ protected:
+  void DoOpen() override;
+  void DoBeforeClose() override;
+
+ private:
+  void OpenFromPacket(const std::string& path);
+
+  std::string file_name_;
+  std::string load_path_;      // set for the duration of LoadFromFile
+  bool create_empty_ = false;  // set for the duration of CreateDataSet
+  bool write_back_ = false;    // the open rows belong to file_name_
+  std::vector<std::pair<std::string, std::string>> params_;
+};
+
+}  // namespace platform
