@@ -175,7 +175,8 @@ TEST(ClientDataSetTest, CalculatedFieldIsComputedForEveryRowReadAndPosted) {
   EXPECT_EQ(cds->FieldByName("DS_COMP")->AsString(), ".bbtn_Ok.Caption");
   cds->Next();
   EXPECT_EQ(cds->FieldByName("DS_COMP")->AsString(), "F_ZORI_Resource_Editor.Caption");
-  EXPECT_TRUE(cds->Locate("DS_COMP", "F_ZORI_FIND_CS.CHK_DS_CODE_SNIPPLET.CAPTION", loCaseInsensitive));
+  EXPECT_TRUE(
+      cds->Locate("DS_COMP", "F_ZORI_FIND_CS.CHK_DS_CODE_SNIPPLET.CAPTION", loCaseInsensitive));
   EXPECT_EQ(cds->RecNo(), 3);
   cds->Edit();
   cds->FieldByName("NM_COMPONENTE")->SetAsString("Caption");
@@ -212,7 +213,9 @@ TEST(ClientDataSetTest, ClosedDatasetAndUnknownFieldsRaiseThePlatformErrors) {
 TEST(ClientDataSetTest, EventsRunAroundEveryChange) {
   People p;
   std::vector<std::string> log;
-  auto record = [&log](const char* name) { return [&log, name](TDataSet*) { log.push_back(name); }; };
+  auto record = [&log](const char* name) {
+    return [&log, name](TDataSet*) { log.push_back(name); };
+  };
   p.cds->BeforeInsert = record("BeforeInsert");
   p.cds->AfterInsert = record("AfterInsert");
   p.cds->BeforePost = record("BeforePost");
@@ -236,8 +239,8 @@ TEST(ClientDataSetTest, EventsRunAroundEveryChange) {
   p.cds->Next();
   p.cds->Next();  // already on the last row: no scroll
   p.cds->Delete();
-  EXPECT_EQ(log, (std::vector<std::string>{"AfterScroll", "AfterScroll", "BeforeDelete",
-                                           "AfterScroll"}));
+  EXPECT_EQ(
+      log, (std::vector<std::string>{"AfterScroll", "AfterScroll", "BeforeDelete", "AfterScroll"}));
 
   // A handler that refuses the post stops it; the row stays pending.
   p.cds->BeforePost = [](TDataSet*) { throw EDatabaseError("recusado"); };

@@ -80,10 +80,10 @@ TEST(DataPacketTest, MemoFieldsAndBooleansReadAsTheyWereWritten) {
   cds->LoadFromFile(Fixture("snippets_memo.xml"));
   EXPECT_EQ(cds->FieldByName("tx_code_snipplet")->DataType(), ftMemo);
   EXPECT_TRUE(cds->FieldByName("id_tipo_cs")->Required());
-  EXPECT_EQ(Dump(*cds), (std::vector<std::string>{
-                            "1|Laço for|for I := 0 to N - 1 do\r\nbegin\r\nend;|True",
-                            "2|Bloco try|try\r\n  { código }\r\nfinally\r\nend;|False",
-                            "2|Vazio|<null>|<null>"}));
+  EXPECT_EQ(Dump(*cds),
+            (std::vector<std::string>{"1|Laço for|for I := 0 to N - 1 do\r\nbegin\r\nend;|True",
+                                      "2|Bloco try|try\r\n  { código }\r\nfinally\r\nend;|False",
+                                      "2|Vazio|<null>|<null>"}));
 }
 
 TEST(DataPacketTest, RoundTripWritesWhatThePlatformReadsBack) {
@@ -110,7 +110,9 @@ TEST(DataPacketTest, RoundTripWritesWhatThePlatformReadsBack) {
   // Accented text goes out as Windows-1252 bytes, line breaks as character references.
   const std::string catalogue = ReadBytes(dir.Path("out_catalogue_1252.xml"));
   EXPECT_NE(catalogue.find("Descri\xE7\xE3o"), std::string::npos);
-  EXPECT_NE(catalogue.find("\x93" "aspas\x94 \x80"), std::string::npos);
+  EXPECT_NE(catalogue.find("\x93"
+                           "aspas\x94 \x80"),
+            std::string::npos);
   EXPECT_NE(catalogue.find("LCID=\"1046\""), std::string::npos);
   const std::string snippets = ReadBytes(dir.Path("out_snippets_memo.xml"));
   EXPECT_NE(snippets.find("fieldtype=\"bin.hex\" SUBTYPE=\"Text\""), std::string::npos);
@@ -129,7 +131,7 @@ TEST(DataPacketTest, PendingChangeLogIsMergedOnLoadAndNotWrittenBack) {
     cds->SetFileName(path);
     cds->Open();
     EXPECT_EQ(Dump(*cds), (std::vector<std::string>{"1|Um|<null>", "2|Dois alterado|antes",
-                                                   "4|Quatro|<null>", "5|Cinco|depois"}));
+                                                    "4|Quatro|<null>", "5|Cinco|depois"}));
     cds->Close();  // writes the merged rows back
   }
   const std::string written = ReadBytes(path);
@@ -140,11 +142,10 @@ TEST(DataPacketTest, PendingChangeLogIsMergedOnLoadAndNotWrittenBack) {
   TClientDataSet* again = f.NewTable("cds_Again");
   again->LoadFromFile(path);
   EXPECT_EQ(Dump(*again), (std::vector<std::string>{"1|Um|<null>", "2|Dois alterado|antes",
-                                                   "4|Quatro|<null>", "5|Cinco|depois"}));
+                                                    "4|Quatro|<null>", "5|Cinco|depois"}));
   TClientDataSet* inserted = f.NewTable("cds_Inserted");
   inserted->LoadFromFile(Fixture("inserted_only.xml"));
-  EXPECT_EQ(Dump(*inserted),
-            (std::vector<std::string>{"chk_Ori_Data|0|0", "spe_tempo|5|1"}));
+  EXPECT_EQ(Dump(*inserted), (std::vector<std::string>{"chk_Ori_Data|0|0", "spe_tempo|5|1"}));
 }
 
 TEST(DataPacketTest, OpenAndCloseWithAFileNameWriteTheTableBack) {
@@ -255,8 +256,8 @@ TEST(DataPacketTest, FailedWriteKeepsTheOldFileAndReportsIt) {
   }
   // A read-only folder (root writes anyway, so only checked for ordinary users).
   if (geteuid() != 0) {
-    std::filesystem::permissions(dir.Path(""), std::filesystem::perms::owner_read |
-                                                   std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.Path(""), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_THROW(cds->SaveToFile(path), EFileError);
     std::filesystem::permissions(dir.Path(""), std::filesystem::perms::owner_all);
   }
