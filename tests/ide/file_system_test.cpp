@@ -1,0 +1,94 @@
+#include "ide/file_system.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "ide/memory_file_system.h"
+
+namespace {
+
+// A real folder that exists for one test and is removed with everything in it.
+class ScopedFolder {
+ public:
+  ScopedFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "zori-fs-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~ScopedFolder() { std::filesystem::remove_all(path_); }
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace
+
+TEST(RealFileSystemTest, WritesReplaceFilesWholeAndKeepTheirPermissions) {
+  ScopedFolder folder;
+  ide::RealFileSystem disk;
+  std::string err, contents;
+  const std::string unit = folder / "Unit1.pas";
+  EXPECT_FALSE(disk.FileExists(unit));
+  EXPECT_EQ(disk.Stamp(unit), -1);
+  ASSERT_TRUE(disk.WriteFile(unit, "unit Unit1;\r\n", &err)) << err;
+  ASSERT_TRUE(disk.ReadFile(unit, &contents, &err));
+  EXPECT_EQ(contents, "unit Unit1;\r\n");
+  int64_t first = disk.Stamp(unit);
+  EXPECT_GT(first, 0);
+
+  ::chmod(unit.c_str(), 0600);
+  ASSERT_TRUE(disk.WriteFile(unit, "unit Unit1;\r\ninterface\r\n", &err)) << err;
+  ASSERT_TRUE(disk.ReadFile(unit, &contents, &err));
+  EXPECT_EQ(contents, "unit Unit1;\r\ninterface\r\n");
+  struct stat st {};
+  ::stat(unit.c_str(), &st);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_GE(disk.Stamp(unit), first);
+
+  ASSERT_TRUE(disk.WriteFile(folder / "Unit1.dfm", "object F: TF\r\nend\r\n", &err));
+  std::vector<std::string> names;
+  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  EXPECT_EQ(names, (std::vector<std::string>{"Unit1.dfm", "Unit1.pas"}));
+}
+
+TEST(RealFileSystemTest, FailedWritesAndReadsReportThePathAndLeaveNoTrace) {
+  ScopedFolder folder;
+  ide::RealFileSystem disk;
+  std::string err, contents;
+  // A folder where the file should go: the rename fails, the temporary file is removed.
+  std::filesystem::create_directory(folder / "Unit1.pas");
+  EXPECT_FALSE(disk.WriteFile(folder / "Unit1.pas", "text", &err));
+  EXPECT_EQ(err, folder / "Unit1.pas: Is a directory");
+  std::vector<std::string> names;
+  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  EXPECT_EQ(names, std::vector<std::string>{"Unit1.pas"});
+
+  EXPECT_FALSE(disk.WriteFile(folder / "missing/Unit2.pas", "text", &err));
+  EXPECT_EQ(err, folder / "missing/Unit2.pas: No such file or directory");
+  EXPECT_FALSE(disk.ReadFile(folder / "Unit3.pas", &contents, &err));
+  EXPECT_EQ(err, folder / "Unit3.pas: No such file or directory");
+  EXPECT_FALSE(disk.ReadFile(folder / "Unit1.pas", &contents, &err));
+  EXPECT_EQ(err, folder / "Unit1.pas: not a regular file");
+  EXPECT_FALSE(disk.ListFolder(folder / "nowhere", &names, &err));
+}
+
+TEST(MemoryFileSystemTest, FailingWritesKeepTheOldFile) {
+  ide::MemoryFileSystem fs;
+  fs.Create("p/Unit1.pas", "old");
+  fs.Create("p/sub/Unit2.pas", "x");
+  fs.FailWritesTo("p/Unit1.pas");
+  std::string err;
+  EXPECT_FALSE(fs.WriteFile("p/Unit1.pas", "new", &err));
+  EXPECT_EQ(err, "p/Unit1.pas: write failed");
+  EXPECT_EQ(fs.Contents("p/Unit1.pas"), "old");
+  EXPECT_TRUE(fs.writes().empty());
+  int64_t stamp = fs.Stamp("p/sub/Unit2.pas");
+  EXPECT_TRUE(fs.WriteFile("p/sub/Unit2.pas", "y", &err));
+  EXPECT_GT(fs.Stamp("p/sub/Unit2.pas"), stamp);
+  std::vector<std::string> names;
+  ASSERT_TRUE(fs.ListFolder("p", &names, &err));
+  EXPECT_EQ(names, (std::vector<std::string>{"Unit1.pas", "sub"}));
+}
