@@ -39,7 +39,8 @@ bool MemoryFileSystem::FileExists(const std::string& path) {
 bool MemoryFileSystem::ListFolder(const std::string& path, std::vector<std::string>* names,
                                   std::string* err) {
   names->clear();
-  std::string prefix = path;
+  // "" and "." are the top folder, where relative paths start.
+  std::string prefix = path == "." ? "" : path;
   if (!prefix.empty() && prefix.back() != '/') prefix += '/';
   for (auto it = files_.lower_bound(prefix); it != files_.end(); ++it) {
     const std::string& name = it->first;

@@ -1,0 +1,7 @@
+unit DataMod;
+
+interface
+
+implementation
+
+end.

@@ -1,0 +1,7 @@
+unit Customers;
+
+interface
+
+implementation
+
+end.
