@@ -26,7 +26,7 @@ std::string ColorToString(TColor color);
 TColor StringToColor(const std::string& text);
 
 // A small pixel buffer: width x height pixels of 0xAARRGGBB, row by row.
-class TBitmap : public TObject {
+class TBitmap {
  public:
   TBitmap() = default;
   TBitmap(int32_t width, int32_t height, uint32_t fill = 0);
@@ -50,7 +50,7 @@ class TBitmap : public TObject {
 };
 
 // The picture of an image control: a bitmap, or nothing.
-class TPicture : public TObject {
+class TPicture {
  public:
   TBitmap& Bitmap() { return bitmap_; }
   const TBitmap& Bitmap() const { return bitmap_; }
