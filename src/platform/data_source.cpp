@@ -11,6 +11,9 @@ TDataSource::TDataSource(const TClassInfo* cls)
     : TComponent(cls != nullptr ? cls : BuiltinClasses().Find("TDataSource")) {}
 
 TDataSource::~TDataSource() {
+  // A dying source tells its controls, not its handlers: their owner may be gone already.
+  OnStateChange = nullptr;
+  OnDataChange = nullptr;
   SetDataSet(nullptr);
   const std::vector<TDataLink*> links = links_;
   for (TDataLink* link : links) link->source_ = nullptr;

@@ -18,15 +18,20 @@ TDBEdit::TDBEdit(const TClassInfo* cls) : TDBControl(ClassOr(cls, "TDBEdit")) {}
 
 void TDBEdit::DataChanged() {
   const TField* field = Field();
-  const std::string text = field != nullptr ? field->DisplayText() : std::string();
-  const bool changed = text != Text();
-  TComponent::SetPropValue("Text", text, false);
-  if (changed && OnChange) OnChange(this);
+  // Straight to the edit's own text (and its OnChange), not back into the field.
+  TCustomEdit::SetPropValue("Text", field != nullptr ? field->DisplayText() : std::string());
 }
 
 void TDBEdit::SetText(const std::string& text) {
-  if (!WriteField(text)) return;
-  DataChanged();
+  if (WriteField(text)) DataChanged();
+}
+
+void TDBEdit::SetPropValue(std::string_view name, const Variant& value, bool strict) {
+  if (SameTextAscii(name, "Text")) {
+    SetText(value.AsString());
+    return;
+  }
+  TDBControl::SetPropValue(name, value, strict);
 }
 
 std::string TDBEdit::EditMask() const {
@@ -45,14 +50,19 @@ TDBMemo::TDBMemo(const TClassInfo* cls) : TDBControl(ClassOr(cls, "TDBMemo")) {}
 
 void TDBMemo::DataChanged() {
   const TField* field = Field();
-  const std::string text = field != nullptr ? field->DisplayText() : std::string();
-  const bool changed = text != Text();
-  TComponent::SetPropValue("Text", text, false);
-  if (changed && OnChange) OnChange(this);
+  TCustomMemo::SetText(field != nullptr ? field->DisplayText() : std::string());
 }
 
 void TDBMemo::SetText(const std::string& text) {
   if (WriteField(text)) DataChanged();
+}
+
+void TDBMemo::SetPropValue(std::string_view name, const Variant& value, bool strict) {
+  if (SameTextAscii(name, "Text") || SameTextAscii(name, "Lines")) {
+    SetText(value.AsString());
+    return;
+  }
+  TDBControl::SetPropValue(name, value, strict);
 }
 
 // --- TDBText --------------------------------------------------------------------------
@@ -102,27 +112,20 @@ TDBComboBox::TDBComboBox(const TClassInfo* cls) : TDBControl(ClassOr(cls, "TDBCo
 
 void TDBComboBox::DataChanged() {
   const TField* field = Field();
-  const std::string text = field != nullptr ? field->DisplayText() : std::string();
-  const bool changed = text != Text();
-  TComponent::SetPropValue("Text", text, false);
-  if (changed && OnChange) OnChange(this);
+  TCustomComboBox::SetPropValue("Text", field != nullptr ? field->DisplayText() : std::string());
 }
 
-void TDBComboBox::SetText(const std::string& text) {
-  if (WriteField(text)) DataChanged();
-}
-
-int TDBComboBox::ItemIndex() const {
-  const std::string text = Text();
-  for (size_t i = 0; i < items_.size(); ++i) {
-    if (items_[i] == text) return static_cast<int>(i);
+void TDBComboBox::SetPropValue(std::string_view name, const Variant& value, bool strict) {
+  if (SameTextAscii(name, "Text")) {
+    if (WriteField(value.AsString())) DataChanged();
+    return;
   }
-  return -1;
-}
-
-void TDBComboBox::SetItemIndex(int index) {
-  if (index < 0 || index >= static_cast<int>(items_.size())) return;
-  SetText(items_[index]);
+  if (SameTextAscii(name, "ItemIndex")) {
+    const int32_t index = value.AsInteger();
+    if (index >= 0 && index < Items().Count() && WriteField(Items().Get(index))) DataChanged();
+    return;
+  }
+  TDBControl::SetPropValue(name, value, strict);
 }
 
 // --- TDBLookupComboBox --------------------------------------------------------------------

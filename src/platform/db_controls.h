@@ -10,6 +10,8 @@
 #include "platform/component.h"
 #include "platform/data_source.h"
 #include "platform/exceptions.h"
+#include "platform/ext_controls.h"
+#include "platform/std_controls.h"
 
 namespace platform {
 
@@ -74,36 +76,35 @@ class TDBControl : public Base {
 };
 
 // An edit bound to a field; the field's edit mask shapes what is typed.
-class TDBEdit : public TDBControl<TWinControl> {
+class TDBEdit : public TDBControl<TCustomEdit> {
  public:
   explicit TDBEdit(const TClassInfo* cls = nullptr);
-  // The current row's field as text; empty when unbound or closed.
-  std::string Text() const { return GetPropValue("Text").AsString(); }
-  // The user types text: the field takes it (cut to its size). Ignored when the control
-  // cannot edit; conversion errors (text in an integer field) propagate.
-  void SetText(const std::string& text);
+  // The user types text (also Text by name): the field takes it, cut to its size. Ignored
+  // when the control cannot edit; conversion errors (text in an integer field) propagate.
+  void SetText(const std::string& text) override;
   std::string EditMask() const;
   // The field's size for text fields, 0 otherwise.
   int32_t MaxLength() const;
-  TNotifyEvent OnChange;
+
+  void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
 
  protected:
   void DataChanged() override;
 };
 
-class TDBMemo : public TDBControl<TWinControl> {
+class TDBMemo : public TDBControl<TCustomMemo> {
  public:
   explicit TDBMemo(const TClassInfo* cls = nullptr);
-  std::string Text() const { return GetPropValue("Text").AsString(); }
-  void SetText(const std::string& text);
-  TNotifyEvent OnChange;
+  void SetText(const std::string& text) override;
+
+  void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
 
  protected:
   void DataChanged() override;
 };
 
 // A label showing a field (a graphic control: no focus, no tab stop).
-class TDBText : public TDBControl<TControl> {
+class TDBText : public TDBControl<TCustomLabel> {
  public:
   explicit TDBText(const TClassInfo* cls = nullptr);
 
@@ -124,24 +125,16 @@ class TDBCheckBox : public TDBControl<TWinControl> {
   void DataChanged() override;
 };
 
-class TDBComboBox : public TDBControl<TWinControl> {
+// A combo box whose text is the field; choosing an item (or typing) writes the field.
+class TDBComboBox : public TDBControl<TCustomComboBox> {
  public:
   explicit TDBComboBox(const TClassInfo* cls = nullptr);
-  std::vector<std::string>& Items() { return items_; }
-  const std::vector<std::string>& Items() const { return items_; }
-  std::string Text() const { return GetPropValue("Text").AsString(); }
-  void SetText(const std::string& text);
-  // Position of the text among the items, -1 when it is not one of them.
-  int ItemIndex() const;
-  // The user picks an item: the field takes its text.
-  void SetItemIndex(int index);
-  TNotifyEvent OnChange;
+
+  // Text and ItemIndex set by the user or by name write the field.
+  void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
 
  protected:
   void DataChanged() override;
-
- private:
-  std::vector<std::string> items_;
 };
 
 // A drop-down list of ListField values of the ListSource rows; choosing one sets KeyValue
@@ -238,7 +231,7 @@ enum TNavigateBtn {
 };
 
 // Buttons that move through and edit the data source's dataset.
-class TDBNavigator : public TDBControl<TWinControl> {
+class TDBNavigator : public TDBControl<TCustomPanel> {
  public:
   explicit TDBNavigator(const TClassInfo* cls = nullptr);
 

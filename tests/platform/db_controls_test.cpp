@@ -1,0 +1,274 @@
+#include "platform/db_controls.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/client_dataset.h"
+#include "platform/exceptions.h"
+#include "temp_folder.h"
+
+using namespace platform;
+
+namespace {
+
+// A window with a snippet table, a group table, their data sources and controls.
+struct Window {
+  TForm form{nullptr};
+  TClientDataSet* groups = TComponent::Create<TClientDataSet>(form);
+  TDataSource* ds_groups = TComponent::Create<TDataSource>(form);
+  TClientDataSet* snippets = TComponent::Create<TClientDataSet>(form);
+  TDataSource* ds_snippets = TComponent::Create<TDataSource>(form);
+
+  Window() {
+    form.SetName("F_ZORI_CodeSnippets");
+    groups->SetName("cds_Snip_Groups");
+    groups->FieldDefs().Add("id_tipo_cs", ftInteger);
+    groups->FieldDefs().Add("ds_tipo_cs", ftString, 40);
+    groups->CreateDataSet();
+    for (auto [id, name] : {std::pair{1, "Laços"}, {2, "Exceções"}, {3, "Classes"}}) {
+      groups->Append();
+      groups->FieldByName("id_tipo_cs")->SetAsInteger(id);
+      groups->FieldByName("ds_tipo_cs")->SetAsString(name);
+      groups->Post();
+    }
+    groups->First();
+    ds_groups->SetName("ds_Snip_Groups");
+    ds_groups->SetDataSet(groups);
+    snippets->SetName("cds_Snippets");
+    snippets->LoadFromFile(zori_test::Fixture("snippets_memo.xml"));
+    snippets->FieldByName("ds_code_Snipplet")->SetEditMask(">ccc;0;_");
+    ds_snippets->SetName("ds_Snippets");
+    ds_snippets->SetPropValue("DataSet", "cds_Snippets");  // as a form file sets it
+  }
+
+  template <class T>
+  T* Control(const char* name, const char* field) {
+    auto* c = TComponent::Create<T>(form);
+    c->SetName(name);
+    c->SetParent(&form);
+    c->SetPropValue("DataSource", "ds_Snippets");
+    if (field[0] != '\0') c->SetPropValue("DataField", field);
+    return c;
+  }
+};
+
+}  // namespace
+
+TEST(DataSourceTest, RelaysStateAndDataChangesUntilControlsAreDisabled) {
+  Window w;
+  std::vector<TDataSetState> states;
+  int data_changes = 0;
+  w.ds_snippets->OnStateChange = [&](TObject*) { states.push_back(w.ds_snippets->State()); };
+  w.ds_snippets->OnDataChange = [&](TObject*, TField*) { ++data_changes; };
+  EXPECT_EQ(w.ds_snippets->DataSet(), w.snippets);
+  EXPECT_EQ(w.ds_snippets->State(), dsBrowse);
+  w.snippets->Next();
+  EXPECT_EQ(data_changes, 1);
+  w.snippets->Edit();
+  w.snippets->Cancel();
+  w.snippets->Close();
+  EXPECT_EQ(states, (std::vector<TDataSetState>{dsEdit, dsBrowse, dsInactive}));
+
+  w.snippets->LoadFromFile(zori_test::Fixture("snippets_memo.xml"));
+  states.clear();
+  data_changes = 0;
+  w.snippets->DisableControls();
+  w.snippets->DisableControls();
+  w.snippets->Last();
+  w.snippets->Edit();
+  w.snippets->EnableControls();
+  EXPECT_EQ(data_changes, 0);
+  EXPECT_TRUE(states.empty());
+  w.snippets->EnableControls();  // the last one tells the controls everything at once
+  EXPECT_EQ(data_changes, 1);
+  EXPECT_EQ(states, (std::vector<TDataSetState>{dsEdit}));
+}
+
+TEST(DataControlsTest, EditShowsTheCurrentRowAndWritesWhatTheUserTypes) {
+  Window w;
+  auto* edit = w.Control<TDBEdit>("dbe_ds_code_Snipplet", "ds_code_Snipplet");
+  auto* memo = w.Control<TDBMemo>("dbm_tx_code_snipplet", "tx_code_snipplet");
+  auto* label = w.Control<TDBText>("dbt_id", "id_tipo_cs");
+  EXPECT_EQ(edit->Text(), "Laço for");
+  EXPECT_EQ(edit->EditMask(), ">ccc;0;_");
+  EXPECT_EQ(edit->MaxLength(), 200);
+  EXPECT_EQ(label->Caption(), "1");
+  w.snippets->Next();
+  EXPECT_EQ(edit->Text(), "Bloco try");
+  EXPECT_NE(memo->Text().find("finally"), std::string::npos);
+  EXPECT_EQ(label->Caption(), "2");
+
+  int changes = 0;
+  edit->OnChange = [&](TObject*) { ++changes; };
+  edit->SetText("Bloco try/finally");
+  EXPECT_EQ(w.snippets->State(), dsEdit);
+  EXPECT_EQ(w.snippets->FieldByName("ds_code_Snipplet")->AsString(), "Bloco try/finally");
+  EXPECT_EQ(changes, 1);
+  w.snippets->Cancel();
+  EXPECT_EQ(edit->Text(), "Bloco try");
+
+  edit->SetPropValue("Text", std::string(250, 'x'));  // typed past the field's size
+  w.snippets->Post();
+  EXPECT_EQ(edit->Text(), std::string(200, 'x'));
+
+  auto* id = w.Control<TDBEdit>("dbe_id", "id_tipo_cs");
+  EXPECT_THROW(id->SetText("dois"), EConvertError);
+  w.snippets->Cancel();
+  id->SetReadOnly(true);
+  id->SetText("9");
+  EXPECT_EQ(w.snippets->State(), dsBrowse);
+  EXPECT_EQ(id->Text(), "2");
+
+  w.snippets->Close();
+  EXPECT_EQ(edit->Text(), "");
+  EXPECT_EQ(memo->Text(), "");
+}
+
+TEST(DataControlsTest, CheckBoxAndComboBoxWriteTheirField) {
+  Window w;
+  auto* check = w.Control<TDBCheckBox>("dbchk_ativo", "ativo");
+  auto* combo = w.Control<TDBComboBox>("dbcb_ds", "ds_code_Snipplet");
+  combo->Items().Add("Laço for");
+  combo->Items().Add("Laço while");
+  EXPECT_TRUE(check->Checked());
+  check->Click();
+  EXPECT_FALSE(w.snippets->FieldByName("ativo")->AsBoolean());
+  w.snippets->Post();
+  EXPECT_FALSE(check->Checked());
+
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  combo->Select(1);
+  EXPECT_EQ(w.snippets->FieldByName("ds_code_Snipplet")->AsString(), "Laço while");
+  EXPECT_EQ(combo->Text(), "Laço while");
+  w.snippets->Post();
+  w.snippets->Next();
+  EXPECT_EQ(combo->Text(), "Bloco try");
+  EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
+TEST(DataControlsTest, LookupComboListsTheListSourceAndFollowsTheKey) {
+  Window w;
+  auto* lookup = w.Control<TDBLookupComboBox>("dblc_id_tipo_cs", "id_tipo_cs");
+  lookup->SetPropValue("ListSource", "ds_Snip_Groups");
+  lookup->SetKeyField("id_tipo_cs");
+  lookup->SetListField("ds_tipo_cs");
+  EXPECT_EQ(lookup->ListItems(), (std::vector<std::string>{"Laços", "Exceções", "Classes"}));
+  EXPECT_EQ(lookup->Text(), "Laços");
+  w.snippets->Next();
+  EXPECT_EQ(lookup->Text(), "Exceções");
+
+  int clicks = 0;
+  lookup->OnClick = [&](TObject*) { ++clicks; };
+  lookup->SelectItem(2);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(w.snippets->FieldByName("id_tipo_cs")->AsInteger(), 3);
+  EXPECT_EQ(w.groups->RecNo(), 3);  // the list dataset moves to the chosen row
+  EXPECT_EQ(lookup->Text(), "Classes");
+  w.snippets->Cancel();
+
+  // Bound to no record: the key lives in the control.
+  auto* finder = TComponent::Create<TDBLookupComboBox>(w.form);
+  finder->SetListSource(w.ds_groups);
+  finder->SetKeyField("id_tipo_cs");
+  finder->SetListField("ds_tipo_cs");
+  EXPECT_EQ(finder->Text(), "");
+  finder->SelectItem(1);
+  EXPECT_EQ(finder->KeyValue(), Variant(2));
+  EXPECT_EQ(finder->Text(), "Exceções");
+  finder->SetKeyValue(0);
+  EXPECT_EQ(finder->Text(), "");
+}
+
+TEST(DataControlsTest, GridShowsColumnsAndRowsAndMovesTheCursor) {
+  Window w;
+  auto* grid = w.Control<TDBGrid>("dbg_Lista", "");
+  EXPECT_EQ(grid->ColumnCount(), 4);  // no columns defined: every field
+  EXPECT_EQ(grid->ColumnTitle(1), "ds_code_Snipplet");
+  w.snippets->FieldByName("ds_code_Snipplet")->SetDisplayLabel("Descrição");
+  EXPECT_EQ(grid->ColumnTitle(1), "Descrição");
+  TColumn& col = grid->Columns().Add();
+  col.FieldName = "ds_code_Snipplet";
+  col.Width = 486;
+  EXPECT_EQ(grid->Columns().Count(), 1);
+  EXPECT_EQ(grid->ColumnTitle(0), "Descrição");
+  grid->Columns()[0].Title.Caption = "Snippet";
+  EXPECT_EQ(grid->ColumnTitle(0), "Snippet");
+  EXPECT_EQ(grid->RowCount(), 3);
+  EXPECT_EQ(grid->CellText(2, 0), "Vazio");
+  grid->SelectRow(2);
+  EXPECT_EQ(w.snippets->RecNo(), 3);
+  EXPECT_EQ(grid->Row(), 2);
+  w.snippets->SetFilter("id_tipo_cs = 1");
+  w.snippets->SetFiltered(true);
+  EXPECT_EQ(grid->RowCount(), 1);
+  EXPECT_EQ(grid->CellText(0, 0), "Laço for");
+}
+
+TEST(DataControlsTest, NavigatorButtonsMoveAndEditAsTheirStateAllows) {
+  Window w;
+  auto* nav = w.Control<TDBNavigator>("dbn_Nav", "");
+  EXPECT_FALSE(nav->ButtonEnabled(nbFirst));  // on the first row
+  EXPECT_TRUE(nav->ButtonEnabled(nbNext));
+  EXPECT_FALSE(nav->ButtonEnabled(nbPost));
+  nav->BtnClick(nbLast);
+  EXPECT_EQ(w.snippets->RecNo(), 3);
+  EXPECT_FALSE(nav->ButtonEnabled(nbNext));
+  nav->BtnClick(nbPrior);
+  EXPECT_EQ(w.snippets->RecNo(), 2);
+
+  nav->BtnClick(nbInsert);
+  EXPECT_EQ(w.snippets->State(), dsInsert);
+  EXPECT_TRUE(nav->ButtonEnabled(nbPost));
+  EXPECT_FALSE(nav->ButtonEnabled(nbEdit));
+  w.snippets->FieldByName("id_tipo_cs")->SetAsInteger(3);
+  nav->BtnClick(nbPost);
+  EXPECT_EQ(w.snippets->RecordCount(), 4);
+  EXPECT_EQ(w.snippets->RecNo(), 2);  // inserted before the row it stood on
+
+  std::vector<std::string> asked;
+  nav->OnConfirm = [&](const std::string& question) {
+    asked.push_back(question);
+    return false;
+  };
+  nav->BtnClick(nbDelete);
+  EXPECT_EQ(asked, (std::vector<std::string>{"Delete record?"}));
+  EXPECT_EQ(w.snippets->RecordCount(), 4);
+  nav->OnConfirm = [](const std::string&) { return true; };
+  nav->BtnClick(nbDelete);
+  EXPECT_EQ(w.snippets->RecordCount(), 3);
+
+  nav->SetVisibleButtons({nbFirst, nbPrior, nbNext, nbLast, nbPost, nbCancel});
+  EXPECT_EQ(nav->GetPropValue("VisibleButtons").AsString(),
+            "[nbFirst, nbPrior, nbNext, nbLast, nbPost, nbCancel]");
+  nav->BtnClick(nbInsert);  // hidden: nothing happens
+  EXPECT_EQ(w.snippets->State(), dsBrowse);
+}
+
+TEST(DataControlsTest, ClassesDescendFromThePlatformsControls) {
+  const ClassRegistry& classes = BuiltinClasses();
+  EXPECT_TRUE(classes.Find("TDBEdit")->InheritsFrom("TCustomMaskEdit"));
+  EXPECT_TRUE(classes.Find("TDBEdit")->InheritsFrom("TCustomEdit"));
+  EXPECT_TRUE(classes.Find("TDBText")->InheritsFrom("TGraphicControl"));
+  EXPECT_FALSE(classes.Find("TDBText")->InheritsFrom("TWinControl"));
+  EXPECT_TRUE(classes.Find("TDBMemo")->InheritsFrom("TCustomMemo"));
+  EXPECT_TRUE(classes.Find("TDBCheckBox")->InheritsFrom("TCustomCheckBox"));
+  EXPECT_TRUE(classes.Find("TDBComboBox")->InheritsFrom("TCustomComboBox"));
+  EXPECT_TRUE(classes.Find("TDBLookupComboBox")->InheritsFrom("TWinControl"));
+  EXPECT_TRUE(classes.Find("TDBGrid")->InheritsFrom("TCustomGrid"));
+  EXPECT_TRUE(classes.Find("TDBNavigator")->InheritsFrom("TCustomPanel"));
+  EXPECT_TRUE(classes.Find("TClientDataSet")->InheritsFrom("TDataSet"));
+  EXPECT_TRUE(classes.Find("TMemoField")->InheritsFrom("TField"));
+  EXPECT_EQ(classes.Find("TDBEdit")->FindProperty("DataSource")->kind, PropKind::ComponentRef);
+  EXPECT_EQ(classes.Find("TDBLookupComboBox")->FindProperty("ListSource")->kind,
+            PropKind::ComponentRef);
+  EXPECT_NE(classes.Find("TDBGrid")->FindProperty("Columns"), nullptr);
+
+  Window w;
+  auto* edit = w.Control<TDBEdit>("dbe_x", "ds_code_Snipplet");
+  EXPECT_EQ(edit->GetComponentRef("DataSource"), w.ds_snippets);
+  EXPECT_EQ(edit->GetPropValue("DataField").AsString(), "ds_code_Snipplet");
+  EXPECT_THROW(edit->SetPropValue("DataSource", "ds_Nada"), EComponentError);
+  EXPECT_EQ(w.snippets->GetPropValue("Filtered"), Variant(false));
+  std::string err;
+  EXPECT_TRUE(w.form.CheckTree(&err)) << err;
+  EXPECT_TRUE(w.form.CheckControls(&err)) << err;
+}
