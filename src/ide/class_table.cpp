@@ -1,0 +1,138 @@
+#include "ide/class_table.h"
+
+#include <pugixml.hpp>
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "platform/classes.h"
+
+namespace ide {
+
+namespace {
+
+struct KindName {
+  std::string_view name;
+  platform::PropKind kind;
+};
+
+constexpr std::array<KindName, 9> kKinds = {{
+    {"integer", platform::PropKind::Integer},
+    {"text", platform::PropKind::Text},
+    {"boolean", platform::PropKind::Boolean},
+    {"enum", platform::PropKind::Enumeration},
+    {"set", platform::PropKind::Set},
+    {"float", platform::PropKind::Float},
+    {"ref", platform::PropKind::ComponentRef},
+    {"strings", platform::PropKind::Strings},
+    {"other", platform::PropKind::Other},
+}};
+
+// Line and column (1-based) of a byte offset.
+std::string Where(std::string_view text, const std::string& file_name, ptrdiff_t offset) {
+  offset = std::clamp<ptrdiff_t>(offset, 0, static_cast<ptrdiff_t>(text.size()));
+  int line = 1;
+  int column = 1;
+  for (ptrdiff_t i = 0; i < offset; ++i) {
+    if (text[i] == '\n') {
+      ++line;
+      column = 1;
+    } else {
+      ++column;
+    }
+  }
+  return file_name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+}
+
+bool Fail(std::string* err, std::string message) {
+  if (err != nullptr) *err = std::move(message);
+  return false;
+}
+
+// The default of a property from its text, as a value of the property's kind.
+bool ParseDefault(platform::PropKind kind, std::string_view text, platform::Variant& value,
+                  std::string* what) {
+  switch (kind) {
+    case platform::PropKind::Integer: {
+      int32_t number = 0;
+      if (!platform::TryStrToInt(std::string(text), number)) {
+        *what = "expected an integer default, found '" + std::string(text) + "'";
+        return false;
+      }
+      value = number;
+      return true;
+    }
+    case platform::PropKind::Boolean:
+      if (platform::SameTextAscii(text, "true") || platform::SameTextAscii(text, "false")) {
+        value = platform::SameTextAscii(text, "true");
+        return true;
+      }
+      *what = "expected true or false, found '" + std::string(text) + "'";
+      return false;
+    case platform::PropKind::Strings:
+    case platform::PropKind::Other:
+      *what = "expected no default for a property of this kind, found '" + std::string(text) + "'";
+      return false;
+    default:
+      value = std::string(text);
+      return true;
+  }
+}
+
+}  // namespace
+
+bool LoadClassTable(std::string_view text, const std::string& file_name,
+                    platform::ClassRegistry& registry, std::string* err) {
+  pugi::xml_document doc;
+  const pugi::xml_parse_result parsed = doc.load_buffer(text.data(), text.size());
+  if (!parsed) {
+    return Fail(err, Where(text, file_name, parsed.offset) +
+                         "expected a well-formed XML document, found " + parsed.description());
+  }
+  const pugi::xml_node root = doc.document_element();
+  if (std::string_view(root.name()) != "classes") {
+    return Fail(err, Where(text, file_name, root.offset_debug()) +
+                         "expected a <classes> element, found <" + root.name() + ">");
+  }
+  for (const pugi::xml_node cls : root.children("class")) {
+    const std::string at = Where(text, file_name, cls.offset_debug());
+    const std::string name = cls.attribute("name").value();
+    const std::string parent = cls.attribute("parent").value();
+    if (name.empty()) return Fail(err, at + "expected a class name, found none");
+    std::vector<platform::PropInfo> properties;
+    for (const pugi::xml_node prop : cls.children("property")) {
+      const std::string prop_at = Where(text, file_name, prop.offset_debug());
+      platform::PropInfo info;
+      info.name = prop.attribute("name").value();
+      if (info.name.empty()) return Fail(err, prop_at + "expected a property name, found none");
+      const std::string_view kind = prop.attribute("kind").value();
+      auto found = std::find_if(kKinds.begin(), kKinds.end(),
+                                [&](const KindName& k) { return k.name == kind; });
+      if (found == kKinds.end()) {
+        return Fail(err, prop_at +
+                             "expected a property kind (integer, text, boolean, enum, set, "
+                             "float, ref, strings, other), found '" +
+                             std::string(kind) + "'");
+      }
+      info.kind = found->kind;
+      if (const pugi::xml_attribute def = prop.attribute("default")) {
+        std::string what;
+        if (!ParseDefault(info.kind, def.value(), info.default_value, &what)) {
+          return Fail(err, prop_at + what);
+        }
+        info.has_default = true;
+      }
+      properties.push_back(std::move(info));
+    }
+    std::string add_err;
+    if (registry.Add(name, parent.empty() ? "TComponent" : parent, std::move(properties),
+                     &add_err) == nullptr) {
+      return Fail(err, at + "expected a new class with a known parent, found " + add_err);
+    }
+  }
+  return true;
+}
+
+}  // namespace ide
