@@ -1,0 +1,258 @@
+#include "ide/disk_host.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "ide/class_table.h"
+#include "ide/disk_module.h"
+#include "ide/file_system.h"
+#include "ide/form_editor.h"
+
+namespace ide {
+
+namespace fs = std::filesystem;
+
+// The services object handed to the add-in. It outlives the host when the add-in keeps a
+// reference; from then on it answers as an IDE with nothing open.
+class DiskHost::Services : public IBorlandIDEServices,
+                           public IOTAServices,
+                           public INTAServices,
+                           public IOTAModuleServices {
+ public:
+  explicit Services(DiskHost* host) : host_(host) {}
+  void Detach() { host_ = nullptr; }
+
+  int AddNotifier(const std::shared_ptr<IOTAIDENotifier>& notifier) override {
+    if (host_ == nullptr || notifier == nullptr) return -1;
+    const int index = host_->next_notifier_++;
+    host_->notifiers_[index] = notifier;
+    return index;
+  }
+  void RemoveNotifier(int index) override {
+    if (host_ != nullptr) host_->notifiers_.erase(index);
+  }
+  platform::TMainMenu* GetMainMenu() override { return nullptr; }
+  std::shared_ptr<IOTAModule> CurrentModule() override {
+    return host_ != nullptr ? host_->Module(host_->current_) : nullptr;
+  }
+  int GetModuleCount() override { return host_ != nullptr ? host_->ModuleCount() : 0; }
+  std::shared_ptr<IOTAModule> GetModule(int index) override {
+    return host_ != nullptr ? host_->Module(index) : nullptr;
+  }
+
+ private:
+  DiskHost* host_;
+};
+
+namespace {
+
+// The project as the compile events see it: its file, no editors of its own.
+class DiskProject : public IOTAProject {
+ public:
+  explicit DiskProject(std::string file_name) : file_name_(std::move(file_name)) {}
+  std::string GetFileName() override { return file_name_; }
+  int GetModuleFileCount() override { return 0; }
+  std::shared_ptr<IOTAEditor> GetModuleFileEditor(int) override { return nullptr; }
+  bool Save(bool, bool) override { return true; }
+
+ private:
+  std::string file_name_;
+};
+
+std::string Extension(const std::string& path) {
+  return platform::UpperAscii(fs::path(path).extension().string());
+}
+
+}  // namespace
+
+// A path of a Windows project as it exists here: backslashes become slashes, and a name
+// whose letter case differs from the file on disk finds that file. Empty when missing.
+static std::string ResolvePath(FileSystem& files, std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  if (files.FileExists(path)) return path;
+  const fs::path p(path);
+  std::vector<std::string> names;
+  std::string err;
+  const std::string folder = p.parent_path().empty() ? "." : p.parent_path().string();
+  if (!files.ListFolder(folder, &names, &err)) return {};
+  for (const std::string& name : names) {
+    if (platform::SameTextAscii(name, p.filename().string())) {
+      const std::string found = (p.parent_path() / name).string();
+      if (files.FileExists(found)) return found;
+    }
+  }
+  return {};
+}
+
+DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
+    : fs_(std::move(fs)), services_(std::make_shared<Services>(this)) {
+  BorlandIDEServices = services_;
+}
+
+DiskHost::~DiskHost() {
+  // Notifiers still registered hear that the IDE goes away, then lose their registration.
+  auto notifiers = notifiers_;
+  for (auto& [index, notifier] : notifiers) notifier->Destroyed();
+  notifiers_.clear();
+  services_->Detach();
+  if (BorlandIDEServices == services_) BorlandIDEServices.reset();
+}
+
+bool DiskHost::LoadClassTable(const std::string& path, std::string* err) {
+  std::string text;
+  if (!fs_->ReadFile(path, &text, err)) return false;
+  return ide::LoadClassTable(text, path, classes_, err);
+}
+
+std::shared_ptr<DiskModule> DiskHost::Module(int index) const {
+  if (index < 0 || index >= ModuleCount()) return nullptr;
+  return modules_[index];
+}
+
+std::shared_ptr<DiskModule> DiskHost::FindModule(const std::string& path) const {
+  for (const auto& module : modules_) {
+    if (platform::SameTextAscii(module->GetFileName(), path)) return module;
+    if (platform::SameTextAscii(fs::path(module->GetFileName()).filename().string(), path)) {
+      return module;
+    }
+  }
+  return nullptr;
+}
+
+void DiskHost::SetCurrentModule(int index) {
+  current_ = index >= 0 && index < ModuleCount() ? index : -1;
+}
+
+bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path,
+                        std::vector<std::string>* errors) {
+  if (FindModule(pas_path) != nullptr) return true;  // a unit named twice opens once
+  std::string err;
+  auto module = DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err);
+  if (module == nullptr) {
+    errors->push_back(err);
+    return false;
+  }
+  modules_.push_back(std::move(module));
+  return true;
+}
+
+bool DiskHost::LoadProject(const std::vector<std::string>& paths,
+                           std::vector<std::string>* errors) {
+  bool ok = true;
+  for (const std::string& input : paths) {
+    std::string err;
+    std::vector<std::string> names;
+    const std::string path = ResolvePath(*fs_, input);
+    if (project_file_.empty()) project_file_ = path.empty() ? input : path;
+    if (path.empty()) {
+      if (fs_->ListFolder(input, &names, &err)) {
+        ok = LoadFolder(input, errors) && ok;
+      } else {
+        errors->push_back(input + ": no such file or folder");
+        ok = false;
+      }
+      continue;
+    }
+    const std::string ext = Extension(path);
+    if (ext == ".DPR") {
+      ok = LoadDpr(path, errors) && ok;
+    } else if (ext == ".PAS" || ext == ".DFM") {
+      const std::string pas = ResolvePath(*fs_, fs::path(path).replace_extension(".pas").string());
+      const std::string dfm = ResolvePath(*fs_, fs::path(path).replace_extension(".dfm").string());
+      if (pas.empty()) {
+        errors->push_back(path + ": no unit (.pas) beside the form file");
+        ok = false;
+        continue;
+      }
+      ok = OpenUnit(pas, dfm, errors) && ok;
+    } else {
+      errors->push_back(path + ": expected a .dpr, .pas or .dfm file or a folder");
+      ok = false;
+    }
+  }
+  current_ = -1;
+  for (int i = 0; i < ModuleCount() && current_ < 0; ++i) {
+    if (modules_[i]->Form() != nullptr) current_ = i;
+  }
+  if (current_ < 0 && ModuleCount() > 0) current_ = 0;
+  if (!project_file_.empty()) {
+    const std::string desktop =
+        ResolvePath(*fs_, fs::path(project_file_).replace_extension(".dsk").string());
+    Notify(ofnProjectDesktopLoad, desktop.empty() ? project_file_ : desktop);
+  }
+  return ok;
+}
+
+bool DiskHost::LoadFolder(const std::string& path, std::vector<std::string>* errors) {
+  std::vector<std::string> names;
+  std::string err;
+  if (!fs_->ListFolder(path, &names, &err)) {
+    errors->push_back(err);
+    return false;
+  }
+  std::vector<std::string> dprs;
+  std::vector<std::string> units;
+  for (const std::string& name : names) {
+    const std::string full = (fs::path(path) / name).string();
+    if (Extension(name) == ".DPR") dprs.push_back(full);
+    if (Extension(name) == ".PAS") units.push_back(full);
+  }
+  if (dprs.size() == 1) {
+    project_file_ = dprs.front();
+    return LoadDpr(dprs.front(), errors);
+  }
+  bool ok = true;
+  for (const std::string& pas : units) {
+    const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
+    ok = OpenUnit(pas, dfm, errors) && ok;
+  }
+  return ok;
+}
+
+void DiskHost::Notify(TOTAFileNotification code, const std::string& file_name) {
+  auto notifiers = notifiers_;  // a notifier may remove itself while it is told
+  for (auto& [index, notifier] : notifiers) {
+    bool cancel = false;
+    notifier->FileNotification(code, file_name, cancel);
+  }
+}
+
+std::shared_ptr<IOTAProject> DiskHost::Project() {
+  return std::make_shared<DiskProject>(project_file_);
+}
+
+bool DiskHost::Compile() {
+  const auto project = Project();
+  auto notifiers = notifiers_;
+  for (auto& [index, notifier] : notifiers) {
+    bool cancel = false;
+    if (auto later = Supports<IOTAIDENotifier50>(notifier)) {
+      later->BeforeCompile(project, false, cancel);
+    } else {
+      notifier->BeforeCompile(project, cancel);
+    }
+    if (cancel) return false;
+  }
+  for (auto& [index, notifier] : notifiers) {
+    if (auto later = Supports<IOTAIDENotifier50>(notifier)) {
+      later->AfterCompile(true, false);
+    } else {
+      notifier->AfterCompile(true);
+    }
+  }
+  return true;
+}
+
+bool DiskHost::SaveAll(std::string* err) {
+  bool ok = true;
+  for (const auto& module : modules_) {
+    if (!module->Modified()) continue;
+    if (!module->Save(false, true) && ok) {
+      if (err != nullptr) *err = module->LastError();
+      ok = false;
+    }
+  }
+  return ok;
+}
+
+}  // namespace ide

@@ -1,0 +1,81 @@
+// DiskHost: the IDE in the add-in's eyes, over a Delphi project on disk. It answers the
+// open-tools services (notifiers, main menu, modules), installs itself as the global
+// services object while it lives, and offers what the IDE's user would do: load a project,
+// pick the current module, compile, save all.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ide/ToolsAPI.h"
+#include "platform/classes.h"
+
+namespace ide {
+
+class DiskModule;
+class FileSystem;
+
+class DiskHost {
+ public:
+  // Installs this host as BorlandIDEServices until it is destroyed.
+  explicit DiskHost(std::shared_ptr<FileSystem> fs);
+  ~DiskHost();
+  DiskHost(const DiskHost&) = delete;
+  DiskHost& operator=(const DiskHost&) = delete;
+
+  FileSystem& Files() { return *fs_; }
+  // Class knowledge of the forms: the platform's classes plus the loaded class tables.
+  platform::ClassRegistry& Classes() { return classes_; }
+  // Adds the classes of a class-table file; false with *err on a read or format fault.
+  bool LoadClassTable(const std::string& path, std::string* err);
+
+  // Opens a project: one .dpr, one folder (its .dpr when it holds exactly one, else its
+  // units), or a list of .pas/.dfm files. Every unit that can be read becomes a module;
+  // each input or unit that cannot adds one message to *errors and the result is false.
+  // Notifiers then hear of the load (ofnProjectDesktopLoad) with the desktop file's name.
+  bool LoadProject(const std::vector<std::string>& paths, std::vector<std::string>* errors);
+  // The project file loaded (.dpr, folder or first file); empty before a load.
+  const std::string& ProjectFile() const { return project_file_; }
+
+  int ModuleCount() const { return static_cast<int>(modules_.size()); }
+  std::shared_ptr<DiskModule> Module(int index) const;
+  // The module whose unit file is path (letter case ignored), or nullptr.
+  std::shared_ptr<DiskModule> FindModule(const std::string& path) const;
+  // The module the tools work on; -1 for none. Defaults to the first module with a form.
+  int CurrentModuleIndex() const { return current_; }
+  void SetCurrentModule(int index);
+
+  // Runs the notifiers' BeforeCompile; false when one of them cancelled the compile, in
+  // which case AfterCompile is not sent.
+  bool Compile();
+  // Saves every modified module (the IDE's File | Save All); false with *err naming the
+  // first file that could not be written (the other modules are still saved).
+  bool SaveAll(std::string* err);
+
+  // Notifiers registered and not removed, for checks that nothing is left behind.
+  int NotifierCount() const { return static_cast<int>(notifiers_.size()); }
+
+ private:
+  class Services;
+  friend class Services;
+
+  bool OpenUnit(const std::string& pas_path, const std::string& dfm_path,
+                std::vector<std::string>* errors);
+  bool LoadDpr(const std::string& path, std::vector<std::string>* errors);
+  bool LoadFolder(const std::string& path, std::vector<std::string>* errors);
+  void Notify(TOTAFileNotification code, const std::string& file_name);
+  std::shared_ptr<IOTAProject> Project();
+
+  std::shared_ptr<FileSystem> fs_;
+  platform::ClassRegistry classes_{&platform::BuiltinClasses()};
+  std::shared_ptr<Services> services_;
+  std::vector<std::shared_ptr<DiskModule>> modules_;
+  std::map<int, std::shared_ptr<IOTAIDENotifier>> notifiers_;
+  int next_notifier_ = 0;
+  int current_ = -1;
+  std::string project_file_;
+};
+
+}  // namespace ide

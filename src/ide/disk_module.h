@@ -1,0 +1,61 @@
+// DiskModule: one unit of the project as the IDE holds it open: the .pas source buffer
+// (file editor 0) and, when a .dfm sits beside it, the form designer (file editor 1).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ide/ToolsAPI.h"
+#include "ide/text_encoding.h"
+
+namespace platform {
+class ClassRegistry;
+}
+
+namespace ide {
+
+class FileSystem;
+class FormEditor;
+class SourceEditor;
+
+class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskModule> {
+ public:
+  // Opens the unit at pas_path and, when dfm_path is not empty, its form. nullptr with
+  // *err when a file cannot be read or the form is malformed; nothing is written.
+  static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs,
+                                          const std::string& pas_path, const std::string& dfm_path,
+                                          platform::ClassRegistry& registry, std::string* err);
+
+  SourceEditor& Source() { return *source_; }
+  // The form designer, or nullptr for a plain unit.
+  FormEditor* Form() { return form_.get(); }
+  TextEncoding SourceEncoding() const { return encoding_; }
+  // True when a file editor holds unsaved changes.
+  bool Modified() const;
+  // Why the last Save failed ("path: reason"); empty after a successful one.
+  const std::string& LastError() const { return last_error_; }
+
+  // IOTAModule
+  std::string GetFileName() override { return pas_path_; }
+  int GetModuleFileCount() override { return form_ != nullptr ? 2 : 1; }
+  std::shared_ptr<IOTAEditor> GetModuleFileEditor(int index) override;
+  bool Save(bool change_name, bool force_save) override;
+
+ private:
+  DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path);
+  // Renames the component's field in the form class of the unit's source buffer.
+  void RenameField(const std::string& old_name, const std::string& new_name);
+
+  std::shared_ptr<FileSystem> fs_;
+  std::string pas_path_;
+  TextEncoding encoding_ = TextEncoding::Windows1252;
+  std::shared_ptr<SourceEditor> source_;
+  std::shared_ptr<FormEditor> form_;
+  std::string last_error_;
+};
+
+// The ancestor in "TForm1 = class(TForm)" of the unit's declaration of class_name, or
+// empty when the unit does not declare it (letter case ignored, comments skipped).
+std::string FormClassAncestor(const std::string& unit_text, const std::string& class_name);
+
+}  // namespace ide
