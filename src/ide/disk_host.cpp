@@ -7,6 +7,8 @@
 #include "ide/disk_module.h"
 #include "ide/file_system.h"
 #include "ide/form_editor.h"
+#include "ide/pascal_scan.h"
+#include "ide/text_encoding.h"
 
 namespace ide {
 
@@ -204,6 +206,45 @@ bool DiskHost::LoadFolder(const std::string& path, std::vector<std::string>* err
   bool ok = true;
   for (const std::string& pas : units) {
     const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
+    ok = OpenUnit(pas, dfm, errors) && ok;
+  }
+  return ok;
+}
+
+bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors) {
+  std::string bytes;
+  std::string err;
+  if (!fs_->ReadFile(path, &bytes, &err)) {
+    errors->push_back(err);
+    return false;
+  }
+  const std::string text = DecodeText(bytes, DetectEncoding(bytes));
+  std::vector<UsesEntry> entries;
+  std::string what;
+  if (!ProgramUses(text, &entries, &what)) {
+    errors->push_back(path + ":" + what);
+    return false;
+  }
+  const fs::path folder = fs::path(path).parent_path();
+  bool ok = true;
+  for (const UsesEntry& entry : entries) {
+    std::string written = entry.path.empty() ? entry.unit + ".pas" : entry.path;
+    std::replace(written.begin(), written.end(), '\\', '/');
+    const std::string pas = ResolvePath(*fs_, (folder / written).string());
+    if (pas.empty()) {
+      // A unit named without a file is one of the library's (Forms, SysUtils).
+      if (entry.path.empty()) continue;
+      errors->push_back(path + ":" + entry.where + ": expected the unit file " + entry.path +
+                        " of " + entry.unit + ", found no such file");
+      ok = false;
+      continue;
+    }
+    const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
+    if (dfm.empty() && !entry.form.empty()) {
+      errors->push_back(path + ":" + entry.where + ": expected the form file of " + entry.form +
+                        " beside " + pas + ", found no such file");
+      ok = false;
+    }
     ok = OpenUnit(pas, dfm, errors) && ok;
   }
   return ok;

@@ -1,77 +1,14 @@
 #include "ide/disk_module.h"
 
-#include <cctype>
-
 #include "ide/dfm_document.h"
 #include "ide/file_system.h"
 #include "ide/form_editor.h"
+#include "ide/pascal_scan.h"
 #include "ide/source_editor.h"
 #include "platform/classes.h"
+#include "platform/component.h"
 
 namespace ide {
-
-namespace {
-
-bool IsIdentChar(char c) {
-  return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
-}
-
-// The unit's text with comments and strings blanked, so a search sees only code.
-std::string CodeOnly(const std::string& text) {
-  std::string code = text;
-  size_t i = 0;
-  auto blank_to = [&](size_t end) {
-    for (; i < end && i < code.size(); ++i) {
-      if (code[i] != '\n') code[i] = ' ';
-    }
-  };
-  while (i < code.size()) {
-    if (code.compare(i, 2, "//") == 0) {
-      blank_to(code.find('\n', i));
-    } else if (code[i] == '{') {
-      const size_t end = code.find('}', i);
-      blank_to(end == std::string::npos ? code.size() : end + 1);
-    } else if (code.compare(i, 2, "(*") == 0) {
-      const size_t end = code.find("*)", i + 2);
-      blank_to(end == std::string::npos ? code.size() : end + 2);
-    } else if (code[i] == '\'') {
-      const size_t end = code.find('\'', i + 1);
-      blank_to(end == std::string::npos ? code.size() : end + 1);
-    } else {
-      ++i;
-    }
-  }
-  return code;
-}
-
-size_t SkipBlanks(const std::string& s, size_t i) {
-  while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])) != 0) ++i;
-  return i;
-}
-
-}  // namespace
-
-std::string FormClassAncestor(const std::string& unit_text, const std::string& class_name) {
-  const std::string code = CodeOnly(unit_text);
-  const std::string upper = platform::UpperAscii(code);
-  const std::string wanted = platform::UpperAscii(class_name);
-  for (size_t at = upper.find(wanted); at != std::string::npos; at = upper.find(wanted, at + 1)) {
-    if (at > 0 && IsIdentChar(upper[at - 1])) continue;
-    size_t i = at + wanted.size();
-    if (i < upper.size() && IsIdentChar(upper[i])) continue;
-    i = SkipBlanks(upper, i);
-    if (i >= upper.size() || upper[i] != '=') continue;
-    i = SkipBlanks(upper, i + 1);
-    if (upper.compare(i, 5, "CLASS") != 0) continue;
-    i = SkipBlanks(upper, i + 5);
-    if (i >= upper.size() || upper[i] != '(') continue;
-    i = SkipBlanks(upper, i + 1);
-    const size_t begin = i;
-    while (i < upper.size() && IsIdentChar(upper[i])) ++i;
-    return code.substr(begin, i - begin);
-  }
-  return {};
-}
 
 DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
     : fs_(std::move(fs)), pas_path_(std::move(pas_path)) {}
@@ -99,6 +36,16 @@ std::shared_ptr<DiskModule> DiskModule::Open(std::shared_ptr<FileSystem> fs,
     if (auto self = weak.lock()) self->RenameField(old_name, new_name);
   };
   return module;
+}
+
+void DiskModule::RenameField(const std::string& old_name, const std::string& new_name) {
+  const std::string text = source_->Text();
+  const size_t at = FindFormField(text, form_->Root()->ClassName(), old_name);
+  if (at == std::string::npos) return;  // a component without a field (the IDE adds none)
+  const size_t pos = ToChars(text.substr(0, at)).size();
+  source_->BeginUndoStep();
+  source_->Replace(pos, ToChars(old_name).size(), ToChars(new_name));
+  source_->EndUndoStep();
 }
 
 std::shared_ptr<IOTAEditor> DiskModule::GetModuleFileEditor(int index) {

@@ -54,8 +54,4 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   std::string last_error_;
 };
 
-// The ancestor in "TForm1 = class(TForm)" of the unit's declaration of class_name, or
-// empty when the unit does not declare it (letter case ignored, comments skipped).
-std::string FormClassAncestor(const std::string& unit_text, const std::string& class_name);
-
 }  // namespace ide

@@ -1,0 +1,187 @@
+#include "ide/disk_host.h"
+
+#include <gtest/gtest.h>
+
+#include "host_fixture.h"
+#include "ide/disk_module.h"
+#include "ide/form_editor.h"
+#include "ide/source_editor.h"
+#include "platform/component.h"
+#include "platform/exceptions.h"
+
+using namespace ide;
+using ide::testing::HostFixture;
+
+namespace {
+
+// Replaces the one occurrence of from in text; fails the test when it is not there once.
+std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+void ExpectConsistent(DiskHost& host) {
+  for (int i = 0; i < host.ModuleCount(); ++i) {
+    if (FormEditor* form = host.Module(i)->Form()) {
+      std::string err;
+      EXPECT_TRUE(form->CheckConsistency(&err)) << host.Module(i)->GetFileName() << ": " << err;
+    }
+  }
+}
+
+class RecordingNotifier : public TNotifierObject, public IOTAIDENotifier50 {
+ public:
+  std::vector<std::string> heard;
+  bool cancel_compile = false;
+
+  void FileNotification(TOTAFileNotification code, const std::string& file_name, bool&) override {
+    heard.push_back("file " + std::to_string(code) + " " + file_name);
+  }
+  void BeforeCompile(const std::shared_ptr<IOTAProject>&, bool&) override {
+    heard.push_back("before (old form)");
+  }
+  void AfterCompile(bool) override { heard.push_back("after (old form)"); }
+  void BeforeCompile(const std::shared_ptr<IOTAProject>& project, bool code_insight,
+                     bool& cancel) override {
+    heard.push_back("before " + project->GetFileName() + (code_insight ? " insight" : ""));
+    cancel = cancel_compile;
+  }
+  void AfterCompile(bool succeeded, bool) override {
+    heard.push_back(succeeded ? "after ok" : "after failed");
+  }
+};
+
+}  // namespace
+
+TEST(ProjectLoadTest, ProgramOpensItsUnitsWithTheFormAsSecondFileEditor) {
+  HostFixture f;
+  auto notifier = std::make_shared<RecordingNotifier>();
+  auto services = Supports<IOTAServices>(BorlandIDEServices);
+  ASSERT_NE(services, nullptr);
+  const int index = services->AddNotifier(notifier);
+  ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"})) << f.errors.front();
+
+  auto modules = Supports<IOTAModuleServices>(BorlandIDEServices);
+  ASSERT_EQ(modules->GetModuleCount(), 3);
+  EXPECT_EQ(modules->GetModule(0)->GetFileName(), "proj/uCadastro.pas");
+  EXPECT_EQ(modules->GetModule(1)->GetFileName(), "proj/uRotinas.pas");
+  // The path written with a backslash in the program finds the unit in its subfolder.
+  EXPECT_EQ(modules->GetModule(2)->GetFileName(), "proj/Dados/uDados.pas");
+  EXPECT_EQ(modules->GetModule(3), nullptr);
+
+  auto form_unit = modules->GetModule(0);
+  ASSERT_EQ(form_unit->GetModuleFileCount(), 2);
+  EXPECT_NE(Supports<IOTASourceEditor>(form_unit->GetModuleFileEditor(0)), nullptr);
+  EXPECT_EQ(Supports<IOTAFormEditor>(form_unit->GetModuleFileEditor(0)), nullptr);
+  auto form = Supports<IOTAFormEditor>(form_unit->GetModuleFileEditor(1));
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->GetFileName(), "proj/uCadastro.dfm");
+  EXPECT_EQ(form->GetModule(), form_unit);
+
+  auto plain = modules->GetModule(1);
+  EXPECT_EQ(plain->GetModuleFileCount(), 1);
+  EXPECT_EQ(Supports<IOTAFormEditor>(plain->GetModuleFileEditor(0)), nullptr);
+  EXPECT_EQ(plain->GetModuleFileEditor(1), nullptr);
+
+  // The current module is the first with a form; notifiers heard of the project load.
+  EXPECT_EQ(modules->CurrentModule(), form_unit);
+  EXPECT_EQ(notifier->heard, std::vector<std::string>{"file 5 proj/Cadastro.dpr"});
+  services->RemoveNotifier(index);
+  EXPECT_EQ(f.host->NotifierCount(), 0);
+  ExpectConsistent(*f.host);
+}
+
+TEST(ProjectLoadTest, LiveComponentsFollowTheFormFile) {
+  HostFixture f;
+  ASSERT_TRUE(f.Load({"proj"})) << f.errors.front();  // the folder's one program
+  ASSERT_EQ(f.host->ModuleCount(), 3);
+  platform::TComponent* root = f.host->Module(0)->Form()->Root();
+  EXPECT_EQ(root->Name(), "frmCadastro");
+  EXPECT_EQ(root->ClassName(), "TfrmCadastro");
+  EXPECT_TRUE(root->InheritsFrom("TForm"));
+  ASSERT_EQ(root->ComponentCount(), 10);
+  EXPECT_EQ(root->Components(0)->Name(), "Panel1");
+  EXPECT_EQ(root->Components(9)->Name(), "DataSource1");
+
+  auto* label = dynamic_cast<platform::TControl*>(root->FindComponent("Label1"));
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Parent(), root->FindComponent("Panel1"));
+  EXPECT_EQ(label->Caption(), "C\u00f3digo");
+  EXPECT_EQ(label->GetComponentRef("FocusControl"), root->FindComponent("Edit1"));
+  EXPECT_EQ(root->FindComponent("DataSource1")->GetComponentRef("DataSet"),
+            root->FindComponent("ClientDataSet1"));
+  EXPECT_TRUE(root->FindComponent("ClientDataSet1")->InheritsFrom("TDataSet"));
+  EXPECT_EQ(dynamic_cast<platform::TControl*>(root->FindComponent("ClientDataSet1")), nullptr);
+  EXPECT_TRUE(root->FindComponent("ClientDataSet1")->GetPropValue("Active").AsBoolean());
+
+  platform::TComponent* data = f.host->Module(2)->Form()->Root();
+  EXPECT_TRUE(data->InheritsFrom("TDataModule"));
+  EXPECT_TRUE(data->FindComponent("conPrincipal")->InheritsFrom("TCustomConnection"));
+  EXPECT_EQ(data->FindComponent("qryClientes")->GetComponentRef("Connection"),
+            data->FindComponent("conPrincipal"));
+  ExpectConsistent(*f.host);
+}
+
+TEST(ProjectLoadTest, UnreadableInputsAreReportedAndTheRestLoads) {
+  HostFixture f;
+  f.files->Create("proj/Cadastro.dpr", ReplaceOnce(f.files->Contents("proj/Cadastro.dpr"),
+                                                   "'uRotinas.pas'", "'uSumiu.pas'"));
+  f.files->Create("proj/Binario.pas", "unit Binario;\r\ninterface\r\nimplementation\r\nend.\r\n");
+  f.files->Create("proj/Binario.dfm", std::string("TPF0\x0bTfrmBinario", 16));
+  f.files->Create("proj/Quebrado.pas", "unit Quebrado;\r\nend.\r\n");
+  f.files->Create("proj/Quebrado.dfm", "object F: TForm\r\n  Left = 'sem fim\r\nend\r\n");
+  EXPECT_FALSE(
+      f.Load({"proj/Cadastro.dpr", "proj/Binario.dfm", "proj/Quebrado.pas", "proj/Nada.pas"}));
+  ASSERT_EQ(f.errors.size(), 4u);
+  EXPECT_EQ(f.errors[0],
+            "proj/Cadastro.dpr:6:3: expected the unit file uSumiu.pas of uRotinas, found no "
+            "such file");
+  EXPECT_NE(f.errors[1].find("proj/Binario.dfm"), std::string::npos) << f.errors[1];
+  EXPECT_NE(f.errors[1].find("binary"), std::string::npos) << f.errors[1];
+  EXPECT_EQ(f.errors[2].rfind("proj/Quebrado.dfm:2:", 0), 0u) << f.errors[2];
+  EXPECT_EQ(f.errors[3], "proj/Nada.pas: no such file or folder");
+  EXPECT_EQ(f.host->ModuleCount(), 2);  // the two units of the program that exist
+  std::string err;
+  EXPECT_TRUE(f.host->SaveAll(&err));
+  EXPECT_TRUE(f.files->writes().empty());
+}
+
+TEST(CompileTest, BeforeCompileCancelStopsTheCompileUntilTheNotifierIsRemoved) {
+  HostFixture f;
+  ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"}));
+  auto services = Supports<IOTAServices>(BorlandIDEServices);
+  auto first = std::make_shared<RecordingNotifier>();
+  auto second = std::make_shared<RecordingNotifier>();
+  const int a = services->AddNotifier(first);
+  const int b = services->AddNotifier(second);
+  EXPECT_NE(a, b);
+
+  first->cancel_compile = true;
+  EXPECT_FALSE(f.host->Compile());
+  EXPECT_EQ(first->heard, std::vector<std::string>{"before proj/Cadastro.dpr"});
+  EXPECT_TRUE(second->heard.empty());  // the compile stopped at the first cancel
+
+  services->RemoveNotifier(a);
+  services->RemoveNotifier(a);  // a second removal of the same index does nothing
+  EXPECT_TRUE(f.host->Compile());
+  EXPECT_EQ(second->heard, (std::vector<std::string>{"before proj/Cadastro.dpr", "after ok"}));
+  EXPECT_EQ(first->heard.size(), 1u);
+  services->RemoveNotifier(b);
+  EXPECT_EQ(f.host->NotifierCount(), 0);
+}
+
+TEST(CompileTest, TheServicesObjectLivesAsLongAsTheHost) {
+  std::weak_ptr<IBorlandIDEServices> seen;
+  {
+    HostFixture f;
+    seen = BorlandIDEServices;
+    ASSERT_NE(Supports<IOTAModuleServices>(BorlandIDEServices), nullptr);
+    ASSERT_TRUE(f.Load({"proj/uRotinas.pas"}));
+    EXPECT_EQ(Supports<IOTAModuleServices>(BorlandIDEServices)->GetModuleCount(), 1);
+  }
+  EXPECT_EQ(BorlandIDEServices, nullptr);
+  EXPECT_TRUE(seen.expired());
+}

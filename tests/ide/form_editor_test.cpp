@@ -1,0 +1,179 @@
+#include "ide/form_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "host_fixture.h"
+#include "ide/dfm_document.h"
+#include "ide/disk_module.h"
+#include "ide/source_editor.h"
+#include "platform/component.h"
+#include "platform/exceptions.h"
+
+using namespace ide;
+using ide::testing::HostFixture;
+
+namespace {
+
+std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+struct Cadastro : HostFixture {
+  std::string dfm;
+  std::string pas;
+  std::shared_ptr<DiskModule> module;
+  std::shared_ptr<IOTAFormEditor> form;
+
+  Cadastro() {
+    dfm = files->Contents("proj/uCadastro.dfm");
+    pas = files->Contents("proj/uCadastro.pas");
+    EXPECT_TRUE(Load({"proj/uCadastro.pas"}));
+    module = host->Module(0);
+    form = Supports<IOTAFormEditor>(module->GetModuleFileEditor(1));
+  }
+  TPropBuffer Get(const std::string& component, const std::string& name, TPropBuffer kind) {
+    EXPECT_TRUE(form->FindComponent(component)->GetPropValueByName(name, kind)) << name;
+    return kind;
+  }
+  bool Set(const std::string& component, const std::string& name, TPropBuffer value) {
+    return form->FindComponent(component)->SetPropByName(name, value);
+  }
+  void Check() {
+    std::string err;
+    EXPECT_TRUE(module->Form()->CheckConsistency(&err)) << err;
+  }
+};
+
+}  // namespace
+
+TEST(FormRoundTripTest, UnchangedFormsAreWrittenBackByteForByte) {
+  for (const char* input : {"proj/Cadastro.dpr", "proj/Dados/uDados.dfm"}) {
+    HostFixture f;
+    ASSERT_TRUE(f.Load({input}));
+    for (int i = 0; i < f.host->ModuleCount(); ++i) {
+      auto module = f.host->Module(i);
+      EXPECT_FALSE(module->Modified());
+      EXPECT_TRUE(module->Save(false, true));
+      if (FormEditor* form = module->Form()) {
+        EXPECT_EQ(form->Document().Write(), f.files->Contents(form->GetFileName()));
+      }
+    }
+    EXPECT_TRUE(f.files->writes().empty()) << "an unmodified module was written";
+  }
+}
+
+TEST(FormRoundTripTest, ChangedPropertyIsWrittenInPlaceAndDefaultsAreDropped) {
+  Cadastro c;
+  EXPECT_EQ(std::get<int32_t>(c.Get("Edit1", "Left", int32_t{0})), 48);
+  EXPECT_TRUE(c.Set("Edit1", "Left", int32_t{60}));
+  EXPECT_EQ(std::get<int32_t>(c.Get("Edit1", "Left", int32_t{0})), 60);
+  // Setting the value it already has changes nothing.
+  EXPECT_TRUE(c.Set("Edit2", "Top", int32_t{10}));
+  // Text back to its class default leaves the file; a new property is added in style.
+  EXPECT_TRUE(c.Set("Edit1", "Text", std::string()));
+  EXPECT_TRUE(c.Set("Button1", "Caption", std::string("Gr\u00e1var 'j\u00e1'")));
+  EXPECT_TRUE(c.Set("Label1", "Transparent", true));
+  EXPECT_FALSE(c.Set("Label1", "NoSuchProperty", int32_t{1}));
+  EXPECT_FALSE(c.Set("Edit1", "Width", std::string("largo")));  // refused, not converted
+  EXPECT_TRUE(c.form->GetModified());
+  c.Check();
+
+  ASSERT_TRUE(c.module->Save(false, true)) << c.module->LastError();
+  std::string expected = ReplaceOnce(c.dfm, "      Left = 48\r\n", "      Left = 60\r\n");
+  expected = ReplaceOnce(expected, "      Text = 'Edit1'\r\n", "");
+  expected = ReplaceOnce(expected, "      Caption = '&Gravar'\r\n",
+                         "      Caption = 'Gr'#225'var '#39'j'#225#39\r\n");
+  expected = ReplaceOnce(expected, "      FocusControl = Edit1\r\n",
+                         "      FocusControl = Edit1\r\n      Transparent = True\r\n");
+  EXPECT_EQ(c.files->Contents("proj/uCadastro.dfm"), expected);
+  EXPECT_EQ(c.files->writes(), std::vector<std::string>{"proj/uCadastro.dfm"});
+  EXPECT_FALSE(c.module->Modified());
+}
+
+TEST(FormRenameTest, RenameUpdatesReferencesTheFormFileAndTheUnitField) {
+  Cadastro c;
+  ASSERT_TRUE(c.Set("Edit1", "Name", std::string("edtCodigo")));
+  EXPECT_EQ(c.form->FindComponent("Edit1"), nullptr);
+  auto renamed = c.form->FindComponent("EDTCODIGO");
+  ASSERT_NE(renamed, nullptr);
+  EXPECT_EQ(std::get<std::string>(c.Get("edtCodigo", "Name", std::string())), "edtCodigo");
+  EXPECT_EQ(std::get<std::string>(c.Get("Label1", "FocusControl", std::string())), "edtCodigo");
+  EXPECT_TRUE(c.Set("ClientDataSet1", "Name", std::string("cdsClientes")));
+
+  // Invalid and taken names raise and change nothing.
+  EXPECT_THROW(c.Set("edtCodigo", "Name", std::string("2edt")), platform::EComponentError);
+  EXPECT_THROW(c.Set("edtCodigo", "Name", std::string("edit2")), platform::EComponentError);
+  EXPECT_NE(c.form->FindComponent("edtCodigo"), nullptr);
+  c.Check();
+
+  ASSERT_TRUE(c.module->Save(false, true)) << c.module->LastError();
+  std::string dfm = ReplaceOnce(c.dfm, "object Edit1: TEdit", "object edtCodigo: TEdit");
+  dfm = ReplaceOnce(dfm, "FocusControl = Edit1", "FocusControl = edtCodigo");
+  dfm = ReplaceOnce(dfm, "object ClientDataSet1:", "object cdsClientes:");
+  dfm = ReplaceOnce(dfm, "DataSet = ClientDataSet1", "DataSet = cdsClientes");
+  EXPECT_EQ(c.files->Contents("proj/uCadastro.dfm"), dfm);
+  // The field is renamed; the comment and the method body keep the old name, as the
+  // designer leaves code to the developer. The unit stays in Windows-1252.
+  std::string pas = ReplaceOnce(c.pas, "    Edit1: TEdit;", "    edtCodigo: TEdit;");
+  pas = ReplaceOnce(pas, "ClientDataSet1: TClientDataSet", "cdsClientes: TClientDataSet");
+  EXPECT_EQ(c.files->Contents("proj/uCadastro.pas"), pas);
+  EXPECT_NE(pas.find("Ol\xe1"), std::string::npos);
+}
+
+TEST(TabOrderTest, WritingTabOrderMovesTheControlAndRenumbersItsSiblings) {
+  Cadastro c;
+  // The tab lists come from the file's values, not from the file order.
+  EXPECT_EQ(std::get<int32_t>(c.Get("Edit1", "TabOrder", int32_t{0})), 1);
+  EXPECT_EQ(std::get<int32_t>(c.Get("Edit2", "TabOrder", int32_t{0})), 0);
+  EXPECT_EQ(std::get<int32_t>(c.Get("Panel2", "TabOrder", int32_t{0})), 0);
+  EXPECT_TRUE(std::get<bool>(c.Get("Button1", "TabStop", false)));
+
+  ASSERT_TRUE(c.Set("Button1", "TabOrder", int32_t{0}));
+  EXPECT_EQ(std::get<int32_t>(c.Get("Button1", "TabOrder", int32_t{0})), 0);
+  EXPECT_EQ(std::get<int32_t>(c.Get("DBGrid1", "TabOrder", int32_t{0})), 1);
+  EXPECT_EQ(std::get<int32_t>(c.Get("Memo1", "TabOrder", int32_t{0})), 2);
+  ASSERT_TRUE(c.Set("DBGrid1", "TabOrder", int32_t{99}));  // past the end: goes last
+  EXPECT_EQ(std::get<int32_t>(c.Get("DBGrid1", "TabOrder", int32_t{0})), 2);
+  EXPECT_EQ(std::get<int32_t>(c.Get("Memo1", "TabOrder", int32_t{0})), 1);
+  c.Check();
+
+  ASSERT_TRUE(c.module->Save(false, true));
+  const std::string saved = c.files->Contents("proj/uCadastro.dfm");
+  const size_t grid = saved.find("object DBGrid1");
+  const size_t memo = saved.find("object Memo1");
+  const size_t button = saved.find("object Button1");
+  EXPECT_EQ(saved.find("TabOrder = 2", grid), saved.find("TabOrder", grid));
+  EXPECT_EQ(saved.find("TabOrder = 1", memo), saved.find("TabOrder", memo));
+  EXPECT_EQ(saved.find("TabOrder = 0", button), saved.find("TabOrder", button));
+  EXPECT_EQ(saved.substr(0, grid), c.dfm.substr(0, grid));  // the first panel is untouched
+}
+
+TEST(SelectionTest, SelectionIsReportedInSelectionOrder) {
+  Cadastro c;
+  ASSERT_EQ(c.form->GetSelCount(), 1);  // the form itself, as the designer opens
+  ASSERT_NE(c.form->GetRootComponent(), nullptr);
+  EXPECT_EQ(Supports<INTAComponent>(c.form->GetSelComponent(0))->GetComponent(),
+            c.module->Form()->Root());
+
+  c.form->FindComponent("Edit2")->Select(false);
+  c.form->FindComponent("Label1")->Select(true);
+  c.form->FindComponent("Edit1")->Select(true);
+  c.form->FindComponent("Edit2")->Select(true);  // already selected: keeps its place
+  ASSERT_EQ(c.form->GetSelCount(), 3);
+  std::vector<std::string> names;
+  for (int i = 0; i < c.form->GetSelCount(); ++i) {
+    TPropBuffer name = std::string();
+    c.form->GetSelComponent(i)->GetPropValueByName("Name", name);
+    names.push_back(std::get<std::string>(name));
+  }
+  EXPECT_EQ(names, (std::vector<std::string>{"Edit2", "Label1", "Edit1"}));
+  EXPECT_EQ(c.form->GetSelComponent(3), nullptr);
+  c.form->FindComponent("Memo1")->Select(false);
+  EXPECT_EQ(c.form->GetSelCount(), 1);
+  EXPECT_FALSE(c.form->GetModified());  // selecting is not a change of the form
+  c.Check();
+}

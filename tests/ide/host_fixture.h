@@ -1,0 +1,46 @@
+// A host over a copy of a fixture project held in memory, so tests see every write.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ide/disk_host.h"
+#include "ide/memory_file_system.h"
+
+namespace ide::testing {
+
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+struct HostFixture {
+  std::shared_ptr<MemoryFileSystem> files = std::make_shared<MemoryFileSystem>();
+  std::unique_ptr<DiskHost> host;
+  std::vector<std::string> errors;
+
+  // Copies tests/data/host/<project> to "proj/" and starts a host with the class table.
+  explicit HostFixture(const std::string& project = "Cadastro") {
+    const std::filesystem::path root = std::filesystem::path(ZORI_TEST_DATA_DIR) / "host" / project;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+      if (!entry.is_regular_file()) continue;
+      const std::string relative = std::filesystem::relative(entry.path(), root).generic_string();
+      files->Create("proj/" + relative, ReadBytes(entry.path()));
+    }
+    files->Create("data/classes.xml",
+                  ReadBytes(std::filesystem::path(ZORI_SOURCE_DIR) / "data" / "classes.xml"));
+    host = std::make_unique<DiskHost>(files);
+    std::string err;
+    if (!host->LoadClassTable("data/classes.xml", &err)) errors.push_back(err);
+  }
+
+  bool Load(const std::vector<std::string>& paths) { return host->LoadProject(paths, &errors); }
+};
+
+}  // namespace ide::testing
