@@ -5,10 +5,9 @@
 
 #include "ide/class_table.h"
 #include "ide/disk_module.h"
+#include "ide/dpr_parser.h"
 #include "ide/file_system.h"
 #include "ide/form_editor.h"
-#include "ide/pascal_scan.h"
-#include "ide/text_encoding.h"
 
 namespace ide {
 
@@ -61,6 +60,20 @@ class DiskProject : public IOTAProject {
   std::string file_name_;
 };
 
+// The 1-based column of name on line of text, for messages; "1" when it is not there.
+std::string ColumnOf(const std::string& text, size_t line, const std::string& name) {
+  size_t start = 0;
+  for (size_t l = 1; l < line && start != std::string::npos; ++l) {
+    start = text.find('\n', start);
+    if (start != std::string::npos) ++start;
+  }
+  if (start == std::string::npos) return "1";
+  const std::string upper =
+      platform::UpperAscii(text.substr(start, text.find('\n', start) - start));
+  const size_t at = upper.find(platform::UpperAscii(name));
+  return std::to_string(at == std::string::npos ? 1 : at + 1);
+}
+
 std::string Extension(const std::string& path) {
   return platform::UpperAscii(fs::path(path).extension().string());
 }
@@ -71,19 +84,7 @@ std::string Extension(const std::string& path) {
 // whose letter case differs from the file on disk finds that file. Empty when missing.
 static std::string ResolvePath(FileSystem& files, std::string path) {
   std::replace(path.begin(), path.end(), '\\', '/');
-  if (files.FileExists(path)) return path;
-  const fs::path p(path);
-  std::vector<std::string> names;
-  std::string err;
-  const std::string folder = p.parent_path().empty() ? "." : p.parent_path().string();
-  if (!files.ListFolder(folder, &names, &err)) return {};
-  for (const std::string& name : names) {
-    if (platform::SameTextAscii(name, p.filename().string())) {
-      const std::string found = (p.parent_path() / name).string();
-      if (files.FileExists(found)) return found;
-    }
-  }
-  return {};
+  return FindFileIgnoringCase(files, path);
 }
 
 DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
@@ -212,37 +213,36 @@ bool DiskHost::LoadFolder(const std::string& path, std::vector<std::string>* err
 }
 
 bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors) {
-  std::string bytes;
+  DprProject project;
   std::string err;
-  if (!fs_->ReadFile(path, &bytes, &err)) {
+  if (!ReadDpr(*fs_, path, &project, &err)) {
     errors->push_back(err);
     return false;
   }
-  const std::string text = DecodeText(bytes, DetectEncoding(bytes));
-  std::vector<UsesEntry> entries;
-  std::string what;
-  if (!ProgramUses(text, &entries, &what)) {
-    errors->push_back(path + ":" + what);
-    return false;
-  }
   const fs::path folder = fs::path(path).parent_path();
+  std::string text;
+  fs_->ReadFile(path, &text, &err);
   bool ok = true;
-  for (const UsesEntry& entry : entries) {
-    std::string written = entry.path.empty() ? entry.unit + ".pas" : entry.path;
-    std::replace(written.begin(), written.end(), '\\', '/');
-    const std::string pas = ResolvePath(*fs_, (folder / written).string());
+  for (const DprUnit& unit : project.units) {
+    std::string pas = unit.exists ? FindFileIgnoringCase(*fs_, unit.path) : std::string();
+    if (unit.in_path.empty()) {
+      // A unit named without a file is the library's (Forms, SysUtils) unless it sits in
+      // the project's folder.
+      pas = ResolvePath(*fs_, (folder / (unit.name + ".pas")).string());
+      if (pas.empty()) continue;
+    }
+    const std::string where =
+        path + ":" + std::to_string(unit.line) + ":" + ColumnOf(text, unit.line, unit.name) + ": ";
     if (pas.empty()) {
-      // A unit named without a file is one of the library's (Forms, SysUtils).
-      if (entry.path.empty()) continue;
-      errors->push_back(path + ":" + entry.where + ": expected the unit file " + entry.path +
-                        " of " + entry.unit + ", found no such file");
+      errors->push_back(where + "expected the unit file " + unit.in_path + " of " + unit.name +
+                        ", found no such file");
       ok = false;
       continue;
     }
     const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
-    if (dfm.empty() && !entry.form.empty()) {
-      errors->push_back(path + ":" + entry.where + ": expected the form file of " + entry.form +
-                        " beside " + pas + ", found no such file");
+    if (dfm.empty() && !unit.form_name.empty()) {
+      errors->push_back(where + "expected the form file of " + unit.form_name + " beside " + pas +
+                        ", found no such file");
       ok = false;
     }
     ok = OpenUnit(pas, dfm, errors) && ok;

@@ -1,9 +1,11 @@
 #include "ide/disk_module.h"
 
+#include <vector>
+
 #include "ide/dfm_document.h"
 #include "ide/file_system.h"
 #include "ide/form_editor.h"
-#include "ide/pascal_scan.h"
+#include "ide/pas_form_class.h"
 #include "ide/source_editor.h"
 #include "platform/classes.h"
 #include "platform/component.h"
@@ -27,7 +29,15 @@ std::shared_ptr<DiskModule> DiskModule::Open(std::shared_ptr<FileSystem> fs,
 
   std::unique_ptr<DfmDocument> document = DfmDocument::Load(*fs, dfm_path, err);
   if (document == nullptr) return nullptr;
-  const std::string ancestor = FormClassAncestor(text, document->root().class_name());
+  // The form class's ancestor in the unit says what kind of root it is (form, data module).
+  std::string ancestor;
+  std::vector<PasFormClass> classes;
+  std::string unreadable;  // a unit the class reader cannot follow leaves the root a TForm
+  if (FindFormClasses(pas_path, text, &classes, &unreadable)) {
+    for (const PasFormClass& cls : classes) {
+      if (platform::SameTextAscii(cls.name, document->root().class_name())) ancestor = cls.ancestor;
+    }
+  }
   module->form_ = FormEditor::Create(module, std::move(document), registry, ancestor, err);
   if (module->form_ == nullptr) return nullptr;
   // Renaming a component renames its field in the unit's form class, as the designer does.
@@ -39,12 +49,28 @@ std::shared_ptr<DiskModule> DiskModule::Open(std::shared_ptr<FileSystem> fs,
 }
 
 void DiskModule::RenameField(const std::string& old_name, const std::string& new_name) {
-  const std::string text = source_->Text();
-  const size_t at = FindFormField(text, form_->Root()->ClassName(), old_name);
-  if (at == std::string::npos) return;  // a component without a field (the IDE adds none)
-  const size_t pos = ToChars(text.substr(0, at)).size();
+  const std::string before = source_->Text();
+  std::string after = before;
+  std::string err;
+  // A component without a field in the class (the unit was edited by hand) keeps the unit
+  // as it is, as the designer does.
+  if (!RenameFormField(pas_path_, &after, form_->Root()->ClassName(), old_name, new_name, &err)) {
+    return;
+  }
+  // One undoable edit over the bytes that differ.
+  size_t prefix = 0;
+  while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) {
+    ++prefix;
+  }
+  size_t suffix = 0;
+  while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+         before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+    ++suffix;
+  }
+  const size_t pos = ToChars(before.substr(0, prefix)).size();
   source_->BeginUndoStep();
-  source_->Replace(pos, ToChars(old_name).size(), ToChars(new_name));
+  source_->Replace(pos, ToChars(before.substr(prefix, before.size() - prefix - suffix)).size(),
+                   ToChars(after.substr(prefix, after.size() - prefix - suffix)));
   source_->EndUndoStep();
 }
 
