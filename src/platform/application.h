@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/component.h"
 #include "platform/modal_driver.h"
+#include "platform/registry.h"
 
 namespace platform {
 
@@ -33,6 +34,13 @@ class TScreen {
 
   std::vector<TCustomForm*> forms_;
   std::vector<TCustomForm*> activation_;  // most recently activated last
+};
+
+// One program the application started: what, how shown, how it ended.
+struct ProcessRecord {
+  std::string command_line;
+  int show_mode = 0;
+  int exit_code = -1;
 };
 
 class TApplication : public TComponent {
@@ -68,6 +76,13 @@ class TApplication : public TComponent {
   const std::vector<MessageRecord>& MessageLog() const { return message_log_; }
   void ClearMessageLog() { message_log_.clear(); }
 
+  // Programs started through the command-line runner, in order.
+  void RecordProcess(ProcessRecord record) { process_log_.push_back(std::move(record)); }
+  const std::vector<ProcessRecord>& ProcessLog() const { return process_log_; }
+
+  // The platform's registry, filled by the host.
+  RegistryStore& Registry() { return registry_; }
+
   // The system beep: counted, so a test can see it sounded.
   void Beep() { ++beeps_; }
   int BeepCount() const { return beeps_; }
@@ -91,6 +106,8 @@ class TApplication : public TComponent {
   std::vector<RunningTimer> timers_;
   std::vector<TCustomForm*> released_;
   std::vector<MessageRecord> message_log_;
+  RegistryStore registry_;
+  std::vector<ProcessRecord> process_log_;
   int beeps_ = 0;
 };
 
