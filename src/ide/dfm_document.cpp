@@ -33,6 +33,12 @@ std::string_view DfmProperty::source_text() const {
   return std::string_view(source_->text).substr(value_begin_, value_end_ - value_begin_);
 }
 
+size_t DfmObject::line() const {
+  std::string_view text = source_->text;
+  return 1 + static_cast<size_t>(std::count(
+                 text.begin(), text.begin() + static_cast<std::ptrdiff_t>(keyword_begin_), '\n'));
+}
+
 const DfmProperty* DfmObject::FindProperty(std::string_view name) const {
   for (const DfmProperty& property : properties_)
     if (SameName(property.name_, name)) return &property;
@@ -40,12 +46,13 @@ const DfmProperty* DfmObject::FindProperty(std::string_view name) const {
 }
 
 DfmObject* DfmObject::FindChild(std::string_view name) const {
-  for (const auto& child : children_)
-    if (SameName(child->name_, name)) return child.get();
+  for (DfmObject* child : children_)
+    if (SameName(child->name_, name)) return child;
   return nullptr;
 }
 
 void DfmObject::SetProperty(std::string_view name, DfmValue value) {
+  edited_ = true;
   auto found = std::find_if(properties_.begin(), properties_.end(),
                             [&](const DfmProperty& p) { return SameName(p.name_, name); });
   if (found == properties_.end()) {
@@ -64,7 +71,7 @@ void DfmObject::SetProperty(std::string_view name, DfmValue value) {
       property.source_ = source_;
       property.name_ = std::string(name);
       property.kind_ = value.kind;
-      property.assigned_ = std::move(value);
+      property.assigned_ = std::make_unique<DfmValue>(std::move(value));
       properties_.push_back(std::move(property));
       return;
     }
@@ -75,13 +82,14 @@ void DfmObject::SetProperty(std::string_view name, DfmValue value) {
       DfmParser::DecodeValue(*source_, property.value_begin_) == value)
     property.assigned_.reset();
   else
-    property.assigned_ = std::move(value);
+    property.assigned_ = std::make_unique<DfmValue>(std::move(value));
 }
 
 bool DfmObject::RemoveProperty(std::string_view name) {
   auto found = std::find_if(properties_.begin(), properties_.end(),
                             [&](const DfmProperty& p) { return SameName(p.name_, name); });
   if (found == properties_.end()) return false;
+  edited_ = true;
   if (found->from_source()) {
     found->assigned_.reset();
     removed_.push_back(std::move(*found));
@@ -91,6 +99,7 @@ bool DfmObject::RemoveProperty(std::string_view name) {
 }
 
 void DfmObject::Rename(std::string name) {
+  edited_ = true;
   name_ = std::move(name);
 }
 
@@ -107,7 +116,7 @@ std::unique_ptr<DfmDocument> DfmDocument::Load(FileSystem& fs, const std::string
 }
 
 std::string DfmDocument::Write() const {
-  return DfmWriter::Write(*source_, *root_);
+  return DfmWriter::Write(*source_, root());
 }
 
 bool DfmDocument::Save(FileSystem& fs, const std::string& path, std::string* err) const {
@@ -118,7 +127,7 @@ namespace {
 
 void CollectObjects(DfmObject& object, std::vector<DfmObject*>* out) {
   out->push_back(&object);
-  for (const auto& child : object.children()) CollectObjects(*child, out);
+  for (DfmObject* child : object.children()) CollectObjects(*child, out);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,7 +39,7 @@ class DfmProperty {
   // The value's text in the file; empty for a property added since loading.
   std::string_view source_text() const;
   // True when the value was set to something other than what the file holds.
-  bool modified() const { return assigned_.has_value(); }
+  bool modified() const { return assigned_ != nullptr; }
 
  private:
   friend class DfmObject;
@@ -56,7 +57,7 @@ class DfmProperty {
   size_t equals_end_ = kNone;  // a changed value is written from here, after one blank
   size_t value_begin_ = kNone;
   size_t value_end_ = kNone;
-  std::optional<DfmValue> assigned_;
+  std::unique_ptr<DfmValue> assigned_;  // the value set since loading, if any
 };
 
 class DfmObject {
@@ -71,9 +72,9 @@ class DfmObject {
   DfmObject* parent() const { return parent_; }
   // Properties in file order, then those added since loading.
   const std::vector<DfmProperty>& properties() const { return properties_; }
-  const std::vector<std::unique_ptr<DfmObject>>& children() const { return children_; }
-  // 1-based line of the object's header in the file.
-  size_t line() const { return line_; }
+  const std::vector<DfmObject*>& children() const { return children_; }
+  // 1-based line of the object's header in the file (counted on each call).
+  size_t line() const;
 
   // The property of that name (letter case ignored), or nullptr when the object has none.
   const DfmProperty* FindProperty(std::string_view name) const;
@@ -101,9 +102,9 @@ class DfmObject {
   DfmObject* parent_ = nullptr;
   std::vector<DfmProperty> properties_;
   std::vector<DfmProperty> removed_;  // properties of the file that were removed
-  std::vector<std::unique_ptr<DfmObject>> children_;
+  std::vector<DfmObject*> children_;  // owned by the document
   const DfmSource* source_ = nullptr;
-  size_t line_ = 0;
+  bool edited_ = false;  // anything to write differently from the file
   size_t keyword_begin_ = 0;
   size_t name_begin_ = 0;      // start of the name, or of the class for an unnamed object
   size_t name_end_ = 0;        // end of "Name: ", or name_begin_ for an unnamed object
@@ -119,8 +120,8 @@ class DfmDocument {
   static std::unique_ptr<DfmDocument> Load(FileSystem& fs, const std::string& path,
                                            std::string* err);
 
-  DfmObject& root() { return *root_; }
-  const DfmObject& root() const { return *root_; }
+  DfmObject& root() { return objects_.front(); }
+  const DfmObject& root() const { return objects_.front(); }
   const std::string& path() const { return source_->path; }
   TextEncoding encoding() const { return source_->encoding; }
 
@@ -134,7 +135,7 @@ class DfmDocument {
   DfmDocument() = default;
 
   std::unique_ptr<DfmSource> source_;
-  std::unique_ptr<DfmObject> root_;
+  std::deque<DfmObject> objects_;  // every object, root first; addresses never move
 };
 
 // Every object of the tree under and including root, parents before children.

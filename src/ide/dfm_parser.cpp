@@ -1,6 +1,10 @@
 #include "ide/dfm_parser.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <limits>
 
 #include "ide/file_system.h"
@@ -12,14 +16,25 @@ namespace {
 // Deeper nesting than any real form has; it keeps hostile input from exhausting the stack.
 constexpr int kMaxDepth = 200;
 
-bool IsIdentStart(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+// Character classes by table: the lexer asks for every byte of the file.
+constexpr unsigned char kStart = 1, kDigit = 2;
+constexpr auto kClasses = [] {
+  std::array<unsigned char, 256> table{};
+  for (int c = 'a'; c <= 'z'; ++c) table[c] = kStart;
+  for (int c = 'A'; c <= 'Z'; ++c) table[c] = kStart;
+  table['_'] = kStart;
+  for (int c = '0'; c <= '9'; ++c) table[c] = kDigit;
+  return table;
+}();
+
+inline bool IsIdentStart(char c) {
+  return kClasses[static_cast<unsigned char>(c)] == kStart;
 }
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+inline bool IsDigit(char c) {
+  return kClasses[static_cast<unsigned char>(c)] == kDigit;
 }
-bool IsIdentChar(char c) {
-  return IsIdentStart(c) || IsDigit(c);
+inline bool IsIdentChar(char c) {
+  return kClasses[static_cast<unsigned char>(c)] != 0;
 }
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -28,14 +43,12 @@ int HexDigit(char c) {
   return -1;
 }
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
+// Compares text with a keyword written in lower-case letters only, letter case ignored;
+// setting bit 5 lower-cases a letter and turns no other character into one.
+inline bool EqualsIgnoreCase(std::string_view text, std::string_view keyword) {
+  if (text.size() != keyword.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i)
+    if ((text[i] | 0x20) != keyword[i]) return false;
   return true;
 }
 
@@ -44,6 +57,20 @@ bool IsBinaryForm(std::string_view bytes) {
 }
 
 }  // namespace
+
+// Blanks are every control character and the space; NUL is not, it is reported.
+inline void DfmParser::SkipBlanks() {
+  const size_t size = text_.size();
+  while (pos_ < size) {
+    unsigned char c = static_cast<unsigned char>(text_[pos_]);
+    if (c > ' ' || c == 0) return;
+    ++pos_;
+  }
+}
+
+inline bool DfmParser::IsKeyword(std::string_view word) const {
+  return tok_.kind == Token::Ident && EqualsIgnoreCase(TokenText(), word);
+}
 
 DfmParser::DfmParser(const DfmSource& source) : source_(source), text_(source.text) {}
 
@@ -61,15 +88,17 @@ std::unique_ptr<DfmDocument> DfmParser::ParseDocument(std::string path, std::str
   source->encoding = DetectEncoding(source->text);
   source->line_break = std::string(LineBreakOf(source->text));
 
+  std::unique_ptr<DfmDocument> document(new DfmDocument());
   DfmParser parser(*source);
+  parser.objects_ = &document->objects_;
   if (source->encoding == TextEncoding::Utf8Bom) parser.pos_ = 3;
-  std::unique_ptr<DfmObject> root;
+  DfmObject* root = nullptr;
   if (parser.Advance()) {
     if (parser.IsObjectKeyword()) {
       root = parser.ParseObject(nullptr, 0);
       if (root && parser.tok_.kind != Token::Eof) {
         parser.Expected("end of file");
-        root.reset();
+        root = nullptr;
       }
     } else {
       parser.Expected("'object', 'inherited' or 'inline'");
@@ -79,9 +108,7 @@ std::unique_ptr<DfmDocument> DfmParser::ParseDocument(std::string path, std::str
     *err = parser.error_;
     return nullptr;
   }
-  std::unique_ptr<DfmDocument> document(new DfmDocument());
   document->source_ = std::move(source);
-  document->root_ = std::move(root);
   return document;
 }
 
@@ -93,15 +120,14 @@ DfmValue DfmParser::DecodeValue(const DfmSource& source, size_t begin) {
   return value;
 }
 
-std::unique_ptr<DfmObject> DfmParser::ParseObject(DfmObject* parent, int depth) {
+DfmObject* DfmParser::ParseObject(DfmObject* parent, int depth) {
   if (depth > kMaxDepth) {
     Fail(tok_.begin, "at most " + std::to_string(kMaxDepth) + " nested objects", "deeper nesting");
     return nullptr;
   }
-  auto object = std::make_unique<DfmObject>();
+  DfmObject* object = &objects_->emplace_back();
   object->source_ = &source_;
   object->parent_ = parent;
-  object->line_ = tok_.line;
   object->keyword_begin_ = tok_.begin;
   std::string_view keyword = TokenText();
   object->kind_ = EqualsIgnoreCase(keyword, "object")      ? DfmObjectKind::Object
@@ -145,13 +171,16 @@ std::unique_ptr<DfmObject> DfmParser::ParseObject(DfmObject* parent, int depth) 
     if (!Advance()) return nullptr;
   }
   size_t end = last_end_;
-  if (!ParseProperties(&object->properties_, &end, depth)) return nullptr;
-  for (DfmProperty& property : object->properties_) property.source_ = &source_;
+  // Gathered in a reused buffer so each object allocates its list once, at its size.
+  scratch_.clear();
+  if (!ParseProperties(&scratch_, &end, depth)) return nullptr;
+  object->properties_.reserve(scratch_.size());
+  std::move(scratch_.begin(), scratch_.end(), std::back_inserter(object->properties_));
   object->properties_end_ = end;
   while (tok_.kind == Token::Ident && IsObjectKeyword()) {
-    auto child = ParseObject(object.get(), depth + 1);
+    DfmObject* child = ParseObject(object, depth + 1);
     if (!child) return nullptr;
-    object->children_.push_back(std::move(child));
+    object->children_.push_back(child);
   }
   if (!IsKeyword("end")) {
     Expected(object->children_.empty() ? "property name, child object or 'end'"
@@ -165,20 +194,26 @@ std::unique_ptr<DfmObject> DfmParser::ParseObject(DfmObject* parent, int depth) 
 // Properties up to the first token that is not a property name ('end', a child object,
 // or anything else, which the caller reports).
 bool DfmParser::ParseProperties(std::vector<DfmProperty>* properties, size_t* last_end, int depth) {
-  while (tok_.kind == Token::Ident && !IsKeyword("end") && !IsObjectKeyword()) {
-    DfmProperty property;
+  while (tok_.kind == Token::Ident && !IsStructureWord()) {
+    DfmProperty& property = properties->emplace_back();
+    property.source_ = &source_;
     property.lead_begin_ = *last_end;
     property.name_begin_ = tok_.begin;
     property.name_ = std::string(TokenText());
-    if (!Advance()) return false;
-    if (!IsSymbol('=')) return Expected("'='");
+    if (pos_ + 1 < text_.size() && text_[pos_] == ' ' && text_[pos_ + 1] == '=') {
+      // " = " as the platform writes it, without lexing the sign as a token.
+      pos_ += 2;
+      tok_.end = pos_;
+    } else {
+      if (!Advance()) return false;
+      if (!IsSymbol('=')) return Expected("'='");
+    }
     property.equals_end_ = tok_.end;
     if (!Advance()) return false;
     property.value_begin_ = tok_.begin;
     property.kind_ = KindOfToken();
     if (!ParseValue(depth + 1, nullptr)) return false;
     property.value_end_ = last_end_;
-    properties->push_back(std::move(property));
     *last_end = last_end_;
   }
   return true;
@@ -193,7 +228,7 @@ DfmValueKind DfmParser::KindOfToken() const {
     case Token::String:
       return DfmValueKind::String;
     case Token::Ident:
-      return IsKeyword("True") || IsKeyword("False") ? DfmValueKind::Boolean
+      return IsKeyword("true") || IsKeyword("false") ? DfmValueKind::Boolean
                                                      : DfmValueKind::Identifier;
     default:
       break;
@@ -232,8 +267,8 @@ bool DfmParser::ParseValue(int depth, DfmValue* out) {
     case Token::Ident:
       if (out) {
         std::string_view text = TokenText();
-        if (EqualsIgnoreCase(text, "True") || EqualsIgnoreCase(text, "False"))
-          *out = DfmValue::Boolean(EqualsIgnoreCase(text, "True"));
+        if (EqualsIgnoreCase(text, "true") || EqualsIgnoreCase(text, "false"))
+          *out = DfmValue::Boolean(EqualsIgnoreCase(text, "true"));
         else
           *out = DfmValue::Identifier(std::string(text));
       }
@@ -361,20 +396,10 @@ bool DfmParser::ParseBinary(DfmValue* out) {
   }
 }
 
-void DfmParser::SkipBlanks() {
-  while (pos_ < text_.size()) {
-    unsigned char c = static_cast<unsigned char>(text_[pos_]);
-    if (c > ' ' || c == 0) return;
-    if (c == '\n') ++line_;
-    ++pos_;
-  }
-}
-
 bool DfmParser::Advance() {
   last_end_ = tok_.end;
   SkipBlanks();
   tok_.begin = pos_;
-  tok_.line = line_;
   if (pos_ >= text_.size()) {
     tok_.kind = Token::Eof;
     tok_.end = pos_;
@@ -476,8 +501,23 @@ bool DfmParser::LexString() {
     if (c == '\'') {
       ++pos_;
       for (;;) {
-        if (pos_ >= text_.size() || text_[pos_] == '\n' || text_[pos_] == '\r')
+        // Straight to the next quote; a line break before it leaves the string open.
+        const char* from = text_.data() + pos_;
+        const void* quote = std::memchr(from, '\'', text_.size() - pos_);
+        size_t stop = quote ? static_cast<size_t>(static_cast<const char*>(quote) - from) + pos_
+                            : text_.size();
+        const void* lf = std::memchr(from, '\n', stop - pos_);
+        const void* cr = std::memchr(from, '\r', stop - pos_);
+        if (lf || cr) {
+          const char* first =
+              !lf   ? static_cast<const char*>(cr)
+              : !cr ? static_cast<const char*>(lf)
+                    : std::min(static_cast<const char*>(lf), static_cast<const char*>(cr));
+          pos_ += static_cast<size_t>(first - from);
           return Fail(pos_, "closing quote", DescribeAt(pos_));
+        }
+        pos_ = stop;
+        if (pos_ >= text_.size()) return Fail(pos_, "closing quote", DescribeAt(pos_));
         if (text_[pos_] == '\'') {
           if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '\'') {
             pos_ += 2;
@@ -561,8 +601,19 @@ void DfmParser::DecodeString(size_t begin, size_t end, std::string* out) const {
   }
 }
 
-bool DfmParser::IsKeyword(std::string_view word) const {
-  return tok_.kind == Token::Ident && EqualsIgnoreCase(TokenText(), word);
+// One test for the words that end a property list ("end", "object", "inline",
+// "inherited"), by length first: most property names have none of those lengths.
+bool DfmParser::IsStructureWord() const {
+  switch (tok_.end - tok_.begin) {
+    case 3:
+      return IsKeyword("end");
+    case 6:
+      return IsKeyword("object") || IsKeyword("inline");
+    case 9:
+      return IsKeyword("inherited");
+    default:
+      return false;
+  }
 }
 
 bool DfmParser::IsObjectKeyword() const {

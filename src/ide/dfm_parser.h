@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,13 +26,12 @@ class DfmParser {
     enum Kind { Eof, Ident, Integer, Float, String, Symbol, Invalid } kind = Eof;
     size_t begin = 0;
     size_t end = 0;
-    size_t line = 1;
     int64_t integer = 0;
   };
 
   explicit DfmParser(const DfmSource& source);
 
-  std::unique_ptr<DfmObject> ParseObject(DfmObject* parent, int depth);
+  DfmObject* ParseObject(DfmObject* parent, int depth);
   bool ParseProperties(std::vector<DfmProperty>* properties, size_t* last_end, int depth);
   DfmValueKind KindOfToken() const;
   bool ParseValue(int depth, DfmValue* out);
@@ -53,6 +53,7 @@ class DfmParser {
     return tok_.kind == Token::Symbol && text_[tok_.begin] == symbol;
   }
   bool IsObjectKeyword() const;
+  bool IsStructureWord() const;
   std::string_view TokenText() const { return text_.substr(tok_.begin, tok_.end - tok_.begin); }
   std::string Describe() const;
   std::string DescribeAt(size_t pos) const;
@@ -62,10 +63,11 @@ class DfmParser {
   const DfmSource& source_;
   std::string_view text_;
   size_t pos_ = 0;
-  size_t line_ = 1;
   Token tok_;
   size_t last_end_ = 0;  // end of the last token consumed
   std::string error_;
+  std::vector<DfmProperty> scratch_;
+  std::deque<DfmObject>* objects_ = nullptr;  // where objects are made
 };
 
 }  // namespace ide

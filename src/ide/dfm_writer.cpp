@@ -148,6 +148,9 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
   while (!stack.empty()) {
     const DfmObject& object = *stack.back();
     stack.pop_back();
+    for (auto it = object.children_.rbegin(); it != object.children_.rend(); ++it)
+      stack.push_back(*it);
+    if (!object.edited_) continue;
     if (object.name_ != object.source_name_) {
       std::string header = object.name_.empty() ? "" : object.name_ + ": ";
       patches.push_back({object.name_begin_, object.name_end_, header});
@@ -178,8 +181,6 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
     }
     for (const DfmProperty& p : object.removed_)
       patches.push_back({p.lead_begin_, p.value_end_, ""});
-    for (auto it = object.children_.rbegin(); it != object.children_.rend(); ++it)
-      stack.push_back(it->get());
   }
   if (patches.empty()) return source.text;
 
