@@ -146,6 +146,18 @@ void TApplication::ProcessMessages() {
   }
 }
 
+void TApplication::RunFor(int64_t ms) {
+  const int64_t end = clock_->NowMs() + std::max<int64_t>(0, ms);
+  ProcessMessages();
+  for (int64_t now = clock_->NowMs(); now < end; now = clock_->NowMs()) {
+    const int64_t next = NextTimerDueInMs();
+    const int64_t wait = next < 0 ? end - now : std::min(next, end - now);
+    // A due timer whose tick did not move it on must not spin the loop.
+    clock_->Sleep(std::max<int64_t>(wait, 1));
+    ProcessMessages();
+  }
+}
+
 int64_t TApplication::NextTimerDueInMs() const {
   if (timers_.empty()) return -1;
   int64_t next = timers_.front().due_ms;

@@ -63,6 +63,9 @@ class TApplication : public TComponent {
   // Frees windows released since the last call and fires every timer that is due, once
   // each (a timer that fell behind fires once, as the platform's timer messages do).
   void ProcessMessages();
+  // Runs the message loop for ms milliseconds of the clock: timers fire as they fall due
+  // (a real clock is slept on, a hand-driven one moved on).
+  void RunFor(int64_t ms);
   // Milliseconds until the next timer is due, or -1 when no timer runs.
   int64_t NextTimerDueInMs() const;
 

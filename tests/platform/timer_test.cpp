@@ -87,3 +87,20 @@ TEST_F(TimerTest, AHandlerMayFreeItsOwnTimerAndOthers) {
   EXPECT_EQ(other_ticks, 0);
   EXPECT_EQ(startup, nullptr);
 }
+
+TEST_F(TimerTest, RunningTheLoopForAWhileFiresEachTimerAsItFallsDue) {
+  auto startup = std::make_unique<TTimer>();
+  TTimer autosave;
+  std::vector<int64_t> saves;
+  int startups = 0;
+  startup->SetOnTimer([&](TObject*) {
+    ++startups;
+    startup.reset();  // one-shot: the first tick removes it
+  });
+  autosave.SetInterval(5 * 60000);
+  autosave.SetOnTimer([&](TObject*) { saves.push_back(clock_->NowMs()); });
+  Application().RunFor(11 * 60000);
+  EXPECT_EQ(startups, 1);
+  EXPECT_EQ(saves, (std::vector<int64_t>{5 * 60000, 10 * 60000}));
+  EXPECT_EQ(clock_->NowMs(), 11 * 60000);
+}
