@@ -2,12 +2,18 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "ide/class_table.h"
 #include "ide/disk_module.h"
 #include "ide/dpr_parser.h"
 #include "ide/file_system.h"
 #include "ide/form_editor.h"
+#include "ide/ide_desktop.h"
+#include "platform/actions.h"
+#include "platform/application.h"
+#include "platform/forms.h"
+#include "platform/menus.h"
 
 namespace ide {
 
@@ -32,7 +38,9 @@ class DiskHost::Services : public IBorlandIDEServices,
   void RemoveNotifier(int index) override {
     if (host_ != nullptr) host_->notifiers_.erase(index);
   }
-  platform::TMainMenu* GetMainMenu() override { return nullptr; }
+  platform::TMainMenu* GetMainMenu() override {
+    return host_ != nullptr ? host_->desktop_->MainMenu() : nullptr;
+  }
   std::shared_ptr<IOTAModule> CurrentModule() override {
     return host_ != nullptr ? host_->Module(host_->current_) : nullptr;
   }
@@ -88,7 +96,28 @@ static std::string ResolvePath(FileSystem& files, std::string path) {
 }
 
 DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
-    : fs_(std::move(fs)), services_(std::make_shared<Services>(this)) {
+    : fs_(std::move(fs)),
+      services_(std::make_shared<Services>(this)),
+      desktop_(std::make_unique<IdeDesktop>()) {
+  // The commands of the main menu this host carries out; a failure shows as the IDE's
+  // error box.
+  platform::TForm& main = desktop_->MainWindow();
+  auto on = [&main](const char* action, std::function<void()> run) {
+    if (auto* a = dynamic_cast<platform::TBasicAction*>(main.FindComponent(action))) {
+      a->OnExecute = [run = std::move(run)](platform::TObject*) { run(); };
+    }
+  };
+  on("FileSaveAllCommand", [this] {
+    std::string err;
+    if (!SaveAll(&err)) platform::Application().MessageBox(err, "Error");
+  });
+  on("FileSaveCommand", [this] {
+    auto module = Module(current_);
+    if (module != nullptr && !module->Save(false, true)) {
+      platform::Application().MessageBox(module->LastError(), "Error");
+    }
+  });
+  on("ProjectCompileCommand", [this] { Compile(); });
   BorlandIDEServices = services_;
 }
 
@@ -181,6 +210,11 @@ bool DiskHost::LoadProject(const std::vector<std::string>& paths,
   if (!project_file_.empty()) {
     const std::string desktop =
         ResolvePath(*fs_, fs::path(project_file_).replace_extension(".dsk").string());
+    std::string err;
+    if (!desktop_->Load(*fs_, desktop, &err)) {
+      errors->push_back(err);
+      ok = false;
+    }
     Notify(ofnProjectDesktopLoad, desktop.empty() ? project_file_ : desktop);
   }
   return ok;
@@ -285,7 +319,7 @@ bool DiskHost::Compile() {
 }
 
 bool DiskHost::SaveAll(std::string* err) {
-  bool ok = true;
+  bool ok = desktop_->Save(*fs_, err);
   for (const auto& module : modules_) {
     if (!module->Modified()) continue;
     if (!module->Save(false, true) && ok) {

@@ -16,6 +16,7 @@ namespace ide {
 
 class DiskModule;
 class FileSystem;
+class IdeDesktop;
 
 class DiskHost {
  public:
@@ -50,9 +51,13 @@ class DiskHost {
   // Runs the notifiers' BeforeCompile; false when one of them cancelled the compile, in
   // which case AfterCompile is not sent.
   bool Compile();
-  // Saves every modified module (the IDE's File | Save All); false with *err naming the
-  // first file that could not be written (the other modules are still saved).
+  // Saves every modified module and the desktop's changed window places (the IDE's
+  // File | Save All); false with *err naming the first file that could not be written
+  // (the other files are still saved).
   bool SaveAll(std::string* err);
+
+  // The IDE's own windows and its main menu.
+  IdeDesktop& Desktop() { return *desktop_; }
 
   // Notifiers registered and not removed, for checks that nothing is left behind.
   int NotifierCount() const { return static_cast<int>(notifiers_.size()); }
@@ -71,6 +76,7 @@ class DiskHost {
   std::shared_ptr<FileSystem> fs_;
   platform::ClassRegistry classes_{&platform::BuiltinClasses()};
   std::shared_ptr<Services> services_;
+  std::unique_ptr<IdeDesktop> desktop_;
   std::vector<std::shared_ptr<DiskModule>> modules_;
   std::map<int, std::shared_ptr<IOTAIDENotifier>> notifiers_;
   int next_notifier_ = 0;

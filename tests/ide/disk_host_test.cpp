@@ -88,7 +88,7 @@ TEST(ProjectLoadTest, ProgramOpensItsUnitsWithTheFormAsSecondFileEditor) {
 
   // The current module is the first with a form; notifiers heard of the project load.
   EXPECT_EQ(modules->CurrentModule(), form_unit);
-  EXPECT_EQ(notifier->heard, std::vector<std::string>{"file 5 proj/Cadastro.dpr"});
+  EXPECT_EQ(notifier->heard, std::vector<std::string>{"file 5 proj/Cadastro.dsk"});
   services->RemoveNotifier(index);
   EXPECT_EQ(f.host->NotifierCount(), 0);
   ExpectConsistent(*f.host);
