@@ -293,10 +293,15 @@ bool DfmParser::ParseValue(int depth, DfmValue* out) {
 
 bool DfmParser::ParseString(DfmValue* out) {
   if (out) *out = DfmValue::String("");
+  // A surrogate pair may be split over two pieces joined by '+'.
+  char32_t high = 0;
   for (;;) {
-    if (out) DecodeString(tok_.begin, tok_.end, &out->text);
+    if (out) DecodeString(tok_.begin, tok_.end, &high, &out->text);
     if (!Advance()) return false;
-    if (!IsSymbol('+')) return true;
+    if (!IsSymbol('+')) {
+      if (out && high) AppendUtf8(0xFFFD, &out->text);
+      return true;
+    }
     if (!Advance()) return false;
     if (tok_.kind != Token::String) return Expected("string after '+'");
   }
@@ -541,8 +546,8 @@ bool DfmParser::LexString() {
         ++pos_;
       }
       if (pos_ == digits) return Fail(pos_, "character code after '#'", DescribeAt(pos_));
-      if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return Fail(hash, "a character code up to 1114111 (not a surrogate)",
+      if (code > 0x10FFFF)
+        return Fail(hash, "a character code up to 1114111",
                     "'" + std::string(text_.substr(hash, pos_ - hash)) + "'");
     } else {
       break;
@@ -554,10 +559,14 @@ bool DfmParser::LexString() {
 }
 
 // Raw characters in quotes are in the file's encoding; #nnn is a code point.
-void DfmParser::DecodeString(size_t begin, size_t end, std::string* out) const {
+// The platform's strings are UTF-16, so characters past U+FFFF come as two codes, a high
+// and a low surrogate; *high carries the first to the next code. A lone one becomes U+FFFD.
+void DfmParser::DecodeString(size_t begin, size_t end, char32_t* high, std::string* out) const {
   size_t pos = begin;
   while (pos < end) {
     if (text_[pos] == '\'') {
+      if (*high) AppendUtf8(0xFFFD, out);
+      *high = 0;
       ++pos;
       for (;;) {
         char c = text_[pos];
@@ -596,7 +605,17 @@ void DfmParser::DecodeString(size_t begin, size_t end, std::string* out) const {
                static_cast<char32_t>(hex ? HexDigit(text_[pos]) : text_[pos] - '0');
         ++pos;
       }
-      AppendUtf8(code, out);
+      if (code >= 0xDC00 && code <= 0xDFFF && *high) {
+        AppendUtf8(0x10000 + ((*high - 0xD800) << 10) + (code - 0xDC00), out);
+        *high = 0;
+        continue;
+      }
+      if (*high) AppendUtf8(0xFFFD, out);
+      *high = 0;
+      if (code >= 0xD800 && code <= 0xDBFF)
+        *high = code;
+      else
+        AppendUtf8(code >= 0xDC00 && code <= 0xDFFF ? 0xFFFD : code, out);
     }
   }
 }

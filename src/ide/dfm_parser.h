@@ -46,7 +46,7 @@ class DfmParser {
   void SkipBlanks();
   bool LexNumber();
   bool LexString();
-  void DecodeString(size_t begin, size_t end, std::string* out) const;
+  void DecodeString(size_t begin, size_t end, char32_t* high, std::string* out) const;
 
   bool IsKeyword(std::string_view word) const;
   bool IsSymbol(char symbol) const {

@@ -38,9 +38,18 @@ void AppendHex(std::string_view bytes, std::string* out) {
 
 std::string FormatDfmString(std::string_view utf8, std::string_view indent,
                             std::string_view line_break) {
+  // Counted and written in UTF-16 units, as the platform's strings hold them.
   std::vector<char32_t> chars;
   chars.reserve(utf8.size());
-  for (size_t pos = 0; pos < utf8.size();) chars.push_back(NextCodePoint(utf8, &pos));
+  for (size_t pos = 0; pos < utf8.size();) {
+    char32_t c = NextCodePoint(utf8, &pos);
+    if (c > 0xFFFF) {
+      chars.push_back(0xD800 + ((c - 0x10000) >> 10));
+      chars.push_back(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      chars.push_back(c);
+    }
+  }
   if (chars.empty()) return "''";
 
   std::string out;

@@ -457,4 +457,16 @@ TEST(DfmEncodingTest, LegacyAndUnicodeFormsReadAsUtf8AndKeepTheirBytes) {
             "Unit1.dfm:2:17: expected a name, number, string or symbol, found '?'");
   EXPECT_EQ(ParseError("\xEF\xBB\xBFobject : T\nend\n"),
             "Unit1.dfm:1:8: expected object name or class name, found ':'");
+
+  // Past U+FFFF the platform's UTF-16 strings hold two codes, possibly split by '+'.
+  unicode->root().SetProperty("Caption", DfmValue::String("Olá 😀"));
+  EXPECT_NE(unicode->Write().find("  Caption = 'Ol'#225' '#55357#56832\n"), std::string::npos);
+  std::string err;
+  auto pairs = DfmDocument::Parse(
+      "p.dfm", "object F: T\n  A = 'x'#55357 +\n    #56832\n  B = #56832'y'#55357\nend\n", &err);
+  ASSERT_TRUE(pairs) << err;
+  EXPECT_EQ(pairs->root().FindProperty("A")->value().text, "x😀");
+  EXPECT_EQ(pairs->root().FindProperty("B")->value().text, "\uFFFDy\uFFFD");
+  EXPECT_EQ(ParseError("object F: T\n  A = #1114112\nend\n"),
+            "Unit1.dfm:2:7: expected a character code up to 1114111, found '#1114112'");
 }
