@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace platform {
 
@@ -13,8 +14,14 @@ namespace {
 
 std::unique_ptr<icu::Collator> MakeCollator() {
   UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::Collator> c(
-      icu::Collator::createInstance(icu::Locale::getDefault(), status));
+  // Without a language of its own (LANG unset or C) the process reports the POSIX locale,
+  // whose collation is code-point order with capitals first; the root collation is what
+  // a user's language starts from.
+  icu::Locale locale = icu::Locale::getDefault();
+  if (std::string(locale.getVariant()) == "POSIX" || std::string(locale.getLanguage()).empty()) {
+    locale = icu::Locale::getRoot();
+  }
+  std::unique_ptr<icu::Collator> c(icu::Collator::createInstance(locale, status));
   if (U_FAILURE(status) || c == nullptr) {
     status = U_ZERO_ERROR;
     c.reset(icu::Collator::createInstance(icu::Locale::getRoot(), status));

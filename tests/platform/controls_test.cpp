@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include "platform/buttons.h"
 #include "platform/com_controls.h"
 #include "platform/exceptions.h"
 #include "platform/ext_controls.h"
 #include "platform/forms.h"
+#include "platform/graphics.h"
 #include "platform/image_list.h"
 #include "platform/mask_edit.h"
 #include "platform/menus.h"
 #include "platform/std_controls.h"
+#include "platform/tree_view.h"
 #include "platform/value_list_editor.h"
 
 using namespace platform;
@@ -241,4 +244,150 @@ TEST(ControlsTest, ImageListCopiesPicturesIntoMenuBitmaps) {
   EXPECT_EQ(own->Image(8).Pixel(0, 0), 0xFF000007u);
   own->SetWidth(16);  // a new size empties the list
   EXPECT_EQ(own->Count(), 0);
+}
+
+TEST(ControlsTest, ClassKnowledgeGivesThePlatformsAncestryAndDefaults) {
+  TForm form;
+  auto* edt = Add<TEdit>(form, "edt_app_exec", &form);
+  auto* btn = Add<TButton>(form, "btn_Ok", &form);
+  auto* pnl = Add<TPanel>(form, "pnl_Back", &form);
+  auto* lbl = Add<TLabel>(form, "lbl_Http", &form);
+  auto* me = Add<TMaskEdit>(form, "me_x", &form);
+  auto* re = Add<TRichEdit>(form, "dbre_x", &form);
+  // Edits and buttons are tab stops, panels are not; labels are not windowed at all.
+  EXPECT_TRUE(edt->TabStop());
+  EXPECT_TRUE(btn->TabStop());
+  EXPECT_FALSE(pnl->TabStop());
+  EXPECT_EQ(dynamic_cast<TWinControl*>(static_cast<TControl*>(lbl)), nullptr);
+  EXPECT_TRUE(lbl->InheritsFrom("TCustomLabel"));
+  EXPECT_TRUE(me->InheritsFrom("TCustomEdit"));
+  EXPECT_TRUE(re->InheritsFrom("TCustomMemo"));
+  EXPECT_TRUE(btn->InheritsFrom("TButtonControl"));
+  EXPECT_FALSE(edt->HasProperty("Caption"));
+  EXPECT_TRUE(btn->HasProperty("Caption"));
+  EXPECT_EQ(edt->PropertyKind("Text"), PropKind::Text);
+  EXPECT_EQ(re->PropertyKind("Lines"), PropKind::Strings);
+  EXPECT_FALSE(form.Visible());  // windows start hidden
+  for (const char* name :
+       {"THotKey",      "TCheckBox",    "TMaskEdit",   "TSpinEdit",        "TComboBox",
+        "TEdit",        "TRadioGroup",  "TTreeView",   "TValueListEditor", "TCheckListBox",
+        "TProgressBar", "TImageList",   "TMainMenu",   "TPopupMenu",       "TMenuItem",
+        "TTimer",       "TAction",      "TToolButton", "TSpeedButton",     "TBitBtn",
+        "TTabSheet",    "TPageControl", "TScrollBox",  "TOpenDialog",      "TImage",
+        "TGroupBox",    "TCustomGrid"}) {
+    EXPECT_NE(BuiltinClasses().Find(name), nullptr) << name;
+  }
+}
+
+TEST(ControlsTest, LabelsPointAtTheirControlAndChangeColour) {
+  TForm form;
+  auto* tree = Add<TTreeView>(form, "tv_comps", &form);
+  auto* lbl = Add<TLabel>(form, "lbl_tv_comps", &form);
+  lbl->SetFocusControl(tree);
+  EXPECT_EQ(lbl->FocusControl(), tree);
+  EXPECT_EQ(lbl->GetPropValue("FocusControl").AsString(), "tv_comps");
+  EXPECT_EQ(lbl->FontColor(), static_cast<TColor>(0x80000008));  // clWindowText
+  lbl->SetFontColor(16711680);
+  EXPECT_EQ(lbl->GetPropValue("Font.Color").AsString(), "clBlue");
+  lbl->SetFontColor(0);
+  EXPECT_EQ(lbl->GetPropValue("Font.Color").AsString(), "clBlack");
+  lbl->SetPropValue("Font.Color", "15138815");
+  EXPECT_EQ(lbl->FontColor(), 15138815);
+  EXPECT_THROW(StringToColor("clNoSuchColour"), EConvertError);
+  tree->Free();
+  EXPECT_EQ(lbl->FocusControl(), nullptr);  // a reference by name does not dangle
+}
+
+TEST(ControlsTest, MemoLinesAndEditTextReportChanges) {
+  TForm form;
+  auto* memo = Add<TMemo>(form, "mmo_TX", &form);
+  auto* edt = Add<TEdit>(form, "edt_Params", &form);
+  int memo_changes = 0;
+  int edit_changes = 0;
+  memo->OnChange = [&](TObject*) { ++memo_changes; };
+  edt->OnChange = [&](TObject*) { ++edit_changes; };
+  memo->Lines().Add("{ header }");
+  memo->Lines().Add("procedure X;");
+  EXPECT_EQ(memo->Text(), "{ header }\r\nprocedure X;\r\n");
+  EXPECT_EQ(memo->GetPropValue("Lines").AsString(), memo->Text());
+  memo->SetText("a\nb");
+  EXPECT_EQ(memo->Lines().Count(), 2);
+  EXPECT_EQ(memo_changes, 3);
+  edt->SetText("-v");
+  edt->SetText("-v");  // the same text: no change
+  edt->Clear();
+  EXPECT_EQ(edit_changes, 2);
+  EXPECT_EQ(edt->Text(), "");
+}
+
+TEST(ControlsTest, ToolBarsLineUpTheirButtonsAndGroupsStayExclusive) {
+  TForm form;
+  auto* bar = Add<TToolBar>(form, "tlb_horizontal", &form);
+  bar->SetPropValue("ButtonWidth", 31);
+  bar->SetPropValue("ButtonHeight", 30);
+  std::vector<TToolButton*> buttons;
+  for (const char* name : {"tbtn_align_left", "tbtn_align_h_center", "tbtn_align_h_window"}) {
+    auto* b = TComponent::Create<TToolButton>(form);
+    b->SetName(name);
+    b->SetLeft(1000);  // a new button goes to the end
+    b->SetParent(bar);
+    buttons.push_back(b);
+  }
+  EXPECT_EQ(buttons[0]->Left(), 0);
+  EXPECT_EQ(buttons[1]->Left(), 31);
+  EXPECT_EQ(buttons[2]->Left(), 62);
+  EXPECT_EQ(buttons[2]->Width(), 31);
+  EXPECT_EQ(buttons[2]->Height(), 30);
+  buttons[1]->SetVisible(false);
+  EXPECT_EQ(buttons[2]->Left(), 31);
+  buttons[0]->SetImageIndex(14);
+  int clicks = 0;
+  buttons[0]->OnClick = [&](TObject*) {
+    buttons[0]->SetImageIndex(buttons[0]->ImageIndex() == 14 ? 15 : 14);
+    ++clicks;
+  };
+  buttons[0]->Click();
+  EXPECT_EQ(buttons[0]->ImageIndex(), 15);
+  EXPECT_EQ(clicks, 1);
+
+  auto* a = Add<TSpeedButton>(form, "sb_A", &form);
+  auto* b = Add<TSpeedButton>(form, "sb_B", &form);
+  a->SetPropValue("GroupIndex", 1);
+  b->SetPropValue("GroupIndex", 1);
+  a->Click();
+  b->Click();
+  EXPECT_FALSE(a->Down());
+  EXPECT_TRUE(b->Down());
+  b->Click();  // without AllowAllUp the pressed one stays down
+  EXPECT_TRUE(b->Down());
+}
+
+TEST(ControlsTest, GroupBoxesAndPanelsAlignChildrenInsideTheirFrames) {
+  TForm form;
+  form.SetBorderStyle("bsNone");
+  form.SetClientWidth(300);
+  form.SetClientHeight(200);
+  auto* gb = Add<TGroupBox>(form, "gb_fundo", &form);
+  gb->SetPropValue("Align", "alClient");
+  EXPECT_EQ(gb->Width(), 300);
+  EXPECT_EQ(gb->Height(), 200);
+  auto* sbx = Add<TScrollBox>(form, "sbx_teclas_atalho", gb);
+  sbx->SetPropValue("Align", "alClient");
+  EXPECT_EQ(sbx->Left(), 2);
+  EXPECT_EQ(sbx->Top(), 15);
+  EXPECT_EQ(sbx->Width(), 296);
+  EXPECT_EQ(sbx->Height(), 183);
+  auto* right = Add<TPanel>(form, "pnl_Right", &form);
+  right->SetWidth(50);
+  right->SetPropValue("Align", "alRight");
+  EXPECT_EQ(right->Left(), 250);
+  EXPECT_EQ(gb->Width(), 250);
+  auto* bottom = Add<TPanel>(form, "pnl_Bottom", &form);
+  bottom->SetHeight(20);
+  bottom->SetPropValue("Align", "alBottom");
+  EXPECT_EQ(bottom->Top(), 180);
+  EXPECT_EQ(right->Height(), 180);
+  EXPECT_EQ(sbx->Height(), 180 - 17);
+  std::string err;
+  EXPECT_TRUE(form.CheckControls(&err)) << err;
 }
