@@ -171,6 +171,22 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
 bool DiskHost::LoadProject(const std::vector<std::string>& paths,
                            std::vector<std::string>* errors) {
   bool ok = true;
+  // Classes of the project's own component packages, before any form needs them.
+  std::vector<std::string> tables;
+  for (const std::string& input : paths) {
+    std::vector<std::string> names;
+    std::string err;
+    const bool folder = fs_->ListFolder(input, &names, &err);
+    const std::string dir = folder ? input : fs::path(input).parent_path().string();
+    const std::string table =
+        ResolvePath(*fs_, (fs::path(dir.empty() ? "." : dir) / "zori.classes.xml").string());
+    if (table.empty() || std::find(tables.begin(), tables.end(), table) != tables.end()) continue;
+    tables.push_back(table);
+    if (!LoadClassTable(table, &err)) {
+      errors->push_back(err);
+      ok = false;
+    }
+  }
   for (const std::string& input : paths) {
     std::string err;
     std::vector<std::string> names;

@@ -33,7 +33,8 @@ class DiskHost {
   bool LoadClassTable(const std::string& path, std::string* err);
 
   // Opens a project: one .dpr, one folder (its .dpr when it holds exactly one, else its
-  // units), or a list of .pas/.dfm files. Every unit that can be read becomes a module;
+  // units), or a list of .pas/.dfm files. A zori.classes.xml class table in an input's
+  // folder is loaded first. Every unit that can be read becomes a module;
   // each input or unit that cannot adds one message to *errors and the result is false.
   // Notifiers then hear of the load (ofnProjectDesktopLoad) with the desktop file's name.
   bool LoadProject(const std::vector<std::string>& paths, std::vector<std::string>* errors);

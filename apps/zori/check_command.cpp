@@ -1,0 +1,123 @@
+#include "check_command.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "cli.h"
+#include "host_session.h"
+#include "ide/disk_module.h"
+#include "ide/form_editor.h"
+#include "platform/component.h"
+
+namespace zori::cli {
+namespace {
+
+struct Counts {
+  int all = 0;
+  int windowed = 0;
+  int datasets = 0;
+};
+
+// Every component below root in the ownership tree (an inline frame owns its own).
+void Count(const platform::TComponent& owner, Counts* counts) {
+  for (int i = 0; i < owner.ComponentCount(); ++i) {
+    const platform::TComponent& c = *owner.Components(i);
+    ++counts->all;
+    if (c.InheritsFrom("TWinControl")) ++counts->windowed;
+    if (c.InheritsFrom("TDataSet")) ++counts->datasets;
+    Count(c, counts);
+  }
+}
+
+nlohmann::ordered_json ModuleJson(ide::DiskModule& module) {
+  nlohmann::ordered_json out;
+  out["unit"] = module.GetFileName();
+  ide::FormEditor* form = module.Form();
+  if (form == nullptr) {
+    out["form"] = nullptr;
+    return out;
+  }
+  Counts counts;
+  Count(*form->Root(), &counts);
+  nlohmann::ordered_json f;
+  f["file"] = form->GetFileName();
+  f["name"] = form->Root()->Name();
+  f["class"] = form->Root()->ClassName();
+  f["components"] = counts.all;
+  f["windowed"] = counts.windowed;
+  f["datasets"] = counts.datasets;
+  out["form"] = std::move(f);
+  return out;
+}
+
+int RunCheck(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
+             bool json, Context& context) {
+  HostSession session = OpenProject(paths, classes);
+  ide::DiskHost& host = *session.host;
+  nlohmann::ordered_json doc;
+  doc["project"] = host.ProjectFile();
+  doc["modules"] = nlohmann::ordered_json::array();
+  int forms = 0;
+  for (int i = 0; i < host.ModuleCount(); ++i) {
+    nlohmann::ordered_json module = ModuleJson(*host.Module(i));
+    if (!module["form"].is_null()) ++forms;
+    doc["modules"].push_back(std::move(module));
+  }
+  doc["errors"] = session.errors;
+
+  if (json) {
+    context.out << doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+                << "\n";
+  } else {
+    for (const auto& module : doc["modules"]) {
+      context.out << module["unit"].get<std::string>() << ": ";
+      const auto& f = module["form"];
+      if (f.is_null()) {
+        context.out << "no form\n";
+        continue;
+      }
+      context.out << "form " << f["name"].get<std::string>() << " ("
+                  << f["class"].get<std::string>() << "), " << f["components"].get<int>()
+                  << " components, " << f["windowed"].get<int>() << " windowed, "
+                  << f["datasets"].get<int>() << " datasets\n";
+    }
+    context.out << host.ModuleCount() << (host.ModuleCount() == 1 ? " module, " : " modules, ")
+                << forms << (forms == 1 ? " form" : " forms") << "\n";
+  }
+  for (const std::string& error : session.errors) context.err << "zori check: " << error << "\n";
+  return session.errors.empty() ? 0 : 2;
+}
+
+}  // namespace
+
+void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
+  auto* cmd = app.add_subcommand(
+      "check",
+      "Open a Delphi project and list its units: for each, the form's root name and class "
+      "and its counts of components, windowed controls and datasets. Exit 0 when every "
+      "input loaded, 2 when one could not be read (the reasons go to stderr).");
+  struct Options {
+    std::vector<std::string> paths;
+    std::vector<std::string> classes;
+    bool json = false;
+  };
+  auto options = std::make_shared<Options>();
+  cmd->add_option("PATH", options->paths,
+                  "a .dpr project, a folder (its one .dpr, else every unit in it), or .pas/.dfm "
+                  "files")
+      ->required();
+  cmd->add_option("--classes", options->classes,
+                  "an extra class table (XML, the shape of data/classes.xml) for your own "
+                  "component classes; repeatable. A zori.classes.xml beside the project is "
+                  "read too")
+      ->option_text("FILE");
+  cmd->add_flag("--json", options->json, "print one JSON document instead of text");
+  cmd->callback([options, &context, &exit_code] {
+    exit_code = RunCheck(options->paths, options->classes, options->json, context);
+  });
+}
+
+}  // namespace zori::cli

@@ -1,0 +1,25 @@
+// Opening a project the way every zori command does: a host over the real disk with the
+// installed class table, the user's class tables, and the project's own.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ide/disk_host.h"
+
+namespace zori::cli {
+
+struct HostSession {
+  std::unique_ptr<ide::DiskHost> host;
+  // One message per input or unit that could not be read; empty when all loaded.
+  std::vector<std::string> errors;
+};
+
+// Starts a host (it becomes the IDE's services object), loads the installed class table
+// and each of class_tables, then the project at paths. A class table that cannot be read
+// is an error like an unreadable unit.
+HostSession OpenProject(const std::vector<std::string>& paths,
+                        const std::vector<std::string>& class_tables);
+
+}  // namespace zori::cli

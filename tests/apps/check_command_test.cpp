@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunZori(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  std::istringstream in;
+  const int code = zori::cli::Run(args, out, err, in);
+  return {code, out.str(), err.str()};
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream stream(path, std::ios::binary);
+  std::ostringstream content;
+  content << stream.rdbuf();
+  return content.str();
+}
+
+const fs::path kExample = fs::path(ZORI_SOURCE_DIR) / "examples" / "Estoque";
+
+// A scratch copy of the example project, removed at the end of the test.
+struct ExampleCopy {
+  fs::path dir;
+  ExampleCopy() {
+    dir = fs::temp_directory_path() /
+          ("zori_check_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::copy(kExample, dir, fs::copy_options::recursive);
+  }
+  ~ExampleCopy() { fs::remove_all(dir); }
+};
+
+}  // namespace
+
+TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormAndCounts) {
+  std::vector<std::string> before;
+  for (const auto& e : fs::directory_iterator(kExample)) before.push_back(ReadAll(e.path()));
+
+  const std::string dpr = (kExample / "Estoque.dpr").string();
+  const Outcome r = RunZori({"check", dpr});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string dir = kExample.string() + "/";
+  const std::string expected =
+      dir +
+      "uPrincipal.pas: form frmPrincipal (TfrmPrincipal), 10 components, 2 windowed, 0 datasets\n" +
+      dir +
+      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 datasets\n" +
+      dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" + dir +
+      "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
+      "uFuncoes.pas: no form\n" + "5 modules, 4 forms\n";
+  EXPECT_EQ(r.out, expected);
+
+  const Outcome j = RunZori({"check", "--json", dpr});
+  EXPECT_EQ(j.code, 0);
+  const auto doc = nlohmann::json::parse(j.out);
+  EXPECT_EQ(doc["project"], dpr);
+  ASSERT_EQ(doc["modules"].size(), 5u);
+  EXPECT_EQ(doc["modules"][1]["unit"], dir + "uProdutos.pas");
+  EXPECT_EQ(doc["modules"][1]["form"]["file"], dir + "uProdutos.dfm");
+  EXPECT_EQ(doc["modules"][1]["form"]["class"], "TfrmProdutos");
+  EXPECT_EQ(doc["modules"][1]["form"]["components"], 20);
+  EXPECT_EQ(doc["modules"][3]["form"]["datasets"], 2);
+  EXPECT_TRUE(doc["modules"][4]["form"].is_null());
+  EXPECT_TRUE(doc["errors"].empty());
+
+  // Checking reads only.
+  std::vector<std::string> after;
+  for (const auto& e : fs::directory_iterator(kExample)) after.push_back(ReadAll(e.path()));
+  EXPECT_EQ(after, before);
+}
+
+TEST(CheckCommandTest, UnreadableInputsExitTwoWithTheReasonOnStderr) {
+  const Outcome missing = RunZori({"check", "nao/existe/Projeto.dpr"});
+  EXPECT_EQ(missing.code, 2);
+  EXPECT_EQ(missing.err, "zori check: nao/existe/Projeto.dpr: no such file or folder\n");
+  EXPECT_EQ(missing.out, "0 modules, 0 forms\n");
+
+  ExampleCopy copy;
+  {
+    std::ofstream broken(copy.dir / "uMovimento.dfm", std::ios::binary | std::ios::trunc);
+    broken << "object Form3: TForm3\r\n  Left = 300\r\n  object Edit1: TEdit\r\n    Text = 'sem "
+              "fim\r\n";
+  }
+  fs::remove(copy.dir / "uFuncoes.pas");
+  const Outcome r = RunZori({"check", "--json", (copy.dir / "Estoque.dpr").string()});
+  EXPECT_EQ(r.code, 2);
+  const auto doc = nlohmann::json::parse(r.out);
+  EXPECT_EQ(doc["modules"].size(), 3u);  // the units that loaded are still listed
+  ASSERT_EQ(doc["errors"].size(), 2u);
+  const std::string form_error = doc["errors"][0];
+  EXPECT_EQ(form_error.rfind((copy.dir / "uMovimento.dfm").string() + ":4:", 0), 0u) << form_error;
+  EXPECT_EQ(doc["errors"][1], (copy.dir / "Estoque.dpr").string() +
+                                  ":9:3: expected the unit file uFuncoes.pas of uFuncoes, "
+                                  "found no such file");
+  EXPECT_NE(r.err.find("zori check: " + form_error + "\n"), std::string::npos) << r.err;
+}
+
+TEST(CheckCommandTest, HelpTellsWhatIsCheckedAndTheExitCodes) {
+  const Outcome r = RunZori({"check", "--help"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("--json"), std::string::npos);
+  EXPECT_NE(r.out.find("--classes"), std::string::npos);
+  EXPECT_NE(r.out.find("Exit 0 when every"), std::string::npos) << r.out;
+
+  // The executable itself, as the README runs it.
+  const std::string command = std::string(ZORI_BINARY) + " check " +
+                              (kExample / "Estoque.dpr").string() + " > /dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+}
