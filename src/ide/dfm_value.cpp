@@ -4,6 +4,17 @@
 
 namespace ide {
 
+DfmValue::DfmValue() = default;
+DfmValue::~DfmValue() = default;
+DfmValue::DfmValue(const DfmValue& other) = default;
+DfmValue::DfmValue(DfmValue&& other) noexcept = default;
+DfmValue& DfmValue::operator=(const DfmValue& other) = default;
+DfmValue& DfmValue::operator=(DfmValue&& other) noexcept = default;
+
+bool DfmItem::operator==(const DfmItem& other) const {
+  return index == other.index && properties == other.properties;
+}
+
 DfmValue DfmValue::Integer(int64_t value) {
   DfmValue v;
   v.kind = DfmValueKind::Integer;

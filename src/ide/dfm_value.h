@@ -36,6 +36,15 @@ struct DfmValue {
   std::vector<DfmItem> items;      // Collection
   std::string bytes;               // Binary
 
+  // Out of line: a collection's items hold values, so the members are complete only
+  // in the source file.
+  DfmValue();
+  ~DfmValue();
+  DfmValue(const DfmValue& other);
+  DfmValue(DfmValue&& other) noexcept;
+  DfmValue& operator=(const DfmValue& other);
+  DfmValue& operator=(DfmValue&& other) noexcept;
+
   static DfmValue Integer(int64_t value);
   static DfmValue Float(double value);
   static DfmValue String(std::string utf8);
@@ -55,7 +64,7 @@ struct DfmItem {
   std::optional<int64_t> index;
   std::vector<std::pair<std::string, DfmValue>> properties;
 
-  bool operator==(const DfmItem& other) const = default;
+  bool operator==(const DfmItem& other) const;
 };
 
 }  // namespace ide

@@ -202,6 +202,10 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
     out.append(text.substr(pos, patch.begin - pos));
     out += patch.text;
     pos = patch.end;
+    // A file that puts several items on one line keeps a blank between them.
+    if (pos < text.size() && static_cast<unsigned char>(text[pos]) > ' ' && !out.empty() &&
+        static_cast<unsigned char>(out.back()) > ' ')
+      out.push_back(' ');
   }
   out.append(text.substr(pos));
   return out;

@@ -344,6 +344,21 @@ TEST(DfmEditTest, RenamingChangesOnlyTheObjectHeader) {
             Replaced(expected, "  object alActions: TActionList\n", "  object TActionList\n"));
 }
 
+TEST(DfmEditTest, FormsWrittenOnOneLineStayReadable) {
+  std::string err;
+  auto document =
+      DfmDocument::Parse("one.dfm", "object F: TForm A = 'x'B = 1 object C: TC end end", &err);
+  ASSERT_TRUE(document) << err;
+  DfmObject& form = document->root();
+  form.RemoveProperty("A");
+  form.SetProperty("B", DfmValue::String("y"));
+  form.SetProperty("D", DfmValue::Boolean(true));
+  EXPECT_EQ(document->Write(), "object F: TForm B = 'y'\r\n  D = True object C: TC end end");
+  auto again = DfmDocument::Parse("one.dfm", document->Write(), &err);
+  ASSERT_TRUE(again) << err;
+  EXPECT_EQ(again->root().FindProperty("D")->value(), DfmValue::Boolean(true));
+}
+
 TEST(DfmErrorTest, MalformedFormsNameFileLineAndColumn) {
   EXPECT_EQ(ParseError(""),
             "Unit1.dfm:1:1: expected 'object', 'inherited' or 'inline', found end of file");
