@@ -10,7 +10,8 @@ TFieldDef& TFieldDefs::Add(std::string name, TFieldType type, int32_t size, bool
   TFieldDef def;
   def.Name = std::move(name);
   def.DataType = type;
-  def.Size = size;
+  // A text field declared without a size holds 20 characters, the platform's default.
+  def.Size = type == ftString && size == 0 ? 20 : size;
   def.Required = required;
   defs_.push_back(std::move(def));
   return defs_.back();

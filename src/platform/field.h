@@ -35,7 +35,8 @@ struct TFieldDef {
 // The definitions a dataset is created from (CreateDataSet) or that a loaded packet fills.
 class TFieldDefs {
  public:
-  // Appends a definition and returns it for further settings (labels, masks).
+  // Appends a definition and returns it for further settings (labels, masks); a text
+  // field without a size gets 20 characters.
   TFieldDef& Add(std::string name, TFieldType type, int32_t size = 0, bool required = false);
   int Count() const { return static_cast<int>(defs_.size()); }
   TFieldDef& Items(int index) { return defs_.at(index); }

@@ -147,13 +147,16 @@ TEST(ClientDataSetTest, TextIsCutToTheSizeInCharactersNotBytes) {
   auto* cds = TComponent::Create<TClientDataSet>(form);
   cds->FieldDefs().Add("DS", ftString, 9);
   cds->FieldDefs().Add("SIGLA", ftString, 4);
+  cds->FieldDefs().Add("NM_DEVELOPER", ftString);  // no size given: 20 characters
   cds->CreateDataSet();
   cds->Append();
+  cds->FieldByName("NM_DEVELOPER")->SetAsString("Programadora Conceição");
   cds->FieldByName("DS")->SetAsString("Descrição");  // 9 characters, 11 bytes
   cds->FieldByName("SIGLA")->SetAsString("Ação!");
   cds->Post();
   EXPECT_EQ(cds->FieldByName("DS")->AsString(), "Descrição");
   EXPECT_EQ(cds->FieldByName("SIGLA")->AsString(), "Ação");
+  EXPECT_EQ(cds->FieldByName("NM_DEVELOPER")->AsString(), "Programadora Conceiç");
   cds->Edit();
   cds->FieldByName("DS")->SetAsString("Descrição longa");
   cds->FieldByName("SIGLA")->SetAsString("");  // empty text is null, as the platform stores it
