@@ -2,8 +2,8 @@
 // alone parsing and serializing the same document. Run by hand: configure with
 // -DZORI_BUILD_BENCH=ON, build the target datapacket_bench and run bench/datapacket_bench.
 #include <benchmark/benchmark.h>
-#include <pugixml.hpp>
 #include <stdlib.h>
+#include <pugixml.hpp>
 
 #include <filesystem>
 #include <string>

@@ -2,8 +2,8 @@
 
 #include <pugixml.hpp>
 
+#include <array>
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 #include <unordered_map>
 
@@ -422,37 +422,53 @@ namespace {
 // Attribute text as Windows-1252 bytes. Characters the code page lacks become numeric
 // references, so nothing is lost for readers that decode them.
 void AppendEscaped(std::string& out, std::string_view text) {
-  for (size_t i = 0; i < text.size();) {
+  // Bytes that go out as they are: printable ASCII other than the markup characters.
+  static const auto kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x80; ++c) plain[c] = c != '&' && c != '<' && c != '>' && c != '"';
+    return plain;
+  }();
+  size_t i = 0;
+  while (i < text.size()) {
+    const size_t start = i;
+    while (i < text.size() && kPlain[static_cast<unsigned char>(text[i])]) ++i;
+    out.append(text.data() + start, i - start);
+    if (i == text.size()) break;
     const auto c = static_cast<unsigned char>(text[i]);
-    if (c >= 0x20 && c < 0x80) {
-      switch (c) {
-        case '&':
-          out += "&amp;";
-          break;
-        case '<':
-          out += "&lt;";
-          break;
-        case '>':
-          out += "&gt;";
-          break;
-        case '"':
-          out += "&quot;";
-          break;
-        default:
-          out.push_back(static_cast<char>(c));
-      }
+    switch (c) {
+      case '&':
+        out += "&amp;";
+        ++i;
+        continue;
+      case '<':
+        out += "&lt;";
+        ++i;
+        continue;
+      case '>':
+        out += "&gt;";
+        ++i;
+        continue;
+      case '"':
+        out += "&quot;";
+        ++i;
+        continue;
+      default:
+        break;
+    }
+    if (c < 0x20) {
+      // Line breaks and tabs as the platform writes them, so they survive attribute reading.
+      static const char kDigits[] = "0123456789";
+      out += "&#0";
+      out.push_back(kDigits[c / 10]);
+      out.push_back(kDigits[c % 10]);
+      out.push_back(';');
       ++i;
       continue;
     }
     const uint32_t cp = NextCodePoint(text, i);
     const int byte = Windows1252Byte(cp);
-    if (cp >= 0x20 && byte >= 0) {
+    if (byte >= 0) {
       out.push_back(static_cast<char>(byte));
-    } else if (cp < 0x20) {
-      // Line breaks and tabs as the platform writes them, so they survive attribute reading.
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "&#%03u;", cp);
-      out += buf;
     } else {
       out += "&#" + std::to_string(cp) + ";";
     }
@@ -488,6 +504,13 @@ std::string FormatDataPacket(const std::vector<const TFieldDef*>& fields,
                              const std::vector<std::pair<std::string, std::string>>& params,
                              const std::vector<const std::vector<Variant>*>& rows) {
   std::string out;
+  size_t estimate = 4096;
+  for (const std::vector<Variant>* row : rows) {
+    estimate += 16;
+    for (const Variant& v : *row)
+      estimate += 24 + (v.TextPtr() != nullptr ? v.TextPtr()->size() : 0);
+  }
+  out.reserve(estimate + estimate / 8);
   // No encoding declaration and Windows-1252 bytes: exactly what the platform writes, and
   // the only form its reader takes as ANSI text (it does not decode UTF-8).
   out +=
@@ -527,7 +550,11 @@ std::string FormatDataPacket(const std::vector<const TFieldDef*>& fields,
           out += std::to_string(v.AsInteger());
           break;
         default:
-          AppendEscaped(out, v.AsString());
+          if (const std::string* text = v.TextPtr()) {
+            AppendEscaped(out, *text);
+          } else {
+            AppendEscaped(out, v.AsString());
+          }
       }
       out += '"';
     }

@@ -106,10 +106,16 @@ bool IsValidUtf8(std::string_view text, size_t* bad_offset) {
 bool AppendDecodedWindows1252(std::string_view bytes, std::string& out, size_t* bad_offset) {
   out.reserve(out.size() + bytes.size() + bytes.size() / 16);
   for (size_t i = 0; i < bytes.size(); ++i) {
+    // Copy runs of ASCII in one go: table files are mostly ASCII.
+    size_t run = i;
+    while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) ++run;
+    if (run > i) {
+      out.append(bytes.data() + i, run - i);
+      i = run;
+      if (i == bytes.size()) break;
+    }
     const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) {
-      out.push_back(static_cast<char>(b));
-    } else if (b >= 0xA0) {
+    if (b >= 0xA0) {
       AppendUtf8(out, b);
     } else {
       const uint16_t cp = kHigh1252[b - 0x80];

@@ -26,6 +26,8 @@ class Variant {
   bool AsBoolean() const;
   int32_t AsInteger() const;
   std::string AsString() const;
+  // The text held without a copy, or nullptr when the value is not text.
+  const std::string* TextPtr() const { return std::get_if<std::string>(&value_); }
 
   bool operator==(const Variant& other) const = default;
 
