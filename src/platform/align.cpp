@@ -42,7 +42,7 @@ void TWinControl::GetClientRect(int32_t& left, int32_t& top, int32_t& width,
 
 void TWinControl::ControlChanged(TControl& child) {
   (void)child;
-  Realign();
+  if (LiveLayout()) Realign();
 }
 
 void TWinControl::Realign() {

@@ -224,7 +224,9 @@ void TToolBar::Realign() {
 
 void TToolBar::SetPropValue(std::string_view name, const Variant& value, bool strict) {
   TWinControl::SetPropValue(name, value, strict);
-  if (SameTextAscii(name, "ButtonWidth") || SameTextAscii(name, "ButtonHeight")) Realign();
+  if ((SameTextAscii(name, "ButtonWidth") || SameTextAscii(name, "ButtonHeight")) && LiveLayout()) {
+    Realign();
+  }
 }
 
 TToolButton::TToolButton(const TClassInfo* cls) : TControl(ClassOr(cls, "TToolButton")) {}

@@ -310,7 +310,7 @@ void TWinControl::SetPropValue(std::string_view name, const Variant& value, bool
     return;
   }
   TControl::SetPropValue(name, value, strict);
-  if (SameTextAscii(name, "Width") || SameTextAscii(name, "Height")) Realign();
+  if ((SameTextAscii(name, "Width") || SameTextAscii(name, "Height")) && LiveLayout()) Realign();
 }
 
 bool TWinControl::CheckControls(std::string* err) const {

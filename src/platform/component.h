@@ -178,6 +178,9 @@ class TWinControl : public TControl {
   // Lays out the aligned children (alTop, alBottom, alLeft, alRight, alClient) in the
   // client area, in that order, each in the space the previous ones left.
   virtual void Realign();
+  // Whether changes lay the children out again by themselves: only on a window that has
+  // been shown. Designed forms the host loads keep the positions their form files give.
+  virtual bool LiveLayout() const { return Parent() != nullptr && Parent()->LiveLayout(); }
   // The area children are aligned in, relative to this control (a panel's bevel is inside).
   virtual void GetClientRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) const;
 

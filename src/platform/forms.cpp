@@ -60,9 +60,10 @@ void TCustomForm::DoCreate() {
 }
 
 void TCustomForm::Show() {
+  live_layout_ = true;
+  Realign();
   SetVisible(true);
   Screen().SetActiveForm(this);
-  Realign();
 }
 
 void TCustomForm::Hide() {
@@ -225,11 +226,13 @@ void TCustomForm::SetPropValue(std::string_view name, const Variant& value, bool
       TComponent::SetPropValue("ClientHeight", std::max(0, v - dy));
     }
     TComponent::SetPropValue(name, v, strict);
-    Realign();
+    if (live_layout_) Realign();
     return;
   }
   TWinControl::SetPropValue(name, value, strict);
-  if (SameTextAscii(name, "AutoSize") || SameTextAscii(name, "BorderStyle")) Realign();
+  if ((SameTextAscii(name, "AutoSize") || SameTextAscii(name, "BorderStyle")) && live_layout_) {
+    Realign();
+  }
 }
 
 void TCustomForm::GetClientRect(int32_t& left, int32_t& top, int32_t& width,

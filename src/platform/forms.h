@@ -92,6 +92,7 @@ class TCustomForm : public TWinControl {
   void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
   void GetClientRect(int32_t& left, int32_t& top, int32_t& width, int32_t& height) const override;
   void Realign() override;
+  bool LiveLayout() const override { return live_layout_; }
   // Runs OnDestroy while the window is still whole.
   void BeforeDestruction() override;
 
@@ -111,6 +112,7 @@ class TCustomForm : public TWinControl {
   TModalResult modal_result_ = mrNone;
   bool modal_ = false;
   bool destroying_ = false;
+  bool live_layout_ = false;  // shown once: layout follows changes from then on
   std::string window_state_ = "wsNormal";
 };
 

@@ -322,6 +322,7 @@ TEST(ControlsTest, MemoLinesAndEditTextReportChanges) {
 
 TEST(ControlsTest, ToolBarsLineUpTheirButtonsAndGroupsStayExclusive) {
   TForm form;
+  form.Show();
   auto* bar = Add<TToolBar>(form, "tlb_horizontal", &form);
   bar->SetPropValue("ButtonWidth", 31);
   bar->SetPropValue("ButtonHeight", 30);
@@ -367,6 +368,7 @@ TEST(ControlsTest, GroupBoxesAndPanelsAlignChildrenInsideTheirFrames) {
   form.SetBorderStyle("bsNone");
   form.SetClientWidth(300);
   form.SetClientHeight(200);
+  form.Show();
   auto* gb = Add<TGroupBox>(form, "gb_fundo", &form);
   gb->SetPropValue("Align", "alClient");
   EXPECT_EQ(gb->Width(), 300);

@@ -149,6 +149,10 @@ TEST_F(FormsTest, CloseInOnShowEndsTheModalLoopBeforeTheDriverRuns) {
 
 TEST_F(FormsTest, TopAlignedPanelsFillTheWidthAndAutoSizeFollowsTheirHeights) {
   Dialog d;
+  // A window never shown keeps the places it was given, as a designed form does.
+  EXPECT_EQ(d.back->Width(), 0);
+  EXPECT_EQ(d.down->Top(), 0);
+  d.form->Show();
   EXPECT_EQ(d.form->Width(), 356);  // dialog frame: 3 pixels each side
   EXPECT_EQ(d.back->Width(), 350);
   EXPECT_EQ(d.down->Top(), 121);
@@ -204,4 +208,27 @@ TEST_F(FormsTest, ActiveControlMustBeAShowingControlOfTheForm) {
   EXPECT_THROW(d.form->SetActiveControl(d.cancel), EInvalidOperation);
   d.form->SetActiveControl(nullptr);
   EXPECT_EQ(d.form->ActiveControl(), nullptr);
+}
+
+TEST_F(FormsTest, AFormNeverShownKeepsStoredPlacesWhenItsControlsMove) {
+  // A designed form as the host reads it: outer size only, a bottom-aligned bar placed
+  // where the designer left it (the real window had a menu bar, this one cannot know).
+  TForm designed;
+  designed.SetName("FormMain");
+  designed.SetWidth(400);
+  designed.SetHeight(300);
+  auto* bar = TComponent::Create<TPanel>(designed);
+  bar->SetName("pnlBar");
+  bar->SetParent(&designed);
+  bar->SetPropValue("Align", "alBottom");
+  bar->SetBounds(0, 232, 392, 41);
+  auto* edit = TComponent::Create<TPanel>(designed);
+  edit->SetName("pnlEdit");
+  edit->SetParent(&designed);
+  edit->SetBounds(10, 10, 100, 21);
+  edit->SetLeft(40);  // the alignment palette moves a control
+  EXPECT_EQ(bar->Top(), 232);
+  EXPECT_EQ(designed.StoredProperties().size(), 2u);  // Width and Height, nothing laid out
+  designed.Show();
+  EXPECT_EQ(bar->Top(), 300 - 27 - 41);  // a shown window lays the bar out itself
 }
