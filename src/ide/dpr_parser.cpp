@@ -1,6 +1,7 @@
 #include "ide/dpr_parser.h"
 
 #include <cctype>
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
@@ -25,12 +26,16 @@ std::string StringValue(std::string_view literal) {
   std::string out;
   for (size_t pos = 0; pos < literal.size();) {
     if (literal[pos] == '#') {
-      size_t start = ++pos;
-      while (pos < literal.size() && literal[pos] != '#' && literal[pos] != '\'') ++pos;
-      std::string code(literal.substr(start, pos - start));
-      unsigned long value =
-          code.rfind('$', 0) == 0 ? std::stoul(code.substr(1), nullptr, 16) : std::stoul(code);
-      AppendUtf8(static_cast<char32_t>(value), &out);
+      // The lexer has checked the digits; a code past Unicode becomes U+FFFD.
+      bool hex = literal[++pos] == '$';
+      if (hex) ++pos;
+      uint32_t code = 0;
+      for (; pos < literal.size() && literal[pos] != '#' && literal[pos] != '\''; ++pos) {
+        char c = literal[pos];
+        uint32_t digit = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+        if (code <= 0x10FFFF) code = code * (hex ? 16 : 10) + digit;
+      }
+      AppendUtf8(code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF) ? 0xFFFD : code, &out);
       continue;
     }
     ++pos;

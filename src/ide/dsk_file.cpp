@@ -29,23 +29,28 @@ std::unique_ptr<DskFile> DskFile::Parse(std::string path, std::string_view bytes
   std::unique_ptr<DskFile> file(new DskFile());
   file->path_ = std::move(path);
   file->encoding_ = DetectEncoding(bytes);
-  std::string text = DecodeText(bytes, file->encoding_);
-  file->line_break_ = std::string(LineBreakOf(text));
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t lf = text.find('\n', pos);
-    size_t end = lf == std::string::npos ? text.size() : lf;
-    size_t text_end = end > pos && text[end - 1] == '\r' ? end - 1 : end;
+  file->line_break_ = std::string(LineBreakOf(bytes));
+  // Lines are split on the bytes and decoded one by one, so that lines left alone are
+  // written back byte for byte, whatever they hold.
+  const TextEncoding line_encoding =
+      file->encoding_ == TextEncoding::Windows1252 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+  size_t pos = file->encoding_ == TextEncoding::Utf8Bom ? 3 : 0;
+  while (pos < bytes.size()) {
+    size_t lf = bytes.find('\n', pos);
+    size_t end = lf == std::string_view::npos ? bytes.size() : lf;
+    size_t text_end = end > pos && bytes[end - 1] == '\r' ? end - 1 : end;
     Line line;
-    line.text = text.substr(pos, text_end - pos);
-    line.brk = text.substr(text_end, (lf == std::string::npos ? end : lf + 1) - text_end);
-    pos = lf == std::string::npos ? text.size() : lf + 1;
+    line.raw = std::string(bytes.substr(pos, text_end - pos));
+    line.text = DecodeText(*line.raw, line_encoding);
+    line.brk = std::string(
+        bytes.substr(text_end, (lf == std::string_view::npos ? end : lf + 1) - text_end));
+    pos = lf == std::string_view::npos ? bytes.size() : lf + 1;
 
     std::string_view content = Trimmed(line.text);
     if (!content.empty() && content[0] == '[') {
       size_t close = content.find(']');
       if (close == std::string_view::npos) {
-        *err = SourceLocation(file->path_, text, text_end, TextEncoding::Utf8) +
+        *err = SourceLocation(file->path_, bytes, text_end, file->encoding_) +
                ": expected ']' closing the section name, found end of line";
         return nullptr;
       }
@@ -120,6 +125,7 @@ void DskFile::SetValue(std::string_view section, std::string_view key, std::stri
     Line& line = lines_[at];
     if (Trimmed(std::string_view(line.text).substr(line.key_end + 1)) == value) return;
     line.text = line.text.substr(0, line.key_end + 1) + std::string(value);
+    line.raw.reset();
     return;
   }
   // After the section's last non-blank line.
@@ -169,14 +175,23 @@ void DskFile::SetWindow(const DskWindow& window) {
 }
 
 bool DskFile::Write(std::string* bytes, std::string* err) const {
-  std::string text;
-  for (const Line& line : lines_) {
-    text += line.text;
-    text += line.brk;
-  }
-  if (!EncodeText(text, encoding_, bytes, err)) {
-    *err = path_ + ": " + *err;
-    return false;
+  bytes->clear();
+  if (encoding_ == TextEncoding::Utf8Bom) bytes->append("\xEF\xBB\xBF");
+  const TextEncoding line_encoding =
+      encoding_ == TextEncoding::Windows1252 ? TextEncoding::Windows1252 : TextEncoding::Utf8;
+  std::string encoded;
+  for (size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.raw) {
+      bytes->append(*line.raw);
+    } else if (EncodeText(line.text, line_encoding, &encoded, err)) {
+      bytes->append(encoded);
+    } else {
+      // The encoder counts lines of the one line it was given; name the file's.
+      *err = path_ + ": line " + std::to_string(i + 1) + err->substr(err->find(':'));
+      return false;
+    }
+    bytes->append(line.brk);
   }
   return true;
 }

@@ -60,10 +60,12 @@ class DskFile {
 
  private:
   struct Line {
-    std::string text;     // without its line break
+    std::string text;     // without its line break, in UTF-8
     std::string brk;      // "\r\n", "\n" or "" for the last line
     std::string section;  // set on section header lines
     size_t key_end = 0;   // for key lines: the end of the key; 0 otherwise
+    // The line's bytes as read, written back as they are until the line changes.
+    std::optional<std::string> raw = std::nullopt;
   };
 
   // Index of the header line of a section, or npos.

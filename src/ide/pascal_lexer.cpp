@@ -92,7 +92,18 @@ bool PascalLexer::Next(PascalToken* token, bool keep_braces) {
       while (pos_ < text_.size() && (text_[pos_] == '\'' || text_[pos_] == '#')) {
         if (text_[pos_] == '#') {
           ++pos_;
-          while (pos_ < text_.size() && (IsHexDigit(text_[pos_]) || text_[pos_] == '$')) ++pos_;
+          bool hex = pos_ < text_.size() && text_[pos_] == '$';
+          if (hex) ++pos_;
+          size_t digits = pos_;
+          while (pos_ < text_.size() && (hex ? IsHexDigit(text_[pos_]) : IsDigit(text_[pos_])))
+            ++pos_;
+          if (pos_ == digits) {
+            std::string found = pos_ >= text_.size() ? "end of file"
+                                : text_[pos_] == '\n' || text_[pos_] == '\r'
+                                    ? "end of line"
+                                    : "'" + std::string(1, text_[pos_]) + "'";
+            return Fail(pos_, "expected character code after '#', found " + found);
+          }
           continue;
         }
         ++pos_;

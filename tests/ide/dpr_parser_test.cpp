@@ -86,6 +86,8 @@ TEST(DprReaderTest, MalformedProjectsNameFileLineAndColumn) {
             "p/Bad.dpr:4:11: expected file name in quotes, found 'Main'");
   EXPECT_EQ(DprError("program Sales;\r\nuses Forms, Main in 'Main.pas\r\n"),
             "p/Bad.dpr:2:30: expected closing quote, found end of line");
+  EXPECT_EQ(DprError("program Sales;\r\nuses Forms, Main in 'Main'#;\r\n"),
+            "p/Bad.dpr:2:28: expected character code after '#', found ';'");
   EXPECT_EQ(DprError("program Sales;\r\nuses Forms { frmMain\r\n"),
             "p/Bad.dpr:3:1: expected '}' closing the comment, found end of file");
   EXPECT_EQ(DprError("program Sales;\r\nuses Forms (* x\r\n"),

@@ -118,6 +118,14 @@ TEST(DskFileTest, EncodingIsKeptAndBadInputIsReported) {
   EXPECT_FALSE(desktop->Write(&bytes, &err));
   EXPECT_EQ(err, "a.dsk: line 4: the character U+65E5 '日' cannot be written in Windows-1252");
 
+  // Lines left alone keep their bytes, even bytes that are not text in the file's encoding.
+  const std::string odd = "\xEF\xBB\xBF[Modules]\nModule0=C:\\\xC3(\\A.pas\n";
+  auto bom = ide::DskFile::Parse("c.dsk", odd, &err);
+  ASSERT_TRUE(bom) << err;
+  bom->SetValue("Modules", "Count", "1");
+  ASSERT_TRUE(bom->Write(&bytes, &err)) << err;
+  EXPECT_EQ(bytes, odd + "Count=1\n");
+
   EXPECT_FALSE(
       ide::DskFile::Parse("b.dsk", "[Main Window]\r\nLeft=0\r\n[ObjectInspector\r\n", &err));
   EXPECT_EQ(err, "b.dsk:3:17: expected ']' closing the section name, found end of line");
