@@ -26,6 +26,13 @@ class TScreen {
   // The form shown last that is still visible, or nullptr.
   TCustomForm* ActiveForm() const;
   void SetActiveForm(TCustomForm* form);
+  // The desktop's size in pixels (1024 x 768 unless set); centred windows use it.
+  int32_t Width() const { return width_; }
+  int32_t Height() const { return height_; }
+  void SetSize(int32_t width, int32_t height) {
+    width_ = width;
+    height_ = height;
+  }
 
  private:
   friend class TCustomForm;
@@ -34,6 +41,8 @@ class TScreen {
 
   std::vector<TCustomForm*> forms_;
   std::vector<TCustomForm*> activation_;  // most recently activated last
+  int32_t width_ = 1024;
+  int32_t height_ = 768;
 };
 
 // One program the application started: what, how shown, how it ended.

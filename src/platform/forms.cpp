@@ -62,6 +62,15 @@ void TCustomForm::DoCreate() {
 void TCustomForm::Show() {
   live_layout_ = true;
   Realign();
+  const std::string position = Position();
+  if (!Visible() &&
+      (SameTextAscii(position, "poScreenCenter") || SameTextAscii(position, "poDesktopCenter") ||
+       SameTextAscii(position, "poMainFormCenter") ||
+       SameTextAscii(position, "poOwnerFormCenter"))) {
+    // Centred on the desktop (this platform has one monitor and no main window to follow).
+    SetLeft(std::max(0, (Screen().Width() - Width()) / 2));
+    SetTop(std::max(0, (Screen().Height() - Height()) / 2));
+  }
   SetVisible(true);
   Screen().SetActiveForm(this);
 }

@@ -152,8 +152,11 @@ TEST_F(FormsTest, TopAlignedPanelsFillTheWidthAndAutoSizeFollowsTheirHeights) {
   // A window never shown keeps the places it was given, as a designed form does.
   EXPECT_EQ(d.back->Width(), 0);
   EXPECT_EQ(d.down->Top(), 0);
+  d.form->SetPosition("poScreenCenter");
   d.form->Show();
   EXPECT_EQ(d.form->Width(), 356);  // dialog frame: 3 pixels each side
+  EXPECT_EQ(d.form->Left(), (1024 - 356) / 2);
+  EXPECT_EQ(d.form->Top(), (768 - 268) / 2);
   EXPECT_EQ(d.back->Width(), 350);
   EXPECT_EQ(d.down->Top(), 121);
   EXPECT_EQ(d.down->Width(), 350);
