@@ -2,7 +2,18 @@
 // own source file (U_zori_func_<area>.cpp).
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "platform/variant.h"
+
+namespace platform {
+class TClientDataSet;
+class TDataSet;
+class TForm;
+}  // namespace platform
 
 // ---------------------------------------------------------------------------------------
 // Comment text formatting (U_zori_func_text.cpp)
@@ -48,3 +59,107 @@ std::string FN_Copia_Texto(const std::string& Inicio, const std::string& Fim, st
 // occurs in Texto, also deletes (its position + its length) characters of Texto from Indice.
 std::string FN_Remove_Especiais(const TComment_Frame& Frame, std::string& Texto, int Indice,
                                 int Quantidade, const std::string& Extra);
+
+// ---------------------------------------------------------------------------------------
+// Package directory, table files and configuration store (U_zori_func_config.cpp)
+//
+// Every table file lives in the package directory, the folder of the loaded package file
+// among the IDE's known packages. The configuration store is reread on every access (no
+// cache), so a value written by one window is seen by the next read anywhere.
+// ---------------------------------------------------------------------------------------
+
+// The product title: caption of the add-in's own message windows.
+extern std::string vg_Desc_Zori;
+// The package directory without trailing separator; empty when the package file is not
+// among the known packages.
+extern std::string v_Diretorio_Package;
+
+// The package file the IDE loads; its directory is the package directory.
+inline constexpr const char* kPackageFile = "ZORIIDEx_1.bpl";
+// The IDE's list of installed packages, under HKEY_CURRENT_USER.
+inline constexpr const char* kKnownPackagesKey = "\\Software\\Borland\\Delphi\\6.0\\Known Packages";
+
+// Type code of a configuration row (ID_TIPO_DADO).
+enum class tTipo_DadoConfig { tpBoolean = 0, tpInteger = 1, tpString = 2 };
+
+// The configuration store's table, created on first use and kept until unload.
+extern std::unique_ptr<platform::TClientDataSet> vg_cds_config;
+
+// The full path of the known package whose name ends in Pacote (ASCII letter case
+// ignored, no separator check); when several end so, the last one listed; empty if none.
+std::string FN_Diretorio_Package(const std::string& Pacote);
+
+// The value names of a registry key (created empty when missing).
+std::vector<std::string> FN_Chaves_Registry(uint32_t Raiz, const std::string& Chave);
+
+// Opens table file Arquivo of the package directory into DataSet. A missing file leaves
+// the dataset as it was, silently; a file that fails to open is reported with a message
+// naming the directory and the file. An unknown (empty) package directory raises
+// EFileError instead of reaching for a file at the root of the file system.
+void PR_Abre_DataSet(platform::TClientDataSet& DataSet, const std::string& Arquivo);
+
+// Moves to the first row whose field Campo equals Valor (Exato) or contains it (not Exato),
+// ASCII letter case ignored; true on success. Without a match the cursor ends on the first
+// row. Raises the closed-dataset error on a closed dataset.
+bool FN_Locate(platform::TDataSet& DataSet, const std::string& Campo, const std::string& Valor,
+               bool Exato);
+
+// Deletes rows from the current one to the end (all of them from the first row).
+void PR_Zerar_Tabela(platform::TDataSet& DataSet);
+
+// Reloads the configuration store and places it on the row of Chave (letter case
+// ignored); true when the key exists. The table stays open.
+bool FN_Existe_Valor_Config(const std::string& Chave);
+
+// The value of Chave: Boolean ("0" is true), integer or text by the row's type code;
+// empty for a missing key, an unknown type code or an integer row that holds no number.
+platform::Variant FN_Valor_Config(const std::string& Chave);
+
+// Writes Valor under Chave (the key in the caller's letter case), replacing the row whose
+// key matches ignoring case or adding one; the file is written at once.
+void FN_Seta_Valor_Config(const std::string& Chave, const std::string& Valor,
+                          tTipo_DadoConfig Tipo);
+
+// The stored text of a Boolean configuration value: "0" for true, "1" for false.
+inline std::string FN_Boolean_Config(bool value) {
+  return value ? "0" : "1";
+}
+
+// Clears the unit's state at package unload: title, catalogue, package directory, store.
+void PR_Finaliza_U_zori_func();
+
+// ---------------------------------------------------------------------------------------
+// Text catalogue (U_zori_func_catalogue.cpp)
+// ---------------------------------------------------------------------------------------
+
+// One catalogue row in memory.
+struct TResource_String {
+  std::string NM_FORM;
+  std::string NM_COMPONENTE;
+  std::string TX_REFERENTE;
+};
+
+// The loaded catalogue in file row order; replaced by every load of TF_ZORI_Resource.
+extern std::vector<TResource_String> v_Resource_Strings;
+
+// The catalogue file name: configuration "edt_Resources", else "ZORIIDEx_msg.xml".
+std::string FN_Arquivo_Resources();
+
+// The text of (window name, component path), both compared after locale-aware
+// upper-casing; the first matching row wins; empty when missing or nothing is loaded.
+std::string FN_Get_Component_StringResource(const std::string& Form, const std::string& Path);
+
+// The localisation pass over a window: hints, captions, radio-group items, grid titles,
+// configuration-backed controls, window caption (see U_zori_func_catalogue.cpp).
+void PR_International(platform::TForm& Form);
+
+// ---------------------------------------------------------------------------------------
+// Messages (U_zori_msg.cpp)
+// ---------------------------------------------------------------------------------------
+
+// Shows a plain message with one button and waits; an empty caption shows vg_Desc_Zori.
+void PR_Mensagem(const std::string& Caption, const std::string& Texto);
+
+// Asks a question with OK and Cancel; true only when the user pressed OK. An empty
+// caption stays empty.
+bool FN_Confirma(const std::string& Caption, const std::string& Texto);

@@ -1,0 +1,113 @@
+// The text catalogue in memory, its lookup and the localisation pass over a window.
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
+#include "core/U_zori_func.h"
+#include "platform/classes.h"
+#include "platform/db_controls.h"
+#include "platform/ext_controls.h"
+#include "platform/forms.h"
+#include "platform/strings.h"
+
+std::vector<TResource_String> v_Resource_Strings;
+
+namespace {
+
+// Upper case in the user's locale, as the platform's AnsiUpperCase does.
+std::string UpperLocale(const std::string& text) {
+  std::string out;
+  icu::UnicodeString::fromUTF8(text).toUpper(icu::Locale::getDefault()).toUTF8String(out);
+  return out;
+}
+
+}  // namespace
+
+std::string FN_Arquivo_Resources() {
+  std::string name = FN_Valor_Config("edt_Resources").AsString();
+  return name.empty() ? "ZORIIDEx_msg.xml" : name;
+}
+
+std::string FN_Get_Component_StringResource(const std::string& Form, const std::string& Path) {
+  if (v_Resource_Strings.empty()) return {};
+  const std::string form = UpperLocale(Form);
+  const std::string path = UpperLocale(Path);
+  for (const TResource_String& entry : v_Resource_Strings) {
+    if (UpperLocale(entry.NM_FORM) == form && UpperLocale(entry.NM_COMPONENTE) == path)
+      return entry.TX_REFERENTE;
+  }
+  return {};
+}
+
+namespace {
+
+// The classes whose controls show a configuration value stored under their own name.
+const char* const kConfigClasses = "THotKey;TCheckBox;TMaskEdit;TSpinEdit;TComboBox;TEdit";
+
+// Loads the stored configuration value into a control named like its key. A value that
+// does not convert to the control's kind raises the platform's conversion error.
+void ApplyConfigValue(platform::TComponent& component) {
+  if (platform::UpperAscii(kConfigClasses).find(platform::UpperAscii(component.ClassName())) ==
+      std::string::npos)
+    return;
+  if (!FN_Existe_Valor_Config(component.Name())) return;
+  const platform::Variant value = FN_Valor_Config(component.Name());
+  if (component.InheritsFrom("THotKey"))
+    component.SetPropValue("HotKey", value.AsInteger());
+  else if (component.InheritsFrom("TCheckBox"))
+    component.SetPropValue("Checked", value.AsBoolean());
+  else if (component.InheritsFrom("TMaskEdit") || component.InheritsFrom("TEdit"))
+    component.SetPropValue("Text", value.AsString());
+  else if (component.InheritsFrom("TSpinEdit"))
+    component.SetPropValue("Value", value.AsInteger());
+  else if (component.InheritsFrom("TComboBox"))
+    component.SetPropValue("ItemIndex", value.AsInteger());
+}
+
+void TranslateRadioGroup(const std::string& form, platform::TRadioGroup& group) {
+  platform::TStrings& items = group.Items();
+  items.Clear();
+  // Items stop at the first number without a text.
+  for (int n = 0;; ++n) {
+    const std::string text =
+        FN_Get_Component_StringResource(form, group.Name() + ".Items." + std::to_string(n));
+    if (text.empty()) break;
+    items.Add(text);
+  }
+}
+
+void TranslateGrid(const std::string& form, platform::TDBGrid& grid) {
+  for (int n = 0; n < grid.Columns().Count(); ++n) {
+    const std::string text =
+        FN_Get_Component_StringResource(form, grid.Name() + ".Columns." + std::to_string(n));
+    if (text.empty()) break;
+    grid.Columns().Items(n).Title.Caption = text;
+  }
+}
+
+}  // namespace
+
+void PR_International(platform::TForm& Form) {
+  const std::string form = Form.Name();
+  for (int index = 0; index < Form.ComponentCount(); ++index) {
+    platform::TComponent& component = *Form.Components(index);
+    const std::string name = component.Name();
+
+    const std::string hint = FN_Get_Component_StringResource(form, name + ".Hint");
+    if (component.HasProperty("Hint")) component.SetPropValue("Hint", hint);
+
+    const std::string caption = FN_Get_Component_StringResource(form, name + ".Caption");
+    if (!caption.empty()) {
+      if (component.HasProperty("Caption")) component.SetPropValue("Caption", caption);
+      // Only the radio group class itself; a descendant keeps its items.
+      auto* group = dynamic_cast<platform::TRadioGroup*>(&component);
+      if (group != nullptr && component.ClassNameIs("TRadioGroup"))
+        TranslateRadioGroup(form, *group);
+    } else if (auto* grid = dynamic_cast<platform::TDBGrid*>(&component);
+               grid != nullptr && component.ClassNameIs("TDBGrid")) {
+      TranslateGrid(form, *grid);
+    }
+
+    ApplyConfigValue(component);
+  }
+  Form.SetCaption(FN_Get_Component_StringResource(form, "Caption"));
+}
