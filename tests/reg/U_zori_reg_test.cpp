@@ -1,0 +1,264 @@
+// The package as the IDE drives it: load, Register, the start-up timer's first tick that
+// builds "&ZORI", menu clicks, and unload.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "core/U_zori_func.h"
+#include "core/U_zori_resource.h"
+#include "designer/U_zori_align.h"
+#include "ide/ToolsAPI.h"
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/image_list.h"
+#include "platform/menus.h"
+#include "platform/modal_driver.h"
+#include "platform/registry.h"
+#include "reg/U_zori_reg.h"
+
+namespace {
+
+// The IDE as far as the package entry sees it: notifiers and a main menu whose top-level
+// items are the given captions.
+class FakeIde : public ide::IBorlandIDEServices,
+                public ide::IOTAServices,
+                public ide::INTAServices {
+ public:
+  explicit FakeIde(const std::vector<std::string>& top_level) {
+    menu_ = std::make_unique<platform::TMainMenu>();
+    for (const std::string& caption : top_level) {
+      auto* item = platform::TComponent::Create<platform::TMenuItem>(*menu_);
+      item->SetCaption(caption);
+      menu_->Items()->Add(item);
+    }
+  }
+  int AddNotifier(const std::shared_ptr<ide::IOTAIDENotifier>& notifier) override {
+    notifiers_[next_] = notifier;
+    return next_++;
+  }
+  void RemoveNotifier(int index) override { notifiers_.erase(index); }
+  platform::TMainMenu* GetMainMenu() override { return menu_.get(); }
+
+  std::vector<std::string> TopLevel() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < menu_->Items()->Count(); ++i)
+      out.push_back(menu_->Items()->Items(i)->Caption());
+    return out;
+  }
+  std::map<int, std::shared_ptr<ide::IOTAIDENotifier>> notifiers_;
+
+ private:
+  std::unique_ptr<platform::TMainMenu> menu_;
+  int next_ = 0;
+};
+
+const std::vector<std::string> kDelphiMenu = {"&File",    "&Edit",   "&Search",    "&View",
+                                              "&Project", "&Run",    "&Component", "&Database",
+                                              "&Tools",   "&Window", "&Help"};
+
+std::vector<std::string> Names(platform::TMenuItem& item) {
+  std::vector<std::string> out;
+  for (int i = 0; i < item.Count(); ++i)
+    out.push_back(item.Items(i)->IsLine() ? "-" : item.Items(i)->Name());
+  return out;
+}
+
+}  // namespace
+
+class PackageEntryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("zori_reg_" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::copy(ZORI_SOURCE_DIR "/data", dir_, std::filesystem::copy_options::recursive);
+    platform::ResetApplication();
+    auto clock = std::make_unique<platform::ManualClock>();
+    clock_ = clock.get();
+    platform::Application().SetClock(std::move(clock));
+    auto driver = std::make_unique<platform::ScriptedModalDriver>(platform::mrOk);
+    driver_ = driver.get();
+    platform::Application().SetModalDriver(std::move(driver));
+    Known().SetString(platform::HKEY_CURRENT_USER, kKnownPackagesKey,
+                      (dir_ / "ZORIIDEx_1.bpl").string(), "ROVUVUVoravud 1.4");
+  }
+  void TearDown() override {
+    PR_Finaliza_U_zori_reg();
+    ide::BorlandIDEServices.reset();
+    platform::ResetApplication();
+    std::filesystem::remove_all(dir_);
+  }
+
+  // Loads the package into an IDE with the given menu bar and registers it.
+  std::shared_ptr<FakeIde> LoadAndRegister(const std::vector<std::string>& menu = kDelphiMenu) {
+    auto ide_services = std::make_shared<FakeIde>(menu);
+    ide::BorlandIDEServices = ide_services;
+    PR_Inicializa_U_zori_reg();
+    Register();
+    return ide_services;
+  }
+  static platform::RegistryStore& Known() { return platform::Application().Registry(); }
+  void Tick(int64_t ms) {
+    clock_->Advance(ms);
+    platform::Application().ProcessMessages();
+  }
+  void SetConfig(const std::string& key, const std::string& value, tTipo_DadoConfig type) {
+    FN_Seta_Valor_Config(key, value, type);
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> out;
+    for (const auto& m : platform::Application().MessageLog()) out.push_back(m.text);
+    return out;
+  }
+
+  std::filesystem::path dir_;
+  platform::ManualClock* clock_ = nullptr;
+  platform::ScriptedModalDriver* driver_ = nullptr;
+};
+
+TEST_F(PackageEntryTest, FirstTickBuildsTheToolMenuThreePlacesBeforeTheEnd) {
+  auto ide_services = LoadAndRegister();
+  EXPECT_EQ(vg_Desc_Zori, "ROVUVUVoravud");
+  EXPECT_EQ(v_Diretorio_Package, dir_.string());
+  EXPECT_EQ(ide_services->notifiers_.size(), 1u);
+  Tick(999);
+  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
+
+  Tick(1);
+  std::vector<std::string> expected = kDelphiMenu;
+  expected.insert(expected.end() - 3, "&ZORI");
+  EXPECT_EQ(ide_services->TopLevel(), expected);
+  ASSERT_TRUE(v_Inst_ZORIIDEx->FMenuBuilt);
+
+  platform::TMenuItem& root = *v_Inst_ZORIIDEx->FMenuZORI;
+  EXPECT_EQ(Names(root), (std::vector<std::string>{
+                             "FMenuZORICloseDataSets", "FMenuZORIRenameComps", "FMenuZORITabOrder",
+                             "FMenuZORIAlign", "-", "FMenuZORIPerfectLayout",
+                             "FMenuZORICodeSnippets", "-", "FMenuIDE", "FMenuZORIComment", "-",
+                             "FMenuZORIConfig", "FMenuZORIResourceString", "-", "FMenuZORIAbout"}));
+  EXPECT_EQ(Names(*v_Inst_ZORIIDEx->FMenuIDE),
+            (std::vector<std::string>{"FMenuZORICust_Menu", "FMenuListaCompsForm"}));
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIRenameComps->Caption(), "Padronizar &nomenclatura");
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIAbout->Hint(), "Sobre o ZORI");
+  EXPECT_FALSE(v_Inst_ZORIIDEx->FMenuIDE->Bitmap().Empty());
+
+  // The shipped store has Ctrl+Alt shortcuts; hk_comment is stored in the dialog's case.
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIComment->ShortCut(), 0xC000 + 'C');
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIAlign->ShortCut(), 0xC000 + 'A');
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIConfig->ShortCut(), 0);
+  EXPECT_EQ(platform::ShortCutToText(v_Inst_ZORIIDEx->FMenuZORITabOrder->ShortCut()), "Ctrl+Alt+T");
+
+  Tick(5000);  // the timer is gone: nothing is built twice
+  EXPECT_EQ(ide_services->TopLevel(), expected);
+}
+
+TEST_F(PackageEntryTest, ShortcutsOnlyFromStoredKeysAndShortMenuBarsTakeZoriFirst) {
+  // A store with one hot key only.
+  std::filesystem::remove(dir_ / "ZORIIDEx_Config_New.xml");
+  std::filesystem::copy(ZORI_TEST_DATA_DIR "/config/ZORIIDEx_Config_New.xml", dir_);
+  auto ide_services = LoadAndRegister({"&File", "&Help"});
+  Tick(1000);
+  EXPECT_EQ(ide_services->TopLevel(), (std::vector<std::string>{"&ZORI", "&File", "&Help"}));
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIComment->ShortCut(), 32833);
+  for (platform::TMenuItem* item :
+       {v_Inst_ZORIIDEx->FMenuZORICloseDataSets, v_Inst_ZORIIDEx->FMenuZORIRenameComps,
+        v_Inst_ZORIIDEx->FMenuZORICodeSnippets, v_Inst_ZORIIDEx->FMenuZORITabOrder,
+        v_Inst_ZORIIDEx->FMenuZORIAlign, v_Inst_ZORIIDEx->FMenuZORIPerfectLayout})
+    EXPECT_EQ(item->ShortCut(), 0) << item->Name();
+}
+
+TEST_F(PackageEntryTest, AutoLoadedPaletteTogglesWithTheAlignmentItem) {
+  std::filesystem::remove(dir_ / "ZORIIDEx_Config_New.xml");
+  std::filesystem::copy(ZORI_TEST_DATA_DIR "/config/ZORIIDEx_Config_New.xml", dir_);
+  v_Diretorio_Package = dir_.string();
+  SetConfig("chk_auto_load", FN_Boolean_Config(true), tTipo_DadoConfig::tpBoolean);
+  LoadAndRegister();
+  Tick(1000);
+
+  auto picture = [](int index) {
+    auto* holder = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
+    platform::TBitmap bitmap;
+    holder->il_Menu->GetBitmap(index, bitmap);
+    holder->Free();
+    return bitmap;
+  };
+  platform::TMenuItem& align = *v_Inst_ZORIIDEx->FMenuZORIAlign;
+  ASSERT_NE(F_ZORI_Align, nullptr);
+  TF_ZORI_Align* palette = F_ZORI_Align;
+  EXPECT_TRUE(palette->Visible());
+  EXPECT_EQ(align.Bitmap(), picture(8));
+  EXPECT_NE(picture(7), picture(8));
+
+  align.Click();
+  EXPECT_FALSE(palette->Visible());
+  EXPECT_EQ(align.Bitmap(), picture(7));
+  align.Click();
+  EXPECT_EQ(F_ZORI_Align, palette);
+  EXPECT_TRUE(palette->Visible());
+  EXPECT_EQ(palette->Caption(), "ZORI Align");
+}
+
+TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
+  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
+                                                  FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
+  EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
+  auto ide_services = LoadAndRegister();
+  PR_Finaliza_U_zori_reg();
+  EXPECT_TRUE(ide_services->notifiers_.empty());
+  EXPECT_EQ(v_Inst_ZORIIDEx, nullptr);
+  EXPECT_EQ(v_Diretorio_Package, "");
+  Tick(2000);
+  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
+}
+
+TEST_F(PackageEntryTest, UnloadAfterTheBuildTakesTheMenuAway) {
+  auto ide_services = LoadAndRegister();
+  Tick(1000);
+  ASSERT_EQ(ide_services->TopLevel().size(), kDelphiMenu.size() + 1);
+  PR_Finaliza_U_zori_reg();
+  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
+  EXPECT_TRUE(ide_services->notifiers_.empty());
+}
+
+TEST_F(PackageEntryTest, MissingStoreStopsTheBuildBeforeTheMenuIsInserted) {
+  std::filesystem::remove(dir_ / "ZORIIDEx_Config_New.xml");
+  auto ide_services = LoadAndRegister();
+  EXPECT_ANY_THROW(Tick(1000));
+  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
+  Tick(1000);  // not retried
+  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
+}
+
+TEST_F(PackageEntryTest, PackageDirectoryIsTheLastKnownPackageEndingInTheName) {
+  Known().DeleteKey(platform::HKEY_CURRENT_USER, kKnownPackagesKey);
+  for (const char* name : {"/opt/a/ZORIIDEx_1.bpl", "/opt/b/dclstd60.bpl",
+                           "/opt/c/MEUzoriidex_1.BPL", "/opt/d/ZORIIDEx_1.bpl.old"})
+    Known().SetString(platform::HKEY_CURRENT_USER, kKnownPackagesKey, name, "");
+  EXPECT_EQ(FN_Diretorio_Package("ZORIIDEx_1.bpl"), "/opt/c/MEUzoriidex_1.BPL");
+  PR_Inicializa_U_zori_reg();
+  EXPECT_EQ(v_Diretorio_Package, "/opt/c");
+
+  Known().DeleteKey(platform::HKEY_CURRENT_USER, kKnownPackagesKey);
+  PR_Finaliza_U_zori_reg();
+  PR_Inicializa_U_zori_reg();
+  EXPECT_EQ(v_Diretorio_Package, "");
+}
+
+TEST_F(PackageEntryTest, RegisterWithoutIdeServicesFailsItsAssertion) {
+  PR_Inicializa_U_zori_reg();
+  try {
+    Register();
+    FAIL() << "Register must fail without IOTAServices";
+  } catch (const platform::EAssertionFailed& e) {
+    EXPECT_EQ(std::string(e.what()), "IOTAServices not available (U_ZORI_Reg, line 86)");
+  }
+}
