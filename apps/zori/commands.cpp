@@ -2,8 +2,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include "catalogue_command.h"
 #include "check_command.h"
 #include "cli.h"
+#include "config_command.h"
 #include "parse_command.h"
 
 namespace zori::cli {
@@ -12,6 +14,8 @@ namespace zori::cli {
 void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddCheckCommand(app, context, exit_code);
   AddParseCommand(app, context, exit_code);
+  AddConfigCommand(app, context, exit_code);
+  AddCatalogueCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

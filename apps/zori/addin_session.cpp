@@ -1,0 +1,67 @@
+#include "addin_session.h"
+
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "cli.h"
+#include "core/U_zori_func.h"
+#include "package_dir.h"
+#include "platform/application.h"
+#include "platform/modal_driver.h"
+#include "platform/registry.h"
+#include "reg/U_zori_reg.h"
+
+namespace zori::cli {
+namespace {
+
+// Works the add-in's windows for a user who cannot click: a plain message is printed and
+// confirmed, a question is printed and declined, any other window is cancelled.
+class PrintingDriver : public platform::ModalDriver {
+ public:
+  explicit PrintingDriver(std::ostream& err) : err_(err) {}
+
+  platform::TModalResult RunModal(platform::TCustomForm& form, int) override {
+    platform::TComponent* label = form.FindComponent("lbl_Mensagem");
+    if (label == nullptr) return platform::mrCancel;
+    err_ << form.Caption() << ": " << label->GetPropValue("Caption").AsString() << "\n";
+    return form.Tag() == 2 ? platform::mrOk : platform::mrCancel;
+  }
+
+  int MessageBox(const platform::MessageRecord& message) override {
+    err_ << message.caption << ": " << message.text << "\n";
+    return message.buttons == "OK" ? platform::IDOK : platform::IDCANCEL;
+  }
+
+ private:
+  std::ostream& err_;
+};
+
+}  // namespace
+
+AddinSession::AddinSession(Context& context) : context_(context) {}
+
+AddinSession::~AddinSession() {
+  if (loaded_) PR_Finaliza_U_zori_reg();
+  platform::ResetApplication();
+}
+
+bool AddinSession::Load(std::string* err) {
+  package_dir_ = PreparePackageDir(context_.package_dir, ZORI_DATA_DIR, err);
+  if (package_dir_.empty()) return false;
+
+  // Each command starts from a fresh application, as a newly started IDE would.
+  platform::ResetApplication();
+  platform::Application().SetModalDriver(std::make_unique<PrintingDriver>(context_.err));
+
+  // The host's known packages name the package file in the package directory.
+  const std::string package = (std::filesystem::path(package_dir_) / kPackageFile).string();
+  platform::Application().Registry().SetString(platform::HKEY_CURRENT_USER, kKnownPackagesKey,
+                                               package, "ROVUVUVoravud 1.4");
+
+  PR_Inicializa_U_zori_reg();
+  loaded_ = true;
+  return true;
+}
+
+}  // namespace zori::cli

@@ -1,0 +1,146 @@
+// zori config and zori catalogue as a user types them, on a temporary package directory.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+  int code;
+  std::string out;
+  std::string err;
+};
+
+Result Zori(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  std::istringstream in;
+  const int code = zori::cli::Run(args, out, err, in);
+  return {code, out.str(), err.str()};
+}
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class PackageCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() /
+            ("zori_cli_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(root_);
+    dir_ = (root_ / "pkg").string();
+  }
+  void TearDown() override { fs::remove_all(root_); }
+  fs::path root_;
+  std::string dir_;
+};
+
+}  // namespace
+
+TEST_F(PackageCommandsTest, FirstUseFillsTheFolderAndLaterRunsKeepTheUsersFiles) {
+  Result first = Zori({"--package-dir", dir_, "config", "list"});
+  ASSERT_EQ(first.code, 0) << first.err;
+  EXPECT_TRUE(fs::exists(fs::path(dir_) / "ZORIIDEx_msg.xml"));
+  EXPECT_TRUE(fs::exists(fs::path(dir_) / "images" / "menu_13.xpm"));
+  EXPECT_NE(first.out.find("chk_auto_load"), std::string::npos);
+
+  // The user's own catalogue and a deleted table stay as the user left them.
+  std::ofstream(fs::path(dir_) / "ZORIIDEx_msg.xml") << "meu";
+  fs::remove(fs::path(dir_) / "ZORIIDEx_LP.xml");
+  ASSERT_EQ(Zori({"config", "list", "--package-dir", dir_}).code, 0);
+  EXPECT_EQ(Slurp(fs::path(dir_) / "ZORIIDEx_msg.xml"), "meu");
+  EXPECT_FALSE(fs::exists(fs::path(dir_) / "ZORIIDEx_LP.xml"));
+}
+
+TEST_F(PackageCommandsTest, DefaultPackageDirectoryIsPerUser) {
+  const char* old = std::getenv("XDG_DATA_HOME");
+  const std::string saved = old ? old : "";
+  setenv("XDG_DATA_HOME", (root_ / "share").c_str(), 1);
+  Result result = Zori({"config", "get", "edt_Resources"});
+  if (old)
+    setenv("XDG_DATA_HOME", saved.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
+  ASSERT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out, "ZORIIDEx_msg.xml\n");
+  EXPECT_TRUE(fs::exists(root_ / "share" / "zori" / "package" / "ZORIIDEx_Config_New.xml"));
+}
+
+TEST_F(PackageCommandsTest, ConfigValuesAreReadAndWrittenTheStoresWay) {
+  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "chk_auto_load", "true"}).code, 0);
+  Result get = Zori({"--package-dir", dir_, "config", "get", "CHK_AUTO_LOAD"});
+  EXPECT_EQ(get.code, 0);
+  EXPECT_EQ(get.out, "true\n");
+  const std::string stored = Slurp(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
+  EXPECT_NE(stored.find("TX_CONFIG=\"chk_auto_load\" VL_CONFIG=\"0\" ID_TIPO_DADO=\"0\""),
+            std::string::npos);
+
+  // The menu's key reads the dialog's row; the key keeps its type.
+  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "hk_Comment", "32833"}).code, 0);
+  EXPECT_EQ(Zori({"--package-dir", dir_, "config", "get", "hk_comment"}).out, "32833\n");
+
+  Result fresh = Zori({"--package-dir", dir_, "config", "set", "edt_Novo", "x"});
+  EXPECT_EQ(fresh.code, 2);
+  EXPECT_NE(fresh.err.find("edt_Novo is a new key; give its --type"), std::string::npos);
+  EXPECT_EQ(
+      Zori({"--package-dir", dir_, "config", "set", "edt_Novo", "x", "--type", "string"}).code, 0);
+  EXPECT_EQ(Zori({"--package-dir", dir_, "config", "get", "EDT_NOVO"}).out, "x\n");
+
+  Result bad_bool = Zori({"--package-dir", dir_, "config", "set", "chk_auto_load", "sim"});
+  EXPECT_EQ(bad_bool.code, 2);
+  EXPECT_EQ(bad_bool.err, "zori: a boolean is given as true or false, not 'sim'\n");
+  Result bad_int = Zori({"--package-dir", dir_, "config", "set", "spe_tempo", "dez"});
+  EXPECT_EQ(bad_int.code, 2);
+  EXPECT_EQ(bad_int.err, "zori: 'dez' is not an integer\n");
+  EXPECT_EQ(Zori({"--package-dir", dir_, "config", "get", "spe_tempo"}).out, "10\n");
+
+  Result missing = Zori({"--package-dir", dir_, "config", "get", "hk_nada"});
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(PackageCommandsTest, MissingStoreSaysWhichFileAndWhere) {
+  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "list"}).code, 0);
+  fs::remove(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
+  Result result = Zori({"--package-dir", dir_, "config", "get", "chk_auto_load"});
+  EXPECT_EQ(result.code, 1);
+  EXPECT_EQ(result.err,
+            "zori: configuration file ZORIIDEx_Config_New.xml not found in the "
+            "package directory " +
+                dir_ + " (looked for " + (fs::path(dir_) / "ZORIIDEx_Config_New.xml").string() +
+                ")\n");
+}
+
+TEST_F(PackageCommandsTest, CatalogueLookupFollowsTheConfiguredLanguage) {
+  Result pt = Zori({"--package-dir", dir_, "catalogue", "get", "", "fmenuzoriabout.caption"});
+  ASSERT_EQ(pt.code, 0) << pt.err;
+  EXPECT_EQ(pt.out, "&Sobre...\n");
+  EXPECT_EQ(Zori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_TabOrder", "Caption"}).out,
+            "Validação de TabOrder\n");
+
+  ASSERT_EQ(
+      Zori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"}).code,
+      0);
+  EXPECT_EQ(Zori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"}).out,
+            "&About...\n");
+
+  Result none = Zori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_Nada", "Caption"});
+  EXPECT_EQ(none.code, 1);
+  EXPECT_EQ(none.err,
+            "zori: no text for window 'F_ZORI_Nada' and path 'Caption' in ZORIIDEx_msg_en.xml\n");
+
+  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "edt_Resources", "sumiu.xml"}).code, 0);
+  Result gone = Zori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"});
+  EXPECT_EQ(gone.code, 1);
+  EXPECT_EQ(gone.err,
+            "zori: catalogue sumiu.xml not found in the package directory " + dir_ + "\n");
+}
