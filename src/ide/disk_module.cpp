@@ -91,6 +91,8 @@ bool DiskModule::Save(bool change_name, bool force_save) {
     last_error_ = pas_path_ + ": saving under a new name needs a file dialog";
     return false;
   }
+  // Changes made on the live components reach the form file (and a rename the unit).
+  if (form_ != nullptr && form_->GetModified()) form_->SyncFromComponents();
   // Encode first so a unit that cannot be stored in its encoding stops the save whole.
   std::string pas_bytes;
   if (source_->GetModified() && !EncodeText(source_->Text(), encoding_, &pas_bytes, &last_error_)) {

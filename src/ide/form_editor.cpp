@@ -206,6 +206,7 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
       // and the component reports the class default.
     }
   }
+  synced_[component] = component->StoredProperties();
   // Components of an inline frame belong to the frame, as its names are its own.
   TComponent* child_owner =
       is_root ? component : (object.kind() == DfmObjectKind::Inline ? component : owner);
@@ -304,7 +305,9 @@ bool FormEditor::SetProp(TComponent& component, const std::string& name, const T
   }
   if (SameTextAscii(name, "TabOrder")) {
     auto* control = dynamic_cast<platform::TControl*>(&component);
-    if (control != nullptr && control->Parent() != nullptr) WriteTabOrders(*control->Parent());
+    if (control != nullptr && control->Parent() != nullptr) {
+      WriteTabOrders(*control->Parent(), control);
+    }
     return true;
   }
   if (component.GetPropValue(name) == before && objects_[&component]->FindProperty(name)) {
@@ -320,6 +323,7 @@ void FormEditor::WriteProperty(TComponent& component, const std::string& name) {
   const platform::PropInfo* info = component.ClassInfo().FindProperty(name);
   if (info != nullptr && info->has_default && now == info->default_value && !AlwaysStored(name)) {
     component.ClearPropValue(name);
+    synced_[&component] = component.StoredProperties();
     if (object.RemoveProperty(name)) modified_ = true;
     return;
   }
@@ -330,10 +334,11 @@ void FormEditor::WriteProperty(TComponent& component, const std::string& name) {
     file_name = existing->name();
   }
   object.SetProperty(file_name, FileValue(now, component.PropertyKind(name), previous));
+  synced_[&component] = component.StoredProperties();
   modified_ = true;
 }
 
-void FormEditor::WriteTabOrders(TComponent& parent) {
+void FormEditor::WriteTabOrders(TComponent& parent, const TComponent* moved) {
   auto* win = dynamic_cast<TWinControl*>(&parent);
   if (win == nullptr) return;
   for (TWinControl* child : win->TabList()) {
@@ -341,6 +346,8 @@ void FormEditor::WriteTabOrders(TComponent& parent) {
     if (it == objects_.end()) continue;
     const DfmProperty* tab = it->second->FindProperty("TabOrder");
     const int64_t now = child->TabOrder();
+    // Controls the file gives no tab order keep none, unless it is the one moved.
+    if (tab == nullptr && child != moved) continue;
     if (tab == nullptr || tab->value().kind != DfmValueKind::Integer ||
         tab->value().integer != now) {
       it->second->SetProperty(tab != nullptr ? tab->name() : "TabOrder", DfmValue::Integer(now));
@@ -353,6 +360,11 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
   const std::string old_name = component.Name();
   if (name == old_name) return;
   component.SetName(name);
+  FollowRename(component, old_name);
+}
+
+void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
+  const std::string name = component.Name();
   objects_.at(&component)->Rename(name);
   // Every reference to the component in the form follows it.
   for (auto& [other, object] : objects_) {
@@ -371,9 +383,48 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
       object->SetProperty(ref, DfmValue::Identifier(name));
       const_cast<TComponent*>(other)->SetPropValue(ref, name, false);
     }
+    if (!refs.empty()) synced_[other] = other->StoredProperties();
   }
   modified_ = true;
   if (&component != root_.get() && on_rename) on_rename(old_name, name);
+}
+
+void FormEditor::SyncFromComponents() {
+  for (auto& [key, object] : objects_) {
+    auto* component = const_cast<TComponent*>(key);
+    if (component->Name() != object->name()) {
+      const std::string old_name = object->name();  // a copy: the rename changes the object
+      FollowRename(*component, old_name);
+    }
+    const auto before = synced_[component];
+    const auto& now = component->StoredProperties();
+    auto find = [](const auto& list, const std::string& name) {
+      return std::find_if(list.begin(), list.end(),
+                          [&](const auto& entry) { return SameTextAscii(entry.first, name); });
+    };
+    std::vector<std::string> changed;
+    for (const auto& [name, value] : now) {
+      auto was = find(before, name);
+      if (was == before.end() || was->second != value) changed.push_back(name);
+    }
+    std::vector<std::string> cleared;
+    for (const auto& [name, value] : before) {
+      if (find(now, name) == now.end()) cleared.push_back(name);
+    }
+    for (const std::string& name : changed) WriteProperty(*component, name);
+    for (const std::string& name : cleared) {
+      if (object->RemoveProperty(name)) modified_ = true;
+    }
+    synced_[component] = component->StoredProperties();
+    // Tab order moved on the objects.
+    auto* win = dynamic_cast<TWinControl*>(component);
+    if (win != nullptr && win->Parent() != nullptr) {
+      const DfmProperty* tab = object->FindProperty("TabOrder");
+      if (tab != nullptr && tab->value().integer != win->TabOrder()) {
+        WriteTabOrders(*win->Parent(), nullptr);
+      }
+    }
+  }
 }
 
 bool FormEditor::CheckConsistency(std::string* err) const {

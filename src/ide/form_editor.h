@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ide/ToolsAPI.h"
+#include "platform/variant.h"
 
 namespace platform {
 class ClassRegistry;
@@ -37,6 +38,10 @@ class FormEditor : public IOTAFormEditor,
   ~FormEditor() override;
 
   platform::TComponent* Root() const { return root_.get(); }
+  // Brings the form file's tree up to date with the live components, for changes a tool
+  // made on the objects themselves (a dataset switched off, a control renamed); the
+  // module calls it before writing the form.
+  void SyncFromComponents();
   DfmDocument& Document() { return *document_; }
   void ClearModified() { modified_ = false; }
   // Checks that the live components and the form file's tree agree (one component per
@@ -72,14 +77,23 @@ class FormEditor : public IOTAFormEditor,
              platform::ClassRegistry& registry, std::string_view root_ancestor, std::string* err);
   std::shared_ptr<IOTAComponent> Wrap(platform::TComponent* component);
   void Rename(platform::TComponent& component, const std::string& name);
+  // The form file and the unit follow a component already renamed from old_name.
+  void FollowRename(platform::TComponent& component, const std::string& old_name);
   void WriteProperty(platform::TComponent& component, const std::string& name);
-  void WriteTabOrders(platform::TComponent& parent);
+  // Writes the tab orders of parent's windowed children that the file records, and that
+  // of moved (which may be nullptr).
+  void WriteTabOrders(platform::TComponent& parent, const platform::TComponent* moved);
 
   std::weak_ptr<IOTAModule> module_;
   std::unique_ptr<DfmDocument> document_;
   std::unique_ptr<platform::TComponent> root_;
   std::unordered_map<const platform::TComponent*, DfmObject*> objects_;
   std::vector<platform::TComponent*> selection_;
+  // The values each component stored when its object in the file was last brought up to
+  // date: what differs from them on sync was changed on the object itself.
+  std::unordered_map<const platform::TComponent*,
+                     std::vector<std::pair<std::string, platform::Variant>>>
+      synced_;
   bool modified_ = false;
 };
 

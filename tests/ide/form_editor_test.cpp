@@ -177,3 +177,30 @@ TEST(SelectionTest, SelectionIsReportedInSelectionOrder) {
   EXPECT_FALSE(c.form->GetModified());  // selecting is not a change of the form
   c.Check();
 }
+
+TEST(FormRoundTripTest, ChangesMadeOnTheLiveObjectsReachTheFileWhenTheFormIsSaved) {
+  Cadastro c;
+  platform::TComponent* root = c.module->Form()->Root();
+  root->FindComponent("ClientDataSet1")->SetPropValue("Active", false);
+  dynamic_cast<platform::TWinControl*>(root->FindComponent("Edit2"))->SetTabOrder(1);
+  root->FindComponent("Label1")->SetPropValue("Caption", std::string("C\u00f3d."));
+  root->FindComponent("DataSource1")->SetName("dsClientes");
+  // Not marked modified: the designer does not know, and nothing is written.
+  ASSERT_TRUE(c.module->Save(false, true));
+  EXPECT_TRUE(c.files->writes().empty());
+
+  c.form->MarkModified();
+  ASSERT_TRUE(c.module->Save(false, true)) << c.module->LastError();
+  std::string expected = ReplaceOnce(c.dfm, "    Active = True\r\n", "");
+  expected = ReplaceOnce(expected, "      TabOrder = 1\r\n      Text = 'Edit1'",
+                         "      TabOrder = 0\r\n      Text = 'Edit1'");
+  expected = ReplaceOnce(expected, "      Height = 21\r\n      TabOrder = 0\r\n    end",
+                         "      Height = 21\r\n      TabOrder = 1\r\n    end");
+  expected = ReplaceOnce(expected, "Caption = 'C'#243'digo'", "Caption = 'C'#243'd.'");
+  expected = ReplaceOnce(expected, "object DataSource1:", "object dsClientes:");
+  expected = ReplaceOnce(expected, "DataSource = DataSource1", "DataSource = dsClientes");
+  EXPECT_EQ(c.files->Contents("proj/uCadastro.dfm"), expected);
+  EXPECT_EQ(c.files->Contents("proj/uCadastro.pas"),
+            ReplaceOnce(c.pas, "    DataSource1: TDataSource;", "    dsClientes: TDataSource;"));
+  c.Check();
+}
