@@ -14,6 +14,7 @@
 #include "platform/application.h"
 #include "platform/forms.h"
 #include "platform/menus.h"
+#include "platform/registry.h"
 
 namespace ide {
 
@@ -82,6 +83,19 @@ std::string ColumnOf(const std::string& text, size_t line, const std::string& na
   return std::to_string(at == std::string::npos ? 1 : at + 1);
 }
 
+constexpr const char* kKnownPackages = "Software\\Borland\\Delphi\\6.0\\Known Packages";
+constexpr const char* kPackageFile = "ZORIIDEx_1.bpl";
+
+// The design-time packages an installed IDE lists before any add-in.
+constexpr const char* kIdePackages[][2] = {
+    {"$(DELPHI)\\Bin\\dclstd60.bpl", "Borland Standard Components"},
+    {"$(DELPHI)\\Bin\\dcldb60.bpl", "Borland Database Components"},
+    {"$(DELPHI)\\Bin\\dclmid60.bpl", "Borland MIDAS Components"},
+    {"$(DELPHI)\\Bin\\dclado60.bpl", "Borland ADO DB Components"},
+    {"$(DELPHI)\\Bin\\dclib60.bpl", "InterBase Data Access Components"},
+    {"$(DELPHI)\\Bin\\dcldbx60.bpl", "Borland dbExpress Components"},
+};
+
 std::string Extension(const std::string& path) {
   return platform::UpperAscii(fs::path(path).extension().string());
 }
@@ -118,6 +132,10 @@ DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
     }
   });
   on("ProjectCompileCommand", [this] { Compile(); });
+  platform::RegistryStore& registry = platform::Application().Registry();
+  for (const auto& [file, description] : kIdePackages) {
+    registry.SetString(platform::HKEY_CURRENT_USER, kKnownPackages, file, description);
+  }
   BorlandIDEServices = services_;
 }
 
@@ -128,6 +146,19 @@ DiskHost::~DiskHost() {
   notifiers_.clear();
   services_->Detach();
   if (BorlandIDEServices == services_) BorlandIDEServices.reset();
+}
+
+void DiskHost::SetPackageDirectory(const std::string& folder) {
+  platform::RegistryStore& registry = platform::Application().Registry();
+  if (auto* key = registry.Find(platform::HKEY_CURRENT_USER, kKnownPackages, true)) {
+    const std::string old_path = (fs::path(package_dir_) / kPackageFile).string();
+    std::erase_if(key->values, [&](const auto& value) {
+      return !package_dir_.empty() && value.name == old_path;
+    });
+  }
+  package_dir_ = folder;
+  registry.SetString(platform::HKEY_CURRENT_USER, kKnownPackages,
+                     (fs::path(folder) / kPackageFile).string(), "ROVUVUVoravud");
 }
 
 bool DiskHost::LoadClassTable(const std::string& path, std::string* err) {

@@ -57,6 +57,12 @@ class DiskHost {
   // (the other files are still saved).
   bool SaveAll(std::string* err);
 
+  // The folder of the add-in's package file ZORIIDEx_1.bpl. The host lists that file among
+  // the IDE's known packages (HKEY_CURRENT_USER\Software\Borland\Delphi\6.0\Known
+  // Packages, in the application's registry), replacing the path set before.
+  void SetPackageDirectory(const std::string& folder);
+  const std::string& PackageDirectory() const { return package_dir_; }
+
   // The IDE's own windows and its main menu.
   IdeDesktop& Desktop() { return *desktop_; }
 
@@ -83,6 +89,7 @@ class DiskHost {
   int next_notifier_ = 0;
   int current_ = -1;
   std::string project_file_;
+  std::string package_dir_;
 };
 
 }  // namespace ide

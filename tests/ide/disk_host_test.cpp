@@ -6,8 +6,11 @@
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
 #include "ide/source_editor.h"
+#include "platform/application.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
+#include "platform/registry.h"
+#include "platform/strings.h"
 
 using namespace ide;
 using ide::testing::HostFixture;
@@ -184,4 +187,21 @@ TEST(CompileTest, TheServicesObjectLivesAsLongAsTheHost) {
   }
   EXPECT_EQ(BorlandIDEServices, nullptr);
   EXPECT_TRUE(seen.expired());
+}
+
+TEST(KnownPackagesTest, TheAddInPackageIsListedInTheFolderTheHostIsGiven) {
+  platform::ResetApplication();
+  HostFixture f;
+  f.host->SetPackageDirectory("/opt/zori/pacote");
+  f.host->SetPackageDirectory("/home/dev/.zori");  // the later folder replaces the first
+  platform::TRegistry registry;
+  registry.SetRootKey(platform::HKEY_CURRENT_USER);
+  ASSERT_TRUE(registry.OpenKey("\\Software\\Borland\\Delphi\\6.0\\Known Packages", false));
+  platform::TStringList names;
+  registry.GetValueNames(names);
+  EXPECT_GE(names.IndexOf("$(DELPHI)\\Bin\\dclstd60.bpl"), 0);
+  EXPECT_GE(names.IndexOf("/home/dev/.zori/ZORIIDEx_1.bpl"), 0);
+  EXPECT_EQ(names.IndexOf("/opt/zori/pacote/ZORIIDEx_1.bpl"), -1);
+  EXPECT_EQ(registry.ReadString("/home/dev/.zori/ZORIIDEx_1.bpl"), "ROVUVUVoravud");
+  EXPECT_EQ(f.host->PackageDirectory(), "/home/dev/.zori");
 }
