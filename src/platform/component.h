@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -221,6 +222,10 @@ template <class T>
 bool FN_Destroi_Objeto(std::unique_ptr<T>& variable) {
   std::unique_ptr<T> object = std::move(variable);
   try {
+    // A window held without an owner still gets its OnDestroy while whole.
+    if constexpr (std::is_base_of_v<TComponent, T>) {
+      if (object != nullptr) object->BeforeDestruction();
+    }
     object.reset();
   } catch (const std::exception&) {
     return false;

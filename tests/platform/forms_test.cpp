@@ -235,3 +235,32 @@ TEST_F(FormsTest, AFormNeverShownKeepsStoredPlacesWhenItsControlsMove) {
   designed.Show();
   EXPECT_EQ(bar->Top(), 300 - 27 - 41);  // a shown window lays the bar out itself
 }
+
+TEST_F(FormsTest, AMessageWindowOpenedFromAButtonRunsItsOwnModalLoop) {
+  Dialog d;
+  ScriptedModalDriver* driver = InstallDriver();
+  std::vector<std::string> seen;
+  // The pattern of the add-in's message window: created, shown modally, freed.
+  d.ok->OnClick = [&](TObject*) {
+    auto msg = std::make_unique<Dialog>("F_ZORI_Msg");
+    msg->form->OnDestroy = [&](TObject*) { seen.push_back("destroyed"); };
+    seen.push_back(msg->form->ShowModal() == mrOk ? "confirmed" : "declined");
+    EXPECT_TRUE(FN_Destroi_Objeto(msg->form));
+    d.form->SetModalResult(seen.front() == "confirmed" ? mrOk : mrNone);
+  };
+  driver->ExpectClick("F_Dialog", "bbtn_Ok");
+  driver->ExpectClick("F_ZORI_Msg", "bbtn_Cancel");
+  driver->ExpectClick("F_Dialog", "bbtn_Cancel");
+  EXPECT_EQ(d.form->ShowModal(), mrCancel);
+  EXPECT_EQ(seen, (std::vector<std::string>{"declined", "destroyed"}));
+  EXPECT_EQ(driver->Shown(), (std::vector<std::string>{"F_Dialog", "F_ZORI_Msg"}));
+  EXPECT_EQ(Screen().FormCount(), 1);
+
+  // An unowned window freed through its variable also gets its OnDestroy.
+  auto loose = std::make_unique<TForm>();
+  bool destroyed = false;
+  loose->OnDestroy = [&](TObject*) { destroyed = true; };
+  EXPECT_TRUE(FN_Destroi_Objeto(loose));
+  EXPECT_TRUE(destroyed);
+  EXPECT_EQ(loose, nullptr);
+}
