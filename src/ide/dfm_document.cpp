@@ -132,6 +132,54 @@ void CollectObjects(DfmObject& object, std::vector<DfmObject*>* out) {
 
 }  // namespace
 
+bool DfmDocument::Verify(std::string* err) const {
+  std::vector<const DfmObject*> objects{&root()};
+  for (size_t i = 0; i < objects.size(); ++i)
+    for (const DfmObject* child : objects[i]->children()) objects.push_back(child);
+  for (const DfmObject* object : objects) {
+    for (const DfmObject* child : object->children())
+      if (child->parent() != object) {
+        *err = child->name() + ": parent is not " + object->name();
+        return false;
+      }
+    size_t last = object->name_end_;
+    bool added_seen = false;
+    for (const DfmProperty& property : object->properties()) {
+      if (!property.from_source()) {
+        added_seen = true;
+        if (!property.assigned_) {
+          *err = object->name() + "." + property.name() + ": added without a value";
+          return false;
+        }
+        continue;
+      }
+      if (added_seen || property.value_begin_ < last ||
+          property.value_end_ > object->properties_end_) {
+        *err = object->name() + "." + property.name() + ": out of file order";
+        return false;
+      }
+      last = property.value_end_;
+    }
+  }
+  std::unique_ptr<DfmDocument> again = Parse(path(), Write(), err);
+  if (!again) return false;
+  std::vector<const DfmObject*> reread{&again->root()};
+  for (size_t i = 0; i < reread.size(); ++i)
+    for (const DfmObject* child : reread[i]->children()) reread.push_back(child);
+  if (reread.size() != objects.size()) {
+    *err = "written form has " + std::to_string(reread.size()) + " objects, not " +
+           std::to_string(objects.size());
+    return false;
+  }
+  for (size_t i = 0; i < objects.size(); ++i)
+    if (reread[i]->name() != objects[i]->name() ||
+        reread[i]->properties().size() != objects[i]->properties().size()) {
+      *err = "written form differs at " + objects[i]->name();
+      return false;
+    }
+  return true;
+}
+
 std::vector<DfmObject*> AllObjects(DfmObject& root) {
   std::vector<DfmObject*> objects;
   CollectObjects(root, &objects);

@@ -42,6 +42,7 @@ class DfmProperty {
   bool modified() const { return assigned_ != nullptr; }
 
  private:
+  friend class DfmDocument;
   friend class DfmObject;
   friend class DfmParser;
   friend class DfmWriter;
@@ -91,6 +92,7 @@ class DfmObject {
   void Rename(std::string name);
 
  private:
+  friend class DfmDocument;
   friend class DfmParser;
   friend class DfmWriter;
 
@@ -129,6 +131,10 @@ class DfmDocument {
   std::string Write() const;
   // Writes Write() to path atomically; false with *err when the write failed.
   bool Save(FileSystem& fs, const std::string& path, std::string* err) const;
+
+  // Consistency check for tests after edits: parent links, properties in file order, and
+  // a written form that reads back with the same objects. False with *err naming the fault.
+  bool Verify(std::string* err) const;
 
  private:
   friend class DfmParser;

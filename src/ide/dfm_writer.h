@@ -15,8 +15,8 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
                            std::string_view line_break);
 
 // A string as the platform writes it: printable ASCII in quotes, every other character
-// as #code (its code point; past U+FFFF the two UTF-16 surrogates), and strings over 64 characters
-// begun on a new line and split every 64 characters with " +".
+// as #code (its code point; past U+FFFF the two UTF-16 surrogates), and strings over 64
+// characters begun on a new line and split every 64 characters with " +".
 std::string FormatDfmString(std::string_view utf8, std::string_view indent,
                             std::string_view line_break);
 

@@ -38,6 +38,12 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
   return text;
 }
 
+// The tree's own consistency check, run after every batch of edits.
+void ExpectConsistent(const DfmDocument& document) {
+  std::string err;
+  EXPECT_TRUE(document.Verify(&err)) << err;
+}
+
 std::string ParseError(const std::string& text) {
   std::string err;
   auto document = DfmDocument::Parse("Unit1.dfm", text, &err);
@@ -193,6 +199,7 @@ TEST(DfmEditTest, ChangedValuesAreWrittenInPlaceAsThePlatformWritesThem) {
                       "Hint = 'Nome'\r\n");
   EXPECT_TRUE(form.FindProperty("Left")->modified());
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
 
   // What was written reads back as what was set.
   std::string err;
@@ -212,6 +219,7 @@ TEST(DfmEditTest, ChangedValuesAreWrittenInPlaceAsThePlatformWritesThem) {
   EXPECT_FALSE(form.FindProperty("Left")->modified());
   expected = Replaced(expected, "  Left = -20\r\n", "  Left = 192\r\n");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
 }
 
 TEST(DfmEditTest, ListsCollectionsAndBinaryAreRewrittenInThePlatformLayout) {
@@ -240,6 +248,7 @@ TEST(DfmEditTest, ListsCollectionsAndBinaryAreRewrittenInThePlatformLayout) {
   image.SetProperty("Picture.Data", picture);
   expected = Replaced(expected, "        FFFF}\r\n", "        FF0F}\r\n");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
 
   DfmValue no_columns;
   no_columns.kind = DfmValueKind::Collection;
@@ -250,6 +259,7 @@ TEST(DfmEditTest, ListsCollectionsAndBinaryAreRewrittenInThePlatformLayout) {
                       expected.find("      end>\r\n") + 12 - expected.find("    Columns = <")),
       "    Columns = <>\r\n");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
 }
 
 TEST(DfmEditTest, AddedPropertiesFollowTheLastPropertyWithTheObjectsIndentation) {
@@ -274,6 +284,7 @@ TEST(DfmEditTest, AddedPropertiesFollowTheLastPropertyWithTheObjectsIndentation)
   expected = Replaced(expected, "    Top = 8\n  end\nend\n",
                       "    Top = 8\n    ReadOnly = True\n    Filter = 'QTY > 0'\n  end\nend\n");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
   EXPECT_EQ(items.FindProperty("filter")->value(), DfmValue::String("QTY > 0"));
   EXPECT_EQ(items.FindProperty("Filter")->source_text(), "");
 }
@@ -301,6 +312,7 @@ TEST(DfmEditTest, RemovedPropertiesLeaveNoLineBehindAndCanComeBack) {
                       "");
   expected = Replaced(expected, "      Required = True\r\n", "");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
 
   // Put back, a property returns to its old place; a removed then added one too.
   query.SetProperty("Active", DfmValue::Boolean(false));
@@ -314,6 +326,7 @@ TEST(DfmEditTest, RemovedPropertiesLeaveNoLineBehindAndCanComeBack) {
                       "      ' order by NAME')\r\n",
                       "");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
   EXPECT_EQ(query.properties()[0].name(), "Active");
 }
 
@@ -333,6 +346,7 @@ TEST(DfmEditTest, RenamingChangesOnlyTheObjectHeader) {
   root.children()[2]->Rename("alActions");
   expected = Replaced(expected, "  object TActionList\n", "  object alActions: TActionList\n");
   EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
   EXPECT_EQ(root.FindChild("CDS_ITENS")->class_name(), "TClientDataSet");
 
   std::string err;
