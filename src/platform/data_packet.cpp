@@ -2,6 +2,7 @@
 
 #include <pugixml.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cstring>
@@ -144,6 +145,32 @@ std::string DecodeBytes(std::string bytes, const std::string& path) {
   return text;
 }
 
+// Character references must name a Unicode character; the parser would otherwise turn an
+// out-of-range one into bytes that are not text.
+void CheckCharacterReferences(std::string_view text, const Positions& pos) {
+  for (size_t at = text.find("&#"); at != std::string_view::npos; at = text.find("&#", at + 2)) {
+    size_t i = at + 2;
+    const bool hex = i < text.size() && (text[i] == 'x' || text[i] == 'X');
+    if (hex) ++i;
+    uint64_t value = 0;
+    size_t digits = 0;
+    for (; i < text.size(); ++i, ++digits) {
+      const char c = text[i];
+      int d = -1;
+      if (c >= '0' && c <= '9') d = c - '0';
+      if (hex && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+      if (hex && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+      if (d < 0) break;
+      value = std::min<uint64_t>(value * (hex ? 16 : 10) + static_cast<uint64_t>(d), 0x7FFFFFFF);
+    }
+    if (digits == 0 || i >= text.size() || text[i] != ';') continue;  // not a reference
+    if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) {
+      pos.Fail(at, "expected a character reference to a Unicode character, found '" +
+                       std::string(text.substr(at, i + 1 - at)) + "'");
+    }
+  }
+}
+
 bool ParseWidth(const char* text, int32_t& width) {
   if (*text == '\0') return false;
   int64_t v = 0;
@@ -212,10 +239,10 @@ Variant ReadValue(const TFieldDef& def, const pugi::xml_attribute& attr, const p
   const char* text = attr.value();
   if (*text == '\0') return {};
   switch (def.DataType) {
-    case ftString: {
-      const std::string_view kept = Utf8Prefix(text, static_cast<size_t>(def.Size));
-      return std::string(kept);
-    }
+    case ftString:
+      // A field without a WIDTH has no limit to cut to.
+      if (def.Size > 0) return std::string(Utf8Prefix(text, static_cast<size_t>(def.Size)));
+      return std::string(text);
     case ftInteger: {
       int32_t v = 0;
       if (!TryStrToInt(text, v)) {
@@ -335,6 +362,7 @@ DataPacket ReadDataPacket(const std::string& path) {
 DataPacket ParseDataPacket(std::string bytes, const std::string& path) {
   std::string text = DecodeBytes(std::move(bytes), path);
   const Positions pos(text, path);
+  CheckCharacterReferences(text, pos);
   pugi::xml_document doc;
   const pugi::xml_parse_result parsed =
       doc.load_buffer_inplace(text.data(), text.size(), pugi::parse_default, pugi::encoding_utf8);
@@ -521,15 +549,23 @@ std::string FormatDataPacket(const std::vector<const TFieldDef*>& fields,
     const std::string type = PacketTypeOf(*def, &subtype, &width);
     out += "<FIELD attrname=\"";
     AppendEscaped(out, def->Name);
-    out += "\" fieldtype=\"" + type + "\"";
+    out += "\" fieldtype=\"";
+    AppendEscaped(out, type);
+    out += "\"";
     if (def->Required) out += " required=\"true\"";
-    if (!subtype.empty()) out += " SUBTYPE=\"" + subtype + "\"";
+    if (!subtype.empty()) {
+      out += " SUBTYPE=\"";
+      AppendEscaped(out, subtype);
+      out += "\"";
+    }
     if (width > 0) out += " WIDTH=\"" + std::to_string(width) + "\"";
     out += "/>";
   }
   out += "</FIELDS><PARAMS";
   for (const auto& [name, value] : params) {
-    out += " " + name + "=\"";
+    out += ' ';
+    AppendEscaped(out, name);  // names read from a file go back in its code page too
+    out += "=\"";
     AppendEscaped(out, value);
     out += "\"";
   }

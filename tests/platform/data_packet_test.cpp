@@ -188,6 +188,8 @@ TEST(DataPacketTest, BadFilesAreReportedWithFileAndPositionAndNeverOverwritten) 
        ":5:9: expected well-formed XML, found an error (Error parsing element attribute)"},
       {"bad_utf8.xml", ":3:15: expected UTF-8 text, found byte 0xE7"},
       {"bad_1252.xml", ":3:11: expected Windows-1252 text, found byte 0x81"},
+      {"bad_charref.xml",
+       ":4:10: expected a character reference to a Unicode character, found '&#1114112;'"},
   };
   TempFolder dir;
   for (const auto& [name, problem] : cases) {
