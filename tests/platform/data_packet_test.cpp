@@ -72,6 +72,15 @@ TEST(DataPacketTest, ReadsWindows1252FilesWithoutAnEncodingDeclaration) {
   uni->LoadFromFile(Fixture("utf8_declared.xml"));
   EXPECT_EQ(uni->Fields(0)->Size(), 4);
   EXPECT_EQ(uni->FieldByName("NOME")->AsString(), "Ação");
+
+  // A text field without a WIDTH keeps its whole text.
+  const DataPacket bare = ParseDataPacket(
+      "<DATAPACKET Version=\"2.0\"><METADATA><FIELDS><FIELD attrname=\"V\" fieldtype=\"string\"/>"
+      "</FIELDS></METADATA><ROWDATA><ROW V=\"0\"/><ROW/></ROWDATA></DATAPACKET>",
+      "bare.xml");
+  ASSERT_EQ(bare.rows.size(), 2u);
+  EXPECT_EQ(bare.rows[0][0], Variant("0"));
+  EXPECT_TRUE(bare.rows[1][0].IsEmpty());
 }
 
 TEST(DataPacketTest, MemoFieldsAndBooleansReadAsTheyWereWritten) {
