@@ -138,3 +138,28 @@ TEST(MenusTest, FreeingAnItemTakesItOutOfItsParentAndDetachesItsSubItems) {
   EXPECT_EQ(Captions(*ide.menu->Items()), (std::vector<std::string>{"&File", "&Edit", "&Help"}));
   ide.Check();
 }
+
+TEST(MenusTest, PopupMenusAndCheckItemsReactToClicks) {
+  TForm form;
+  auto* pm = TComponent::Create<TPopupMenu>(form);
+  auto* stay = TComponent::Create<TMenuItem>(form);
+  stay->SetName("mi_StayOnTop");
+  stay->SetCaption("Stay on Top");
+  pm->Items()->Add(stay);
+  int popups = 0;
+  pm->OnPopup = [&](TObject*) { ++popups; };
+  pm->Popup(10, 10);
+  EXPECT_EQ(popups, 1);
+  // The palette's item toggles its own check mark in its handler.
+  stay->OnClick = [&](TObject*) { stay->SetChecked(!stay->Checked()); };
+  stay->Click();
+  EXPECT_TRUE(stay->Checked());
+  stay->OnClick = nullptr;
+  stay->SetPropValue("AutoCheck", true);
+  stay->Click();
+  EXPECT_FALSE(stay->Checked());
+  EXPECT_EQ(pm->Items()->Find("stay ON top"), stay);
+  EXPECT_THROW(pm->Items()->Items(1), EMenuError);
+  std::string err;
+  EXPECT_TRUE(pm->Items()->CheckMenu(&err)) << err;
+}

@@ -1,8 +1,11 @@
 #include "platform/process.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
@@ -75,7 +78,7 @@ TEST(ProcessTest, RunsWithoutAShellAndReportsExitCodes) {
   ResetApplication();
   EXPECT_EQ(RunCommandLine("/bin/sh -c \"exit 3\"", SW_HIDE).exit_code, 3);
   // No shell reads the line: single quotes group nothing, so sh gets the script "'exit".
-  EXPECT_EQ(RunCommandLine("sh -c 'exit 4'", SW_SHOW).exit_code, 2);
+  EXPECT_EQ(RunCommandLine("sh -c 'exit 4'", SW_HIDE).exit_code, 2);
   // Shell characters reach the program untouched.
   TempDir dir;
   const fs::path echo = dir.Script("args", "for a in \"$@\"; do echo \"[$a]\"; done > \"$OUT\"");
@@ -93,8 +96,9 @@ TEST(ProcessTest, RunsWithoutAShellAndReportsExitCodes) {
   EXPECT_EQ(RunCommandLine("", SW_HIDE).exit_code, -1);
 
   ASSERT_EQ(Application().ProcessLog().size(), 5u);
-  EXPECT_EQ(Application().ProcessLog()[1].show_mode, SW_SHOW);
+  EXPECT_EQ(Application().ProcessLog()[1].show_mode, SW_HIDE);
   EXPECT_EQ(Application().ProcessLog()[1].exit_code, 2);
+  EXPECT_EQ(Application().ProcessLog()[3].show_mode, SW_SHOW);
   EXPECT_EQ(Application().ProcessLog()[3].command_line, "no-such-program-zori --x");
   ResetApplication();
 }
@@ -133,4 +137,30 @@ TEST(ShellOpenTest, HandsTheAddressToTheDesktopOpenerOrSaysWhyNot) {
   dir.Script("xdg-open", "exit 4");
   EXPECT_FALSE(ShellOpen("http://x", &reason));
   EXPECT_EQ(reason, "the desktop opener could not open http://x (exit code 4)");
+}
+
+TEST(ProcessTest, AShownProgramWritesToStandardErrorAndAHiddenOneNowhere) {
+  TempDir dir;
+  // Our own standard output and error point at files for the length of the runs.
+  const int saved_out = dup(1);
+  const int saved_err = dup(2);
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const int out = open((dir.path / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  const int err = open((dir.path / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  dup2(out, 1);
+  dup2(err, 2);
+  const int shown = RunProcess({"/bin/sh", "-c", "echo shown; echo oops >&2"}, SW_SHOW).exit_code;
+  const int hidden =
+      RunProcess({"/bin/sh", "-c", "echo hidden; echo oops2 >&2"}, SW_HIDE).exit_code;
+  dup2(saved_out, 1);
+  dup2(saved_err, 2);
+  close(out);
+  close(err);
+  close(saved_out);
+  close(saved_err);
+  EXPECT_EQ(shown, 0);
+  EXPECT_EQ(hidden, 0);
+  EXPECT_EQ(dir.Read("stdout"), "");
+  EXPECT_EQ(dir.Read("stderr"), "shown\noops\n");
 }

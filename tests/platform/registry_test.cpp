@@ -42,3 +42,25 @@ TEST(RegistryTest, ValueNamesOfAKeyTheHostFilled) {
   EXPECT_FALSE(reg.KeyExists("\\Software\\Other"));
   ResetApplication();
 }
+
+TEST(RegistryTest, KeysAndValuesCanBeListedAndRemoved) {
+  RegistryStore store;
+  store.SetString(HKEY_CURRENT_USER, "Software\\Borland\\Delphi\\6.0", "RootDir", "C:\\D6");
+  store.SetString(HKEY_CURRENT_USER, "Software\\Borland\\Delphi\\5.0", "RootDir", "C:\\D5");
+  store.SetString(HKEY_CURRENT_USER, "Software\\Borland\\Delphi\\6.0", "rootdir", "D:\\D6");
+  TRegistry reg(&store);
+  ASSERT_TRUE(reg.OpenKey("\\Software\\Borland\\Delphi", false));
+  TStringList names;
+  reg.GetKeyNames(names);
+  EXPECT_EQ(names.CommaText(), "5.0,6.0");
+  ASSERT_TRUE(reg.OpenKey("6.0", false));
+  reg.GetValueNames(names);
+  EXPECT_EQ(names.CommaText(), "RootDir");  // rewritten in place, first spelling kept
+  EXPECT_EQ(reg.ReadString("RootDir"), "D:\\D6");
+  EXPECT_TRUE(reg.DeleteValue("ROOTDIR"));
+  EXPECT_FALSE(reg.ValueExists("RootDir"));
+  EXPECT_FALSE(reg.DeleteValue("RootDir"));
+  EXPECT_TRUE(store.DeleteKey(HKEY_CURRENT_USER, "Software\\Borland\\Delphi\\5.0"));
+  EXPECT_FALSE(store.DeleteKey(HKEY_CURRENT_USER, "Software\\Borland\\Delphi\\5.0"));
+  EXPECT_FALSE(reg.KeyExists("\\Software\\Borland\\Delphi\\5.0"));
+}
