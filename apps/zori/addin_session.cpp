@@ -42,8 +42,22 @@ class PrintingDriver : public platform::ModalDriver {
 AddinSession::AddinSession(Context& context) : context_(context) {}
 
 AddinSession::~AddinSession() {
-  if (loaded_) PR_Finaliza_U_zori_reg();
+  Unload();
   platform::ResetApplication();
+}
+
+void AddinSession::Unload() {
+  if (!loaded_) return;
+  loaded_ = false;
+  PR_Finaliza_U_zori_reg();
+}
+
+std::string AddinSession::MissingStoreNote() const {
+  const std::filesystem::path file =
+      std::filesystem::path(package_dir_) / "ZORIIDEx_Config_New.xml";
+  if (std::filesystem::exists(file)) return {};
+  return "configuration file ZORIIDEx_Config_New.xml not found in the package directory " +
+         package_dir_ + " (looked for " + file.string() + ")";
 }
 
 bool AddinSession::Load(std::string* err) {

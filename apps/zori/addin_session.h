@@ -20,6 +20,14 @@ class AddinSession {
   // package directory cannot be had.
   bool Load(std::string* err);
 
+  // The package's unload step, at most once; the destructor calls it when not done yet.
+  // Call it before the IDE host goes, so the package leaves the host's menu and notifiers.
+  void Unload();
+
+  // When the configuration store is missing from the package directory: a sentence that
+  // names the file and where it was looked for; empty when the file is there.
+  std::string MissingStoreNote() const;
+
   // The package directory in use (absolute, no trailing separator).
   const std::string& PackageDir() const { return package_dir_; }
 

@@ -6,6 +6,7 @@
 #include "check_command.h"
 #include "cli.h"
 #include "config_command.h"
+#include "menu_command.h"
 #include "parse_command.h"
 
 namespace zori::cli {
@@ -16,6 +17,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddParseCommand(app, context, exit_code);
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);
+  AddMenuCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

@@ -57,10 +57,8 @@ int WithStore(Context& context, const std::function<int(AddinSession&)>& body) {
     return 2;
   }
   const std::filesystem::path file = std::filesystem::path(session.PackageDir()) / kConfigFile;
-  if (!std::filesystem::exists(file)) {
-    context.err << "zori: configuration file " << kConfigFile << " not found in the package "
-                << "directory " << session.PackageDir() << " (looked for " << file.string()
-                << ")\n";
+  if (const std::string note = session.MissingStoreNote(); !note.empty()) {
+    context.err << "zori: " << note << "\n";
     return 1;
   }
   try {
