@@ -48,9 +48,21 @@ void TDataSet::DoOpen() {
 }
 
 void TDataSet::CreateFields(const std::vector<TFieldDef>& defs) {
+  // Field objects of the same name and type live on, so a field held across a close and
+  // an open still works; fields the new structure lacks go.
+  std::vector<std::unique_ptr<TField>> old = std::move(fields_);
   fields_.clear();
   for (size_t i = 0; i < defs.size(); ++i) {
-    fields_.push_back(std::make_unique<TField>(*this, defs[i], static_cast<int>(i)));
+    auto same = std::find_if(old.begin(), old.end(), [&](const auto& f) {
+      return f != nullptr && SameTextAscii(f->FieldName(), defs[i].Name) &&
+             f->DataType() == defs[i].DataType && f->FieldKind() == defs[i].FieldKind;
+    });
+    if (same != old.end()) {
+      (*same)->Rebind(defs[i], static_cast<int>(i));
+      fields_.push_back(std::move(*same));
+    } else {
+      fields_.push_back(std::make_unique<TField>(*this, defs[i], static_cast<int>(i)));
+    }
   }
 }
 
@@ -67,12 +79,10 @@ void TDataSet::Open() {
   Fire(BeforeOpen);
   records_.clear();
   view_.clear();
-  fields_.clear();
   try {
     DoOpen();
   } catch (...) {
     records_.clear();
-    fields_.clear();
     throw;
   }
   for (auto& rec : records_) rec->values.resize(fields_.size());
@@ -82,7 +92,6 @@ void TDataSet::Open() {
       filter = CompileFilter(filter_text_);
     } catch (...) {
       records_.clear();
-      fields_.clear();
       throw;
     }
   }
@@ -114,8 +123,7 @@ void TDataSet::Close() {
   state_ = dsInactive;
   records_.clear();
   view_.clear();
-  fields_.clear();
-  filter_.reset();
+  filter_.reset();  // fields stay: they read as null while the dataset is closed
   cur_ = -1;
   bof_ = eof_ = true;
   modified_ = false;

@@ -53,7 +53,8 @@ class TDataSet : public TComponent {
   TFieldDefs& FieldDefs() { return field_defs_; }
   const TFieldDefs& FieldDefs() const { return field_defs_; }
 
-  // Fields exist while the dataset is open.
+  // Fields appear with the first open and stay (reading null) while the dataset is closed;
+  // a reopen keeps the objects of fields whose name and type did not change.
   int FieldCount() const { return static_cast<int>(fields_.size()); }
   TField* Fields(int index) const { return fields_.at(index).get(); }
   // The field of that name (letter case ignored), or nullptr.

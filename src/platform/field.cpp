@@ -27,6 +27,15 @@ const TFieldDef* TFieldDefs::Find(std::string_view name) const {
 TField::TField(TDataSet& dataset, TFieldDef def, int index)
     : dataset_(dataset), def_(std::move(def)), index_(index) {}
 
+void TField::Rebind(const TFieldDef& def, int index) {
+  TFieldDef merged = def;
+  if (merged.DisplayLabel.empty()) merged.DisplayLabel = def_.DisplayLabel;
+  if (merged.EditMask.empty()) merged.EditMask = def_.EditMask;
+  merged.Required = merged.Required || def_.Required;
+  def_ = std::move(merged);
+  index_ = index;
+}
+
 std::string TField::DisplayName() const {
   return def_.DisplayLabel.empty() ? def_.Name : def_.DisplayLabel;
 }

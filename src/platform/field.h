@@ -97,6 +97,11 @@ class TField {
   Variant Convert(const Variant& value) const;
 
  private:
+  friend class TDataSet;
+  // Reopening keeps field objects: the new definition, with what was set on the field
+  // (labels, masks) kept where the definition sets nothing.
+  void Rebind(const TFieldDef& def, int index);
+
   TDataSet& dataset_;
   TFieldDef def_;
   int index_;

@@ -176,12 +176,18 @@ TEST(DataPacketTest, OpenAndCloseWithAFileNameWriteTheTableBack) {
   ASSERT_TRUE(std::filesystem::exists(path));
   cds->Open();
   EXPECT_EQ(Dump(*cds), (std::vector<std::string>{"hk_comment|32833|1"}));
+  TField* value = cds->FieldByName("VL_CONFIG");
+  value->SetDisplayLabel("Valor");
   cds->Edit();
-  cds->FieldByName("VL_CONFIG")->SetAsString("0");
+  value->SetAsString("0");
   cds->Post();
   cds->SetPropValue("Active", false);
+  EXPECT_TRUE(value->IsNull());  // a field held across the close reads null meanwhile
+  EXPECT_THROW(value->SetAsString("1"), EDatabaseError);
   cds->Open();
-  EXPECT_EQ(cds->FieldByName("VL_CONFIG")->AsString(), "0");
+  EXPECT_EQ(cds->FieldByName("VL_CONFIG"), value);
+  EXPECT_EQ(value->AsString(), "0");
+  EXPECT_EQ(value->DisplayName(), "Valor");
   cds->Close();
   EXPECT_EQ(dir.FileCount(), 1);  // no temporary files left behind
 }
