@@ -138,6 +138,19 @@ TEST_F(CatalogueTest, BadConfigurationValueForAControlEndsThePass) {
   EXPECT_THROW(window->ShowModal(), platform::EConvertError);
 }
 
+TEST_F(CatalogueTest, LinkLabelsTurnBlueUnderTheMouse) {
+  WriteConfig({});
+  WriteCatalogue("ZORIIDEx_msg.xml", {});
+  LoadCatalogue();
+  TF_Janela_Teste& window = ShowWindow();
+  ASSERT_EQ(window.lbl_Http->Tag(), -1);
+  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlack);
+  window.lbl_Http->OnMouseEnter(window.lbl_Http);
+  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlue);
+  window.lbl_Http->OnMouseLeave(window.lbl_Http);
+  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlack);
+}
+
 class MessageTest : public PackageFixture {
  protected:
   void SetUp() override {

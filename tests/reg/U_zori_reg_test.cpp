@@ -9,6 +9,7 @@
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
 #include "ide/ToolsAPI.h"
+#include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/image_list.h"
@@ -32,6 +33,15 @@ class FakeIde : public ide::IBorlandIDEServices,
       item->SetCaption(caption);
       menu_->Items()->Add(item);
     }
+    // The File menu's save-all item runs the IDE's save-all command.
+    save_all_ = platform::TComponent::Create<platform::TAction>(*menu_);
+    save_all_->SetName("FileSaveAllCommand");
+    save_all_->OnExecute = [this](platform::TObject*) { ++saves_; };
+    auto* item = platform::TComponent::Create<platform::TMenuItem>(*menu_);
+    item->SetName("FileSaveAllItem");
+    item->SetCaption("Save Al&l");
+    item->SetAction(save_all_);
+    menu_->Items()->Items(0)->Add(item);
   }
   int AddNotifier(const std::shared_ptr<ide::IOTAIDENotifier>& notifier) override {
     notifiers_[next_] = notifier;
@@ -47,8 +57,10 @@ class FakeIde : public ide::IBorlandIDEServices,
     return out;
   }
   std::map<int, std::shared_ptr<ide::IOTAIDENotifier>> notifiers_;
+  int saves_ = 0;
 
  private:
+  platform::TAction* save_all_ = nullptr;
   std::unique_ptr<platform::TMainMenu> menu_;
   int next_ = 0;
 };
@@ -198,6 +210,23 @@ TEST_F(PackageEntryTest, AutoLoadedPaletteTogglesWithTheAlignmentItem) {
   EXPECT_EQ(F_ZORI_Align, palette);
   EXPECT_TRUE(palette->Visible());
   EXPECT_EQ(palette->Caption(), "ZORI Align");
+}
+
+TEST_F(PackageEntryTest, AutoSaveRunsTheIdesSaveAllOncePerPeriod) {
+  v_Diretorio_Package = dir_.string();
+  SetConfig("chk_salvar_Auto", FN_Boolean_Config(true), tTipo_DadoConfig::tpBoolean);
+  SetConfig("spe_tempo", "5", tTipo_DadoConfig::tpInteger);
+  auto ide_services = LoadAndRegister();
+  Tick(1000);
+  Tick(5 * 60000 - 1);
+  EXPECT_EQ(ide_services->saves_, 0);
+  Tick(1);
+  EXPECT_EQ(ide_services->saves_, 1);
+  Tick(5 * 60000);
+  EXPECT_EQ(ide_services->saves_, 2);
+  PR_Finaliza_U_zori_reg();
+  Tick(5 * 60000);
+  EXPECT_EQ(ide_services->saves_, 2);
 }
 
 TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
