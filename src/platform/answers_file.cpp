@@ -118,6 +118,14 @@ bool LoadAnswers(std::string_view text, const std::string& file_name, ScriptedMo
       return false;
     };
     const size_t line_end = line.size() + 1;
+    if (SameTextAscii(w[0].text, "file")) {
+      // The file name is the rest of the line, blanks included.
+      std::string file = w.size() > 1 ? w[1].text : "";
+      if (w.size() > 2) file += " " + w[2].text;
+      if (!rest.empty()) file += " " + rest;
+      driver.ExpectFile(file.empty() ? std::nullopt : std::optional<std::string>(file));
+      continue;
+    }
     if (w.size() < 2) return fail(line_end, "an action after '" + w[0].text + "'", "end of line");
     const std::string& window = w[0].text;
     const std::string& action = w[1].text;

@@ -7,6 +7,7 @@
 //   F_ZORI_Config  click bbtn_Ok
 //   F_ZORI_Msg     result mrOk          (also: enter, escape)
 //   message        IDCANCEL             (the next message box's answer)
+//   file           C:\tools\check.exe (the next file chooser's pick; "file" alone cancels)
 //   default        mrCancel             (for windows with no step left)
 #pragma once
 

@@ -3,6 +3,7 @@
 #include "platform/actions.h"
 #include "platform/buttons.h"
 #include "platform/com_controls.h"
+#include "platform/dialogs.h"
 #include "platform/ext_controls.h"
 #include "platform/forms.h"
 #include "platform/image_list.h"
@@ -69,6 +70,7 @@ void AddStandardComponentTypes(ComponentFactory& f) {
   f.Register<TAction>("TCustomAction");
   f.Register<TBasicAction>("TBasicAction");
   f.Register<TActionList>("TCustomActionList");
+  f.Register<TOpenDialog>("TOpenDialog");
 }
 
 }  // namespace platform

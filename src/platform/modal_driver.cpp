@@ -59,4 +59,12 @@ int ScriptedModalDriver::MessageBox(const MessageRecord& message) {
   return answer;
 }
 
+std::optional<std::string> ScriptedModalDriver::ChooseFile(const std::string& title) {
+  (void)title;
+  if (files_.empty()) return std::nullopt;
+  std::optional<std::string> file = std::move(files_.front());
+  files_.pop_front();
+  return file;
+}
+
 }  // namespace platform

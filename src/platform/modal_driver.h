@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "platform/forms.h"
@@ -35,6 +36,12 @@ class ModalDriver {
   virtual TModalResult RunModal(TCustomForm& form, int turn) = 0;
   // The button the user presses on a message box.
   virtual int MessageBox(const MessageRecord& message) = 0;
+  // The file the user picks in a file chooser titled title, or nullopt when the user
+  // cancels it (what a driver without file choosers answers).
+  virtual std::optional<std::string> ChooseFile(const std::string& title) {
+    (void)title;
+    return std::nullopt;
+  }
 };
 
 // A driver for tests and answer files: per window name (letter case ignored) a queue of
@@ -57,6 +64,8 @@ class ScriptedModalDriver : public ModalDriver {
   void SetDefaultAnswer(TModalResult result) { default_answer_ = result; }
   // Queues the answer of the next message box (default IDOK).
   void ExpectMessageAnswer(int answer) { message_answers_.push_back(answer); }
+  // Queues the pick of the next file chooser (nullopt: cancelled; the default).
+  void ExpectFile(std::optional<std::string> file) { files_.push_back(std::move(file)); }
 
   // Steps not yet used, over all windows.
   int PendingTurns() const;
@@ -65,11 +74,13 @@ class ScriptedModalDriver : public ModalDriver {
 
   TModalResult RunModal(TCustomForm& form, int turn) override;
   int MessageBox(const MessageRecord& message) override;
+  std::optional<std::string> ChooseFile(const std::string& title) override;
 
  private:
   TModalResult default_answer_;
   std::map<std::string, std::deque<Turn>> turns_;  // by upper-cased window name
   std::deque<int> message_answers_;
+  std::deque<std::optional<std::string>> files_;
   std::vector<std::string> shown_;
 };
 

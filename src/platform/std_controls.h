@@ -26,6 +26,13 @@ class TCustomLabel : public TControl {
 
   TNotifyEvent OnMouseEnter;  // the mouse moved onto the label
   TNotifyEvent OnMouseLeave;
+  // The user moves the mouse onto the label, or away from it.
+  void MouseEnter() {
+    if (OnMouseEnter) OnMouseEnter(this);
+  }
+  void MouseLeave() {
+    if (OnMouseLeave) OnMouseLeave(this);
+  }
 };
 
 class TLabel : public TCustomLabel {

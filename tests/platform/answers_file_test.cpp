@@ -5,6 +5,7 @@
 #include "platform/application.h"
 #include "platform/buttons.h"
 #include "platform/com_controls.h"
+#include "platform/dialogs.h"
 #include "platform/exceptions.h"
 #include "platform/std_controls.h"
 
@@ -100,4 +101,26 @@ TEST(AnswersFileTest, BadLinesAreReportedWithTheirPlace) {
   EXPECT_EQ(err, "ans.txt:1:4: expected an action after 'F_X', found end of line");
   EXPECT_FALSE(LoadAnswers("message IDMAYBE", "ans.txt", driver, &err));
   EXPECT_EQ(err, "ans.txt:1:9: expected a message answer (IDOK ...), found 'IDMAYBE'");
+}
+
+TEST(AnswersFileTest, FileChoosersGetThePickedFileOrAreCancelled) {
+  ResetApplication();
+  TForm form;
+  auto* od = TComponent::Create<TOpenDialog>(form);
+  od->SetName("od_Exec_BComp");
+  EXPECT_THROW(od->Execute(), EInvalidOperation);  // nobody to pick a file
+  ScriptedModalDriver* driver = Install();
+  std::string err;
+  ASSERT_TRUE(
+      LoadAnswers("file /opt/tools/check\nfile\nfile /opt/tools/run.sh\n", "a.txt", *driver, &err))
+      << err;
+  od->SetDefaultExt("*.exe");
+  ASSERT_TRUE(od->Execute());
+  EXPECT_EQ(od->FileName(), "/opt/tools/check.exe");  // the default extension is added
+  EXPECT_FALSE(od->Execute());                        // cancelled: the name stays
+  EXPECT_EQ(od->FileName(), "/opt/tools/check.exe");
+  ASSERT_TRUE(od->Execute());
+  EXPECT_EQ(od->FileName(), "/opt/tools/run.sh");
+  EXPECT_FALSE(od->Execute());  // nothing more queued: cancelled
+  ResetApplication();
 }

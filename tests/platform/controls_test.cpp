@@ -287,9 +287,12 @@ TEST(ControlsTest, LabelsPointAtTheirControlAndChangeColour) {
   EXPECT_EQ(lbl->FocusControl(), tree);
   EXPECT_EQ(lbl->GetPropValue("FocusControl").AsString(), "tv_comps");
   EXPECT_EQ(lbl->FontColor(), static_cast<TColor>(0x80000008));  // clWindowText
-  lbl->SetFontColor(16711680);
+  // A link label turns blue under the mouse and black again when it leaves.
+  lbl->OnMouseEnter = [lbl](TObject*) { lbl->SetFontColor(16711680); };
+  lbl->OnMouseLeave = [lbl](TObject*) { lbl->SetFontColor(0); };
+  lbl->MouseEnter();
   EXPECT_EQ(lbl->GetPropValue("Font.Color").AsString(), "clBlue");
-  lbl->SetFontColor(0);
+  lbl->MouseLeave();
   EXPECT_EQ(lbl->GetPropValue("Font.Color").AsString(), "clBlack");
   lbl->SetPropValue("Font.Color", "15138815");
   EXPECT_EQ(lbl->FontColor(), 15138815);
