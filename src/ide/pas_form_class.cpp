@@ -16,13 +16,6 @@ bool EndsFieldSection(const PascalLexer& lexer, const PascalToken& token) {
   return false;
 }
 
-size_t LineOf(std::string_view text, size_t offset) {
-  size_t line = 1;
-  for (size_t i = 0; i < offset; ++i)
-    if (text[i] == '\n') ++line;
-  return line;
-}
-
 class ClassFinder {
  public:
   ClassFinder(const std::string& path, std::string_view text)
@@ -41,7 +34,7 @@ class ClassFinder {
           IsSymbol(tok_, '(')) {
         PasFormClass found;
         found.name = std::string(lexer_.Text(name));
-        found.line = LineOf(text_, name.begin);
+        found.line = LineAt(name.begin);
         if (!ReadClass(&found, err)) return false;
         if (!found.ancestor.empty()) classes->push_back(std::move(found));
         name = equals = keyword = PascalToken();
@@ -79,11 +72,23 @@ class ClassFinder {
       for (const PascalToken& field_name : names)
         found->fields.push_back({std::string(lexer_.Text(field_name)),
                                  std::string(text_.substr(type_begin, type_end - type_begin)),
-                                 field_name.begin, LineOf(text_, field_name.begin)});
+                                 field_name.begin, LineAt(field_name.begin)});
       if (!IsSymbol(tok_, ';')) return true;
       if (!Advance(err)) return false;
     }
     return true;
+  }
+
+  // Line of an offset, counted on from the last one asked for, so a class with many
+  // fields costs one pass over the text rather than one per field.
+  size_t LineAt(size_t offset) {
+    if (offset < counted_to_) {
+      counted_to_ = 0;
+      line_ = 1;
+    }
+    for (; counted_to_ < offset; ++counted_to_)
+      if (text_[counted_to_] == '\n') ++line_;
+    return line_;
   }
 
   bool Advance(std::string* err) {
@@ -101,6 +106,8 @@ class ClassFinder {
   std::string_view text_;
   PascalLexer lexer_;
   PascalToken tok_;
+  size_t counted_to_ = 0;
+  size_t line_ = 1;
 };
 
 }  // namespace
