@@ -15,6 +15,10 @@ TClientDataSet::TClientDataSet(const TClassInfo* cls)
 TClientDataSet::~TClientDataSet() {
   // Destroying an open dataset closes it, which writes its file as the platform does;
   // a destructor cannot report a failed write, so that one is dropped here.
+  // As on the platform, a dataset being destroyed runs no handlers of its own and its data
+  // sources hear only that it is gone: the window that owns them is going away too.
+  BeforeClose = AfterClose = OnCalcFields = nullptr;
+  DisableControls();
   try {
     Close();
   } catch (const Exception&) {

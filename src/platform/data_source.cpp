@@ -82,7 +82,9 @@ void TDataSource::DataEvent(TDataEvent event, TField* field) {
 void TDataSource::DataSetDestroyed() {
   dataset_ = nullptr;
   TComponent::SetPropValue("DataSet", std::string());
-  DataEvent(deUpdateState, nullptr);
+  // Controls blank themselves; the handlers belong to a window that is being destroyed.
+  const std::vector<TDataLink*> links = links_;
+  for (TDataLink* link : links) link->DataEvent(deUpdateState, nullptr);
 }
 
 TDataLink::~TDataLink() {

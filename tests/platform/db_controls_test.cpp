@@ -272,3 +272,32 @@ TEST(DataControlsTest, ClassesDescendFromThePlatformsControls) {
   EXPECT_TRUE(w.form.CheckTree(&err)) << err;
   EXPECT_TRUE(w.form.CheckControls(&err)) << err;
 }
+
+TEST(DataControlsTest, FreeingTheDatasetBlanksItsControlsAndWritesItsFile) {
+  zori_test::TempFolder dir;
+  const std::string path = dir.CopyFixture("snippets_memo.xml");
+  TForm form{nullptr};
+  auto* cds = TComponent::Create<TClientDataSet>(form);
+  cds->SetFileName(path);
+  cds->Open();
+  auto* ds = TComponent::Create<TDataSource>(form);
+  ds->SetDataSet(cds);
+  auto* edit = TComponent::Create<TDBEdit>(form);
+  edit->SetDataSource(ds);
+  edit->SetDataField("ds_code_Snipplet");
+  edit->SetText("Alterado");
+  cds->Post();
+  EXPECT_EQ(edit->Text(), "Alterado");
+
+  int handler_calls = 0;
+  cds->BeforeClose = [&](TDataSet*) { ++handler_calls; };
+  ds->OnStateChange = [&](TObject*) { ++handler_calls; };
+  cds->Free();
+  EXPECT_EQ(handler_calls, 0);
+  EXPECT_EQ(ds->DataSet(), nullptr);
+  EXPECT_EQ(edit->Text(), "");
+
+  TClientDataSet again;
+  again.LoadFromFile(path);
+  EXPECT_EQ(again.FieldByName("ds_code_Snipplet")->AsString(), "Alterado");
+}
