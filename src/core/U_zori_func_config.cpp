@@ -82,27 +82,23 @@ void PR_Abre_DataSet(platform::TClientDataSet& DataSet, const std::string& Arqui
 
 bool FN_Locate(platform::TDataSet& DataSet, const std::string& Campo, const std::string& Valor,
                bool Exato) {
-  DataSet.DisableControls();
-  bool found = false;
-  try {
-    DataSet.First();
-    const platform::TBookmark first = DataSet.GetBookmark();
-    const std::string wanted = platform::UpperAscii(Valor);
-    while (!DataSet.Eof()) {
-      const std::string text = platform::UpperAscii(DataSet.FieldByName(Campo)->AsString());
-      if (Exato ? text == wanted : text.find(wanted) != std::string::npos) {
-        found = true;
-        break;
-      }
-      DataSet.Next();
-    }
-    if (!found && first != 0) DataSet.GotoBookmark(first);
-  } catch (...) {
-    DataSet.EnableControls();
-    throw;
+  // Data-aware controls stay still while the cursor walks, also when the walk fails.
+  struct ControlsOff {
+    platform::TDataSet& dataset;
+    explicit ControlsOff(platform::TDataSet& d) : dataset(d) { dataset.DisableControls(); }
+    ~ControlsOff() { dataset.EnableControls(); }
+  } controls_off(DataSet);
+
+  DataSet.First();
+  const platform::TBookmark first = DataSet.GetBookmark();
+  const std::string wanted = platform::UpperAscii(Valor);
+  while (!DataSet.Eof()) {
+    const std::string text = platform::UpperAscii(DataSet.FieldByName(Campo)->AsString());
+    if (Exato ? text == wanted : text.find(wanted) != std::string::npos) return true;
+    DataSet.Next();
   }
-  DataSet.EnableControls();
-  return found;
+  if (first != 0) DataSet.GotoBookmark(first);
+  return false;
 }
 
 void PR_Zerar_Tabela(platform::TDataSet& DataSet) {
