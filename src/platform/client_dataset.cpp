@@ -65,7 +65,13 @@ void TClientDataSet::DoOpen() {
   if (!file_name_.empty()) {
     std::error_code ec;
     if (std::filesystem::exists(file_name_, ec)) {
-      OpenFromPacket(file_name_);
+      try {
+        OpenFromPacket(file_name_);
+      } catch (const Exception&) {
+        unreadable_file_ = file_name_;
+        throw;
+      }
+      unreadable_file_.clear();
     } else {
       // No file yet: an empty table from the declared fields, created on close.
       TDataSet::DoOpen();
@@ -108,7 +114,11 @@ void TClientDataSet::OpenFromPacket(const std::string& path) {
 }
 
 void TClientDataSet::DoBeforeClose() {
-  if (write_back_ && !file_name_.empty()) SaveToFile(file_name_);
+  // Rows made up after a failed load (CreateDataSet) must not replace the file the user
+  // still has to repair.
+  if (write_back_ && !file_name_.empty() && file_name_ != unreadable_file_) {
+    SaveToFile(file_name_);
+  }
   write_back_ = false;
 }
 

@@ -38,9 +38,10 @@ class TClientDataSet : public TDataSet {
   void OpenFromPacket(const std::string& path);
 
   std::string file_name_;
-  std::string load_path_;      // set for the duration of LoadFromFile
-  bool create_empty_ = false;  // set for the duration of CreateDataSet
-  bool write_back_ = false;    // the open rows belong to file_name_
+  std::string load_path_;        // set for the duration of LoadFromFile
+  bool create_empty_ = false;    // set for the duration of CreateDataSet
+  bool write_back_ = false;      // the open rows belong to file_name_
+  std::string unreadable_file_;  // a file that failed to load: never written over
   std::vector<std::pair<std::string, std::string>> params_;
 };
 

@@ -219,8 +219,10 @@ TEST(DataPacketTest, BadFilesAreReportedWithFileAndPositionAndNeverOverwritten) 
     EXPECT_THROW(cds->Open(), EDatabaseError);
     EXPECT_FALSE(cds->Active());
     cds->Close();
-    cds->CreateDataSet();  // even a table created afresh does not claim the broken file...
-    cds->SetFileName("");
+    cds->CreateDataSet();  // even a table created afresh does not write over it
+    cds->Append();
+    cds->FieldByName("A")->SetAsInteger(1);
+    cds->Post();
     cds->Close();
     EXPECT_EQ(ReadBytes(path), before) << name;
   }
