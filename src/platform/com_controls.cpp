@@ -236,6 +236,21 @@ void TToolButton::Click() {
   TControl::Click();
 }
 
+// --- Combo box with pictures ----------------------------------------------------------
+
+TComboBoxEx::TComboBoxEx(const TClassInfo* cls) : TCustomComboBox(ClassOr(cls, "TComboBoxEx")) {}
+
+int TComboBoxEx::AddItem(const TComboExItem& item) {
+  entries_.push_back(item);
+  Items().Add(item.caption);
+  return ItemCount() - 1;
+}
+
+void TComboBoxEx::ClearItems() {
+  entries_.clear();
+  Clear();
+}
+
 // --- Rich edit ------------------------------------------------------------------------
 
 TCustomRichEdit::TCustomRichEdit(const TClassInfo* cls)

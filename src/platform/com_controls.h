@@ -131,6 +131,33 @@ class TToolButton : public TControl {
   void Click() override;
 };
 
+// One entry of a combo box with pictures.
+struct TComboExItem {
+  std::string caption;
+  int32_t image_index = -1;
+  int32_t selected_image_index = -1;
+  int32_t overlay_image_index = -1;
+  int32_t indent = 0;
+};
+
+// A drop-down whose entries carry pictures of an image list (Style csExDropDownList for
+// a list without free text). Entries are added with AddItem; Items() holds their
+// captions, ItemIndex the selected entry.
+class TComboBoxEx : public TCustomComboBox {
+ public:
+  explicit TComboBoxEx(const TClassInfo* cls = nullptr);
+
+  int ItemCount() const { return static_cast<int>(entries_.size()); }
+  // The entry at index; std::out_of_range outside 0..ItemCount-1.
+  const TComboExItem& ItemsEx(int index) const { return entries_.at(index); }
+  // Appends an entry and returns its index.
+  int AddItem(const TComboExItem& item);
+  void ClearItems();
+
+ private:
+  std::vector<TComboExItem> entries_;
+};
+
 class TCustomRichEdit : public TCustomMemo {
  public:
   explicit TCustomRichEdit(const TClassInfo* cls = nullptr);

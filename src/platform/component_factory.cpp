@@ -49,6 +49,7 @@ void AddStandardComponentTypes(ComponentFactory& f) {
   f.Register<TRadioGroup>("TCustomRadioGroup");
   f.Register<TPanel>("TCustomPanel");
   f.Register<TComboBox>("TCustomComboBox");
+  f.Register<TComboBoxEx>("TCustomComboBoxEx");
   f.Register<TListBox>("TCustomListBox");
   f.Register<TCheckListBox>("TCheckListBox");
   f.Register<THotKey>("TCustomHotKey");

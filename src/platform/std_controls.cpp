@@ -197,7 +197,8 @@ void TCustomComboBox::ItemsChanged() {
 }
 
 bool TCustomComboBox::IsDropDownList() const {
-  return SameTextAscii(Style(), "csDropDownList") || SameTextAscii(Style(), "csOwnerDrawFixed") ||
+  return SameTextAscii(Style(), "csDropDownList") || SameTextAscii(Style(), "csExDropDownList") ||
+         SameTextAscii(Style(), "csOwnerDrawFixed") ||
          SameTextAscii(Style(), "csOwnerDrawVariable");
 }
 

@@ -396,3 +396,23 @@ TEST(ControlsTest, GroupBoxesAndPanelsAlignChildrenInsideTheirFrames) {
   std::string err;
   EXPECT_TRUE(form.CheckControls(&err)) << err;
 }
+
+TEST(ControlsTest, ComboBoxWithPicturesListsImageIndexesAsTheMenuBrowserDoes) {
+  TForm form;
+  auto* cbex = Add<TComboBoxEx>(form, "cbex_imageindex", &form);
+  cbex->SetStyle("csExDropDownList");
+  for (int i = 0; i < 4; ++i) cbex->AddItem({std::to_string(i - 1), i, i, i, 0});
+  EXPECT_EQ(cbex->ItemCount(), 4);
+  EXPECT_EQ(cbex->Items().CommaText(), "-1,0,1,2");
+  cbex->SetItemIndex(5 + 1);  // an image index past the list selects nothing
+  EXPECT_EQ(cbex->ItemIndex(), -1);
+  cbex->SetItemIndex(2 + 1);
+  EXPECT_EQ(cbex->Text(), "2");
+  EXPECT_EQ(cbex->ItemsEx(3).image_index, 3);
+  cbex->SetText("free text");  // a list without free text keeps to its entries
+  EXPECT_EQ(cbex->ItemIndex(), -1);
+  EXPECT_EQ(cbex->Text(), "");
+  cbex->ClearItems();
+  EXPECT_EQ(cbex->Items().Count(), 0);
+  EXPECT_THROW(cbex->ItemsEx(0), std::out_of_range);
+}
