@@ -590,6 +590,14 @@ Variant TDataSet::GetPropValue(std::string_view name) const {
   if (SameTextAscii(name, "Active")) return Active();
   if (SameTextAscii(name, "Filter")) return filter_text_;
   if (SameTextAscii(name, "Filtered")) return filtered_;
+  if (SameTextAscii(name, "FilterOptions")) {
+    std::string text;
+    if ((filter_options_ & foCaseInsensitive) != 0) text = "foCaseInsensitive";
+    if ((filter_options_ & foNoPartialCompare) != 0) {
+      text += (text.empty() ? "" : ", ") + std::string("foNoPartialCompare");
+    }
+    return "[" + text + "]";
+  }
   return TComponent::GetPropValue(name);
 }
 
@@ -600,6 +608,13 @@ void TDataSet::SetPropValue(std::string_view name, const Variant& value, bool st
     SetFilter(value.AsString());
   } else if (SameTextAscii(name, "Filtered")) {
     SetFiltered(value.AsBoolean());
+  } else if (SameTextAscii(name, "FilterOptions")) {
+    // A set as the form file writes it: "[foCaseInsensitive, foNoPartialCompare]".
+    const std::string text = UpperAscii(value.AsString());
+    int options = 0;
+    if (text.find("FOCASEINSENSITIVE") != std::string::npos) options |= foCaseInsensitive;
+    if (text.find("FONOPARTIALCOMPARE") != std::string::npos) options |= foNoPartialCompare;
+    SetFilterOptions(options);
   } else {
     TComponent::SetPropValue(name, value, strict);
   }

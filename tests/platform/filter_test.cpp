@@ -71,7 +71,8 @@ TEST(FilterTest, ComparisonOperatorsOnNumbersAndText) {
   EXPECT_EQ(t.Where("NOME < 'Delta'"), (Ids{1}));
   EXPECT_EQ(t.Where("[NOME] >= 'G'"), (Ids{2, 3}));
   EXPECT_EQ(t.Where("ATIVO = TRUE"), (Ids{1, 3}));
-  t.cds->SetFilterOptions(foCaseInsensitive);
+  t.cds->SetPropValue("FilterOptions", "[foCaseInsensitive]");
+  EXPECT_EQ(t.cds->GetPropValue("FilterOptions").AsString(), "[foCaseInsensitive]");
   EXPECT_EQ(t.Where("NOME = 'BETA'"), (Ids{2}));
   EXPECT_EQ(t.Where(""), (Ids{1, 2, 3, 4, 5}));
 }
