@@ -1,5 +1,6 @@
 // zori menu: the IDE main menu as the user sees it once the add-in has loaded.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -52,7 +53,7 @@ class MenuCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = (fs::temp_directory_path() /
-            ("zori_menu_" +
+            ("zori_menu_" + std::to_string(::getpid()) + "_" +
              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
                .string();
     fs::remove_all(dir_);

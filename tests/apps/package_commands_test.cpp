@@ -1,5 +1,6 @@
 // zori config and zori catalogue as a user types them, on a temporary package directory.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -34,7 +35,7 @@ class PackageCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = fs::temp_directory_path() /
-            ("zori_cli_" +
+            ("zori_cli_" + std::to_string(::getpid()) + "_" +
              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(root_);
     dir_ = (root_ / "pkg").string();

@@ -1,6 +1,7 @@
 // The package as the IDE drives it: load, Register, the start-up timer's first tick that
 // builds "&ZORI", menu clicks, and unload.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -82,7 +83,7 @@ class PackageEntryTest : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() /
-           ("zori_reg_" +
+           ("zori_reg_" + std::to_string(::getpid()) + "_" +
             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::filesystem::remove_all(dir_);
     std::filesystem::copy(ZORI_SOURCE_DIR "/data", dir_, std::filesystem::copy_options::recursive);
