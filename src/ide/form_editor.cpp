@@ -126,9 +126,11 @@ std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
 }
 
 const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry, const std::string& name,
-                                         bool is_root, std::string_view root_ancestor) {
+                                         bool is_root, bool is_inline,
+                                         std::string_view root_ancestor) {
   if (const platform::TClassInfo* known = registry.Find(name)) return known;
-  std::string parent = "TComponent";
+  // Only frames are placed inline; any other unknown class is a non-visual component.
+  std::string parent = is_inline ? "TFrame" : "TComponent";
   if (is_root) {
     const platform::TClassInfo* ancestor =
         root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
@@ -166,7 +168,8 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
                        std::string* err) {
   const bool is_root = owner == nullptr;
   const platform::TClassInfo* cls =
-      ResolveClass(registry, object.class_name(), is_root, root_ancestor);
+      ResolveClass(registry, object.class_name(), is_root, object.kind() == DfmObjectKind::Inline,
+                   root_ancestor);
   if (cls == nullptr) {
     if (err != nullptr) {
       *err = At(*document_, object) + "expected a class the host can register, found '" +

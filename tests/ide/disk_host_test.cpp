@@ -205,3 +205,47 @@ TEST(KnownPackagesTest, TheAddInPackageIsListedInTheFolderTheHostIsGiven) {
   EXPECT_EQ(registry.ReadString("/home/dev/.zori/ZORIIDEx_1.bpl"), "ROVUVUVoravud");
   EXPECT_EQ(f.host->PackageDirectory(), "/home/dev/.zori");
 }
+
+TEST(ProjectLoadTest, InlineFramesOwnTheirComponentsAndBadFormsNeverCrash) {
+  HostFixture f;
+  const std::string unit =
+      "unit uFrames;\r\ninterface\r\ntype\r\n  TfrmFrames = class(TfrmBase)\r\n"
+      "    Label1: TLabel;\r\n    Frame11: TFrame1;\r\n  end;\r\nimplementation\r\nend.\r\n";
+  f.files->Create("proj/uFrames.pas", unit);
+  f.files->Create("proj/uFrames.dfm",
+                  "inherited frmFrames: TfrmFrames\r\n  Caption = 'Com quadros'\r\n"
+                  "  object Label1: TLabel\r\n    Caption = 'Topo'\r\n  end\r\n"
+                  "  inline Frame11: TFrame1\r\n    Left = 8\r\n    TabOrder = 0\r\n"
+                  "    inherited Label1: TLabel\r\n      Caption = 'No quadro'\r\n    end\r\n"
+                  "  end\r\nend\r\n");
+  for (const char* name : {"Fim", "Longo"}) {
+    f.files->Create(std::string("proj/u") + name + ".pas",
+                    std::string("unit u") + name + ";\r\ninterface\r\nimplementation\r\nend.\r\n");
+  }
+  f.files->Create("proj/uFim.dfm",
+                  "object F: TForm\r\n  object A: TEdit\r\n  end\r\nend\r\nend\r\n");
+  f.files->Create("proj/uLongo.dfm",
+                  "object F: TForm\r\n  Caption = '" + std::string(1 << 20, 'x') + "\r\nend\r\n");
+  EXPECT_FALSE(f.Load({"proj/uFrames.pas", "proj/uFim.pas", "proj/uLongo.pas"}));
+  ASSERT_EQ(f.errors.size(), 2u);
+  EXPECT_EQ(f.errors[0].rfind("proj/uFim.dfm:5:", 0), 0u) << f.errors[0];
+  EXPECT_EQ(f.errors[1].rfind("proj/uLongo.dfm:2:", 0), 0u) << f.errors[1].substr(0, 200);
+  ASSERT_EQ(f.host->ModuleCount(), 1);
+
+  FormEditor* form = f.host->Module(0)->Form();
+  platform::TComponent* root = form->Root();
+  EXPECT_TRUE(root->InheritsFrom("TForm"));  // the ancestor TfrmBase is not known here
+  platform::TComponent* frame = root->FindComponent("Frame11");
+  ASSERT_NE(frame, nullptr);
+  auto* frame_control = dynamic_cast<platform::TWinControl*>(frame);
+  ASSERT_NE(frame_control, nullptr);
+  EXPECT_EQ(frame_control->Parent(), root);
+  ASSERT_NE(frame->FindComponent("Label1"), nullptr);
+  EXPECT_EQ(dynamic_cast<platform::TControl*>(frame->FindComponent("Label1"))->Parent(), frame);
+  EXPECT_NE(frame->FindComponent("Label1"), root->FindComponent("Label1"));
+  EXPECT_EQ(frame->FindComponent("Label1")->GetPropValue("Caption").AsString(), "No quadro");
+  ExpectConsistent(*f.host);
+  std::string err;
+  ASSERT_TRUE(f.host->Module(0)->Save(false, true));
+  EXPECT_TRUE(f.files->writes().empty());
+}
