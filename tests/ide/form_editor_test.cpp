@@ -204,3 +204,30 @@ TEST(FormRoundTripTest, ChangesMadeOnTheLiveObjectsReachTheFileWhenTheFormIsSave
             ReplaceOnce(c.pas, "    DataSource1: TDataSource;", "    dsClientes: TDataSource;"));
   c.Check();
 }
+
+TEST(FormRoundTripTest, FailedWritesKeepTheOldFilesAndTheModifiedMark) {
+  Cadastro c;
+  ASSERT_TRUE(c.Set("Edit1", "Left", int32_t{64}));
+  c.files->FailWritesTo("proj/uCadastro.dfm");
+  std::string err;
+  EXPECT_FALSE(c.host->SaveAll(&err));
+  EXPECT_EQ(err, "proj/uCadastro.dfm: write failed");
+  EXPECT_EQ(c.files->Contents("proj/uCadastro.dfm"), c.dfm);
+  EXPECT_TRUE(c.module->Modified());
+
+  // A character the unit's Windows-1252 cannot hold stops the save before anything is
+  // written, the form included.
+  HostFixture f;
+  ASSERT_TRUE(f.Load({"proj/uCadastro.pas"}));
+  auto module = f.host->Module(0);
+  auto form = Supports<IOTAFormEditor>(module->GetModuleFileEditor(1));
+  ASSERT_TRUE(form->FindComponent("Edit1")->SetPropByName("Left", int32_t{64}));
+  auto writer = module->Source().CreateUndoableWriter();
+  writer->Insert("// \u4e2d\r\n");
+  writer.reset();
+  EXPECT_FALSE(module->Save(false, true));
+  EXPECT_EQ(module->LastError().rfind("proj/uCadastro.pas: ", 0), 0u) << module->LastError();
+  EXPECT_TRUE(f.files->writes().empty());
+  EXPECT_TRUE(module->Modified());
+  EXPECT_FALSE(module->Save(true, true));  // a new name needs a dialog this host has not
+}
