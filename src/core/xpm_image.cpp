@@ -21,15 +21,15 @@ std::string Where(const std::string& path, int line, int column) {
   return path + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
 }
 
-bool ParseColour(const std::string& spec, uint32_t& argb) {
-  if (spec == "None" || spec == "none") {
+bool ParseColour(const std::string& colour, uint32_t& argb) {
+  if (colour == "None" || colour == "none") {
     argb = 0;
     return true;
   }
-  if (spec.size() != 7 || spec[0] != '#') return false;
+  if (colour.size() != 7 || colour[0] != '#') return false;
   uint32_t rgb = 0;
-  for (size_t i = 1; i < spec.size(); ++i) {
-    const char c = spec[i];
+  for (size_t i = 1; i < colour.size(); ++i) {
+    const char c = colour[i];
     int digit = (c >= '0' && c <= '9')   ? c - '0'
                 : (c >= 'a' && c <= 'f') ? c - 'a' + 10
                 : (c >= 'A' && c <= 'F') ? c - 'A' + 10
@@ -96,9 +96,9 @@ bool FN_Le_Xpm(const std::string& path, platform::TBitmap& bitmap, std::string* 
     std::istringstream rest(entry.text.size() > static_cast<size_t>(per_pixel)
                                 ? entry.text.substr(per_pixel)
                                 : std::string());
-    std::string kind, spec;
+    std::string kind, colour;
     uint32_t argb = 0;
-    if (!(rest >> kind >> spec) || kind != "c" || !ParseColour(spec, argb)) {
+    if (!(rest >> kind >> colour) || kind != "c" || !ParseColour(colour, argb)) {
       *err = Where(path, entry.line, entry.column) +
              "expected a colour \"<chars> c #RRGGBB\" or \"c None\", found \"" + entry.text + "\"";
       return false;
