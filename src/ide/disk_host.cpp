@@ -164,7 +164,7 @@ void DiskHost::SetPackageDirectory(const std::string& folder) {
 bool DiskHost::LoadClassTable(const std::string& path, std::string* err) {
   std::string text;
   if (!fs_->ReadFile(path, &text, err)) return false;
-  return ide::LoadClassTable(text, path, classes_, err);
+  return ide::LoadClassTable(text, path, *classes_, err);
 }
 
 std::shared_ptr<DiskModule> DiskHost::Module(int index) const {

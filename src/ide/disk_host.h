@@ -28,7 +28,7 @@ class DiskHost {
 
   FileSystem& Files() { return *fs_; }
   // Class knowledge of the forms: the platform's classes plus the loaded class tables.
-  platform::ClassRegistry& Classes() { return classes_; }
+  platform::ClassRegistry& Classes() { return *classes_; }
   // Adds the classes of a class-table file; false with *err on a read or format fault.
   bool LoadClassTable(const std::string& path, std::string* err);
 
@@ -81,7 +81,10 @@ class DiskHost {
   std::shared_ptr<IOTAProject> Project();
 
   std::shared_ptr<FileSystem> fs_;
-  platform::ClassRegistry classes_{&platform::BuiltinClasses()};
+  // Shared with the forms, whose components keep their classes while the add-in holds
+  // them, even past the host.
+  std::shared_ptr<platform::ClassRegistry> classes_ =
+      std::make_shared<platform::ClassRegistry>(&platform::BuiltinClasses());
   std::shared_ptr<Services> services_;
   std::unique_ptr<IdeDesktop> desktop_;
   std::vector<std::shared_ptr<DiskModule>> modules_;

@@ -15,10 +15,9 @@ namespace ide {
 DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
     : fs_(std::move(fs)), pas_path_(std::move(pas_path)) {}
 
-std::shared_ptr<DiskModule> DiskModule::Open(std::shared_ptr<FileSystem> fs,
-                                             const std::string& pas_path,
-                                             const std::string& dfm_path,
-                                             platform::ClassRegistry& registry, std::string* err) {
+std::shared_ptr<DiskModule> DiskModule::Open(
+    std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
+    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));

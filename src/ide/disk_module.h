@@ -24,7 +24,8 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   // *err when a file cannot be read or the form is malformed; nothing is written.
   static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs,
                                           const std::string& pas_path, const std::string& dfm_path,
-                                          platform::ClassRegistry& registry, std::string* err);
+                                          const std::shared_ptr<platform::ClassRegistry>& registry,
+                                          std::string* err);
 
   SourceEditor& Source() { return *source_; }
   // The form designer, or nullptr for a plain unit.

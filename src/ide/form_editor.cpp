@@ -152,10 +152,12 @@ FormEditor::~FormEditor() {
 
 std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
                                                std::unique_ptr<DfmDocument> document,
-                                               platform::ClassRegistry& registry,
+                                               std::shared_ptr<platform::ClassRegistry> registry,
                                                std::string_view root_ancestor, std::string* err) {
   std::shared_ptr<FormEditor> editor(new FormEditor(std::move(module), std::move(document)));
-  if (!editor->Build(editor->document_->root(), nullptr, nullptr, registry, root_ancestor, err)) {
+  editor->classes_ = std::move(registry);
+  if (!editor->Build(editor->document_->root(), nullptr, nullptr, *editor->classes_, root_ancestor,
+                     err)) {
     return nullptr;
   }
   // The designer opens with the form itself selected.

@@ -33,7 +33,7 @@ class FormEditor : public IOTAFormEditor,
   // with *err ("file:line:column: expected ..., found ...") on a duplicate or invalid name.
   static std::shared_ptr<FormEditor> Create(std::weak_ptr<IOTAModule> module,
                                             std::unique_ptr<DfmDocument> document,
-                                            platform::ClassRegistry& registry,
+                                            std::shared_ptr<platform::ClassRegistry> registry,
                                             std::string_view root_ancestor, std::string* err);
   ~FormEditor() override;
 
@@ -86,6 +86,7 @@ class FormEditor : public IOTAFormEditor,
 
   std::weak_ptr<IOTAModule> module_;
   std::unique_ptr<DfmDocument> document_;
+  std::shared_ptr<platform::ClassRegistry> classes_;  // outlives root_, whose classes it holds
   std::unique_ptr<platform::TComponent> root_;
   std::unordered_map<const platform::TComponent*, DfmObject*> objects_;
   std::vector<platform::TComponent*> selection_;

@@ -178,15 +178,22 @@ TEST(CompileTest, BeforeCompileCancelStopsTheCompileUntilTheNotifierIsRemoved) {
 
 TEST(CompileTest, TheServicesObjectLivesAsLongAsTheHost) {
   std::weak_ptr<IBorlandIDEServices> seen;
+  std::shared_ptr<IOTAComponent> kept;
   {
     HostFixture f;
     seen = BorlandIDEServices;
     ASSERT_NE(Supports<IOTAModuleServices>(BorlandIDEServices), nullptr);
-    ASSERT_TRUE(f.Load({"proj/uRotinas.pas"}));
-    EXPECT_EQ(Supports<IOTAModuleServices>(BorlandIDEServices)->GetModuleCount(), 1);
+    ASSERT_TRUE(f.Load({"proj/uRotinas.pas", "proj/uCadastro.pas"}));
+    EXPECT_EQ(Supports<IOTAModuleServices>(BorlandIDEServices)->GetModuleCount(), 2);
+    kept = Supports<IOTAFormEditor>(f.host->Module(1)->GetModuleFileEditor(1))
+               ->FindComponent("DBGrid1");
   }
   EXPECT_EQ(BorlandIDEServices, nullptr);
   EXPECT_TRUE(seen.expired());
+  // A designer component the add-in still holds stays whole after the IDE is gone.
+  ASSERT_NE(kept, nullptr);
+  EXPECT_EQ(kept->GetComponentType(), "TDBGrid");
+  EXPECT_TRUE(Supports<INTAComponent>(kept)->GetComponent()->InheritsFrom("TCustomGrid"));
 }
 
 TEST(KnownPackagesTest, TheAddInPackageIsListedInTheFolderTheHostIsGiven) {
