@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "ide/class_table.h"
 #include "ide/disk_module.h"
@@ -10,6 +11,7 @@
 #include "ide/file_system.h"
 #include "ide/form_editor.h"
 #include "ide/ide_desktop.h"
+#include "ide/source_editor.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/forms.h"
@@ -262,6 +264,7 @@ bool DiskHost::LoadProject(const std::vector<std::string>& paths,
       errors->push_back(err);
       ok = false;
     }
+    RestoreCursors();
     Notify(ofnProjectDesktopLoad, desktop.empty() ? project_file_ : desktop);
   }
   return ok;
@@ -329,6 +332,26 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
     ok = OpenUnit(pas, dfm, errors) && ok;
   }
   return ok;
+}
+
+void DiskHost::RestoreCursors() {
+  const DskFile* dsk = desktop_->File();
+  if (dsk == nullptr) return;
+  // [View0] Module=C:\Projeto\uMain.pas, CursorX=, CursorY=: the editor's views of the
+  // units, matched by file name since the desktop holds the Windows paths.
+  for (int i = 0;; ++i) {
+    const std::string section = "View" + std::to_string(i);
+    const std::optional<std::string> path = dsk->Value(section, "Module");
+    if (!path) break;
+    const std::string file = path->substr(path->find_last_of("\\/") + 1);
+    for (const auto& module : modules_) {
+      if (!platform::SameTextAscii(fs::path(module->GetFileName()).filename().string(), file)) {
+        continue;
+      }
+      module->Source().cursor = {std::max(1, dsk->Integer(section, "CursorX", 1)),
+                                 std::max(1, dsk->Integer(section, "CursorY", 1))};
+    }
+  }
 }
 
 void DiskHost::Notify(TOTAFileNotification code, const std::string& file_name) {

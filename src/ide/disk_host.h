@@ -78,6 +78,8 @@ class DiskHost {
   bool LoadDpr(const std::string& path, std::vector<std::string>* errors);
   bool LoadFolder(const std::string& path, std::vector<std::string>* errors);
   void Notify(TOTAFileNotification code, const std::string& file_name);
+  // Puts each unit's cursor where the desktop file's editor view left it.
+  void RestoreCursors();
   std::shared_ptr<IOTAProject> Project();
 
   std::shared_ptr<FileSystem> fs_;

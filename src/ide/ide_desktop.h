@@ -39,6 +39,9 @@ class IdeDesktop {
   // write failed.
   bool Save(FileSystem& fs, std::string* err);
 
+  // The desktop file loaded, or nullptr when the default desktop is in use.
+  const DskFile* File() const { return dsk_.get(); }
+
   // The IDE window with that component name (letter case ignored), or nullptr.
   platform::TForm* Window(std::string_view name) const;
   int WindowCount() const { return static_cast<int>(windows_.size()); }

@@ -86,6 +86,15 @@ TEST(IdeDesktopTest, WindowsComeFromTheDesktopFileAndMovesAreWrittenBack) {
   ASSERT_NE(ScreenForm("CodeExplorer"), nullptr);
   EXPECT_EQ(ScreenForm("CodeExplorer")->Parent(), ScreenForm("EditWindow_0"));
   EXPECT_EQ(ScreenForm("AppBuilder")->Width(), 1024);
+  // The editor's cursor is where the desktop's view of the unit left it.
+  auto view = Supports<IOTASourceEditor>(f.host->Module(0)->GetModuleFileEditor(0))->GetEditView(0);
+  EXPECT_EQ(view->GetCursorPos().Line, 38);
+  EXPECT_EQ(view->GetCursorPos().Col, 3);
+  EXPECT_EQ(Supports<IOTASourceEditor>(f.host->Module(1)->GetModuleFileEditor(0))
+                ->GetEditView(0)
+                ->GetCursorPos()
+                .Line,
+            1);
 
   // Saving with no window moved leaves the file alone; a move rewrites only its keys.
   std::string err;
