@@ -364,6 +364,10 @@ void FormEditor::WriteTabOrders(TComponent& parent, const TComponent* moved) {
 void FormEditor::Rename(TComponent& component, const std::string& name) {
   const std::string old_name = component.Name();
   if (name == old_name) return;
+  // The form shares one name space with its components, as the designer enforces.
+  if (&component == root_.get() && root_->FindComponent(name) != nullptr) {
+    throw platform::EComponentError("A component named " + name + " already exists");
+  }
   component.SetName(name);
   FollowRename(component, old_name);
 }

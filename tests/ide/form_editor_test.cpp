@@ -107,6 +107,8 @@ TEST(FormRenameTest, RenameUpdatesReferencesTheFormFileAndTheUnitField) {
   // Invalid and taken names raise and change nothing.
   EXPECT_THROW(c.Set("edtCodigo", "Name", std::string("2edt")), platform::EComponentError);
   EXPECT_THROW(c.Set("edtCodigo", "Name", std::string("edit2")), platform::EComponentError);
+  auto root = c.form->GetRootComponent();
+  EXPECT_THROW(root->SetPropByName("Name", std::string("MEMO1")), platform::EComponentError);
   EXPECT_NE(c.form->FindComponent("edtCodigo"), nullptr);
   c.Check();
 
