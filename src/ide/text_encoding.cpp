@@ -4,64 +4,30 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/text_codec.h"
+
 namespace ide {
 
 namespace {
 
-// Windows-1252 in 0x80..0x9F; the five unassigned bytes map to the C1 controls of the same
-// value, as Windows itself does, so every byte survives a round trip.
-constexpr char32_t kHigh1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// The byte of a code point in Windows-1252; the C1 controls stand for the five bytes the
+// code page leaves undefined, so text read from any byte is written back as it was.
 bool UnicodeToWindows1252(char32_t c, unsigned char* byte) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+  if (c >= 0x80 && c < 0xA0 && platform::Windows1252ToUnicode(static_cast<unsigned char>(c)) == c) {
     *byte = static_cast<unsigned char>(c);
     return true;
   }
-  for (int i = 0; i < 32; ++i) {
-    if (kHigh1252[i] == c) {
-      *byte = static_cast<unsigned char>(0x80 + i);
-      return true;
-    }
-  }
-  return false;
+  const int mapped = platform::Windows1252Byte(c);
+  if (mapped < 0) return false;
+  *byte = static_cast<unsigned char>(mapped);
+  return true;
 }
 
-// Length of a well-formed UTF-8 sequence at text[pos], or 0 when it is malformed.
 size_t SequenceLength(std::string_view text, size_t pos, char32_t* value) {
-  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
-  unsigned char lead = byte(pos);
-  size_t length;
-  char32_t c;
-  if (lead < 0x80) {
-    *value = lead;
-    return 1;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    c = lead & 0x1F;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    c = lead & 0x0F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    c = lead & 0x07;
-  } else {
-    return 0;
-  }
-  if (pos + length > text.size()) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    unsigned char b = byte(pos + i);
-    if ((b & 0xC0) != 0x80) return 0;
-    c = (c << 6) | (b & 0x3F);
-  }
-  // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-  if ((length == 3 && c < 0x800) || (length == 4 && (c < 0x10000 || c > 0x10FFFF)) ||
-      (c >= 0xD800 && c <= 0xDFFF))
-    return 0;
+  uint32_t c = 0;
+  const size_t length = platform::Utf8SequenceLength(text, pos, &c);
   *value = c;
   return length;
 }
@@ -69,36 +35,15 @@ size_t SequenceLength(std::string_view text, size_t pos, char32_t* value) {
 }  // namespace
 
 char32_t Windows1252ToUnicode(unsigned char byte) {
-  return byte >= 0x80 && byte < 0xA0 ? kHigh1252[byte - 0x80] : byte;
+  return platform::Windows1252ToUnicode(byte);
 }
 
 void AppendUtf8(char32_t c, std::string* out) {
-  if (c < 0x80) {
-    out->push_back(static_cast<char>(c));
-  } else if (c < 0x800) {
-    out->push_back(static_cast<char>(0xC0 | (c >> 6)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else if (c < 0x10000) {
-    out->push_back(static_cast<char>(0xE0 | (c >> 12)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  } else {
-    out->push_back(static_cast<char>(0xF0 | (c >> 18)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-    out->push_back(static_cast<char>(0x80 | (c & 0x3F)));
-  }
+  platform::AppendUtf8(*out, c);
 }
 
 char32_t NextCodePoint(std::string_view text, size_t* pos) {
-  char32_t c;
-  size_t length = SequenceLength(text, *pos, &c);
-  if (length == 0) {
-    ++*pos;
-    return 0xFFFD;
-  }
-  *pos += length;
-  return c;
+  return platform::NextCodePoint(text, *pos);
 }
 
 TextEncoding DetectEncoding(std::string_view bytes) {

@@ -15,7 +15,7 @@ constexpr std::array<uint16_t, 32> kHigh1252 = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, uint32_t cp) {
+void AppendUtf8Impl(std::string& out, uint32_t cp) {
   if (cp < 0x80) {
     out.push_back(static_cast<char>(cp));
   } else if (cp < 0x800) {
@@ -33,10 +33,12 @@ void AppendUtf8(std::string& out, uint32_t cp) {
   }
 }
 
-// Length of the well-formed UTF-8 sequence at text[pos], or 0 when it is malformed.
-size_t SequenceLength(std::string_view text, size_t pos) {
+size_t SequenceLength(std::string_view text, size_t pos, uint32_t* value = nullptr) {
   const auto b0 = static_cast<unsigned char>(text[pos]);
-  if (b0 < 0x80) return 1;
+  if (b0 < 0x80) {
+    if (value != nullptr) *value = b0;
+    return 1;
+  }
   size_t len = 0;
   uint32_t min = 0;
   if ((b0 & 0xE0) == 0xC0) {
@@ -59,10 +61,25 @@ size_t SequenceLength(std::string_view text, size_t pos) {
     cp = (cp << 6) | (b & 0x3F);
   }
   if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  if (value != nullptr) *value = cp;
   return len;
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, uint32_t code_point) {
+  AppendUtf8Impl(out, code_point);
+}
+
+size_t Utf8SequenceLength(std::string_view text, size_t pos, uint32_t* code_point) {
+  return SequenceLength(text, pos, code_point);
+}
+
+uint32_t Windows1252ToUnicode(unsigned char byte) {
+  if (byte < 0x80 || byte >= 0xA0) return byte;
+  const uint16_t cp = kHigh1252[byte - 0x80];
+  return cp != 0 ? cp : byte;
+}
 
 size_t Utf8Length(std::string_view text) {
   size_t count = 0;
@@ -116,14 +133,14 @@ bool AppendDecodedWindows1252(std::string_view bytes, std::string& out, size_t* 
     }
     const auto b = static_cast<unsigned char>(bytes[i]);
     if (b >= 0xA0) {
-      AppendUtf8(out, b);
+      AppendUtf8Impl(out, b);
     } else {
       const uint16_t cp = kHigh1252[b - 0x80];
       if (cp == 0) {
         if (bad_offset != nullptr) *bad_offset = i;
         return false;
       }
-      AppendUtf8(out, cp);
+      AppendUtf8Impl(out, cp);
     }
   }
   return true;

@@ -25,6 +25,17 @@ bool AppendDecodedWindows1252(std::string_view bytes, std::string& out, size_t* 
 // The Windows-1252 byte of a code point, or -1 when the code page has none.
 int Windows1252Byte(uint32_t code_point);
 
+// Appends the UTF-8 form of a code point.
+void AppendUtf8(std::string& out, uint32_t code_point);
+
+// Length of the well-formed UTF-8 sequence at text[pos] (its value in *code_point), or 0
+// when the bytes there are malformed, overlong, a surrogate or past U+10FFFF.
+size_t Utf8SequenceLength(std::string_view text, size_t pos, uint32_t* code_point);
+
+// The code point of a Windows-1252 byte; the five bytes the code page leaves undefined map
+// to the C1 controls of the same value, as Windows does, so every byte survives a round trip.
+uint32_t Windows1252ToUnicode(unsigned char byte);
+
 // Decodes the code point at text[pos] and advances pos (a malformed byte gives U+FFFD).
 uint32_t NextCodePoint(std::string_view text, size_t& pos);
 
