@@ -26,6 +26,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   int exit_code = 0;
   RegisterCommands(app, context, exit_code);
 
+  // A misspelt command gets its own message rather than "a subcommand is required".
+  for (size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--package-dir") {
+      ++i;
+      continue;
+    }
+    if (args[i].empty() || args[i][0] == '-') continue;
+    const auto commands =
+        app.get_subcommands([&](const CLI::App* command) { return command->check_name(args[i]); });
+    if (commands.empty()) {
+      err << "zori: unknown command '" << args[i] << "'\n";
+      err << "Run 'zori --help' for the commands.\n";
+      return 2;
+    }
+    break;
+  }
+
   // CLI11 parses in reverse order of a vector of arguments.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {

@@ -129,3 +129,10 @@ TEST(CheckCommandTest, HelpTellsWhatIsCheckedAndTheExitCodes) {
                               (kExample / "Estoque.dpr").string() + " > /dev/null 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0);
 }
+
+TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
+  const Outcome r = RunZori({"--package-dir", "/tmp", "chek", "x.dpr"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_EQ(r.err, "zori: unknown command 'chek'\nRun 'zori --help' for the commands.\n");
+  EXPECT_EQ(r.out, "");
+}
