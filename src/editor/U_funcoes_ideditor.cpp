@@ -156,7 +156,7 @@ void TZORIEditorParser::MoveTo(size_t target) {
   synced_pos_ = Pos;
 }
 
-void TZORIEditorParser::EndOfText() const {
+void TZORIEditorParser::EndOfText() {
   throw platform::Exception("unexpected end of text");
 }
 

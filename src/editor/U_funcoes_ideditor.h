@@ -108,7 +108,7 @@ class TZORIEditorParser {
   // Moves the cursor to byte offset target, counting the characters passed in Pos.
   void MoveTo(size_t target);
   void Advance() { MoveTo(byte_ + 1); }
-  [[noreturn]] void EndOfText() const;
+  [[noreturn]] static void EndOfText();
 
   size_t byte_ = 0;     // byte offset in Source of the character at Pos
   int synced_pos_ = 0;  // the Pos value byte_ belongs to

@@ -226,7 +226,7 @@ TControl::TControl(const TClassInfo* cls)
     : TComponent(cls != nullptr ? cls : BuiltinClasses().Find("TControl")) {}
 
 TControl::~TControl() {
-  SetParent(nullptr);
+  TControl::SetParent(nullptr);
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -267,7 +267,7 @@ TWinControl::TWinControl(const TClassInfo* cls)
 
 TWinControl::~TWinControl() {
   // Leave the parent while this is still a windowed control, so its tab list forgets it.
-  SetParent(nullptr);
+  TControl::SetParent(nullptr);
   // The parent never frees its children: they only lose their parent.
   while (!controls_.empty()) controls_.back()->SetParent(nullptr);
 }
