@@ -9,32 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "zori_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunZori(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  std::istringstream in;
-  const int code = zori::cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream stream(path, std::ios::binary);
-  std::ostringstream content;
-  content << stream.rdbuf();
-  return content.str();
-}
 
 const fs::path kExample = fs::path(ZORI_SOURCE_DIR) / "examples" / "Estoque";
 

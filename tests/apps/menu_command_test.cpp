@@ -5,24 +5,11 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cli.h"
+#include "zori_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Result Zori(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  std::istringstream in;
-  const int code = zori::cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -65,7 +52,7 @@ class MenuCommandTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MenuCommandTest, ZoriStandsThreePlacesBeforeTheEndWithItsItemsAndShortcuts) {
-  Result result = Zori({"menu", "--package-dir", dir_});
+  Outcome result = RunZori({"menu", "--package-dir", dir_});
   ASSERT_EQ(result.code, 0) << result.err;
   const std::vector<std::string> lines = Lines(result.out);
   std::vector<std::string> top;
@@ -92,13 +79,15 @@ TEST_F(MenuCommandTest, ZoriStandsThreePlacesBeforeTheEndWithItsItemsAndShortcut
 }
 
 TEST_F(MenuCommandTest, StoredKeysDecideShortcutsAndAutoStartActionsRun) {
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "hk_close_datasets", "32833"}).code, 0);
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "hk_lp", "0"}).code, 0);
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "chk_auto_layout", "true"}).code, 0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "hk_close_datasets", "32833"}).code,
+            0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "hk_lp", "0"}).code, 0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "chk_auto_layout", "true"}).code, 0);
   ASSERT_EQ(
-      Zori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"}).code,
+      RunZori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"})
+          .code,
       0);
-  Result result = Zori({"--package-dir", dir_, "menu"});
+  Outcome result = RunZori({"--package-dir", dir_, "menu"});
   ASSERT_EQ(result.code, 0) << result.err;
   const std::vector<std::string> zori = Children(Lines(result.out), "&ZORI");
   ASSERT_EQ(zori.size(), 15u);
@@ -111,9 +100,9 @@ TEST_F(MenuCommandTest, StoredKeysDecideShortcutsAndAutoStartActionsRun) {
 }
 
 TEST_F(MenuCommandTest, MissingStoreLeavesTheMenuWithoutZori) {
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "list"}).code, 0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
   fs::remove(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
-  Result result = Zori({"--package-dir", dir_, "menu"});
+  Outcome result = RunZori({"--package-dir", dir_, "menu"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.out.find("&ZORI"), std::string::npos);
   EXPECT_TRUE(result.err.starts_with("zori: the tool menu was not built: ")) << result.err;

@@ -7,29 +7,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli.h"
+#include "zori_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Result {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Result Zori(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  std::istringstream in;
-  const int code = zori::cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
-}
-
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class PackageCommandsTest : public ::testing::Test {
  protected:
@@ -48,7 +30,7 @@ class PackageCommandsTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(PackageCommandsTest, FirstUseFillsTheFolderAndLaterRunsKeepTheUsersFiles) {
-  Result first = Zori({"--package-dir", dir_, "config", "list"});
+  Outcome first = RunZori({"--package-dir", dir_, "config", "list"});
   ASSERT_EQ(first.code, 0) << first.err;
   EXPECT_TRUE(fs::exists(fs::path(dir_) / "ZORIIDEx_msg.xml"));
   EXPECT_TRUE(fs::exists(fs::path(dir_) / "images" / "menu_13.xpm"));
@@ -57,8 +39,8 @@ TEST_F(PackageCommandsTest, FirstUseFillsTheFolderAndLaterRunsKeepTheUsersFiles)
   // The user's own catalogue and a deleted table stay as the user left them.
   std::ofstream(fs::path(dir_) / "ZORIIDEx_msg.xml") << "meu";
   fs::remove(fs::path(dir_) / "ZORIIDEx_LP.xml");
-  ASSERT_EQ(Zori({"config", "list", "--package-dir", dir_}).code, 0);
-  EXPECT_EQ(Slurp(fs::path(dir_) / "ZORIIDEx_msg.xml"), "meu");
+  ASSERT_EQ(RunZori({"config", "list", "--package-dir", dir_}).code, 0);
+  EXPECT_EQ(ReadAll(fs::path(dir_) / "ZORIIDEx_msg.xml"), "meu");
   EXPECT_FALSE(fs::exists(fs::path(dir_) / "ZORIIDEx_LP.xml"));
 }
 
@@ -66,7 +48,7 @@ TEST_F(PackageCommandsTest, DefaultPackageDirectoryIsPerUser) {
   const char* old = std::getenv("XDG_DATA_HOME");
   const std::string saved = old ? old : "";
   setenv("XDG_DATA_HOME", (root_ / "share").c_str(), 1);
-  Result result = Zori({"config", "get", "edt_Resources"});
+  Outcome result = RunZori({"config", "get", "edt_Resources"});
   if (old)
     setenv("XDG_DATA_HOME", saved.c_str(), 1);
   else
@@ -77,42 +59,43 @@ TEST_F(PackageCommandsTest, DefaultPackageDirectoryIsPerUser) {
 }
 
 TEST_F(PackageCommandsTest, ConfigValuesAreReadAndWrittenTheStoresWay) {
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "chk_auto_load", "true"}).code, 0);
-  Result get = Zori({"--package-dir", dir_, "config", "get", "CHK_AUTO_LOAD"});
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "chk_auto_load", "true"}).code, 0);
+  Outcome get = RunZori({"--package-dir", dir_, "config", "get", "CHK_AUTO_LOAD"});
   EXPECT_EQ(get.code, 0);
   EXPECT_EQ(get.out, "true\n");
-  const std::string stored = Slurp(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
+  const std::string stored = ReadAll(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
   EXPECT_NE(stored.find("TX_CONFIG=\"chk_auto_load\" VL_CONFIG=\"0\" ID_TIPO_DADO=\"0\""),
             std::string::npos);
 
   // The menu's key reads the dialog's row; the key keeps its type.
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "hk_Comment", "32833"}).code, 0);
-  EXPECT_EQ(Zori({"--package-dir", dir_, "config", "get", "hk_comment"}).out, "32833\n");
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "hk_Comment", "32833"}).code, 0);
+  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "hk_comment"}).out, "32833\n");
 
-  Result fresh = Zori({"--package-dir", dir_, "config", "set", "edt_Novo", "x"});
+  Outcome fresh = RunZori({"--package-dir", dir_, "config", "set", "edt_Novo", "x"});
   EXPECT_EQ(fresh.code, 2);
   EXPECT_NE(fresh.err.find("edt_Novo is a new key; give its --type"), std::string::npos);
   EXPECT_EQ(
-      Zori({"--package-dir", dir_, "config", "set", "edt_Novo", "x", "--type", "string"}).code, 0);
-  EXPECT_EQ(Zori({"--package-dir", dir_, "config", "get", "EDT_NOVO"}).out, "x\n");
+      RunZori({"--package-dir", dir_, "config", "set", "edt_Novo", "x", "--type", "string"}).code,
+      0);
+  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "EDT_NOVO"}).out, "x\n");
 
-  Result bad_bool = Zori({"--package-dir", dir_, "config", "set", "chk_auto_load", "sim"});
+  Outcome bad_bool = RunZori({"--package-dir", dir_, "config", "set", "chk_auto_load", "sim"});
   EXPECT_EQ(bad_bool.code, 2);
   EXPECT_EQ(bad_bool.err, "zori: a boolean is given as true or false, not 'sim'\n");
-  Result bad_int = Zori({"--package-dir", dir_, "config", "set", "spe_tempo", "dez"});
+  Outcome bad_int = RunZori({"--package-dir", dir_, "config", "set", "spe_tempo", "dez"});
   EXPECT_EQ(bad_int.code, 2);
   EXPECT_EQ(bad_int.err, "zori: 'dez' is not an integer\n");
-  EXPECT_EQ(Zori({"--package-dir", dir_, "config", "get", "spe_tempo"}).out, "10\n");
+  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "spe_tempo"}).out, "10\n");
 
-  Result missing = Zori({"--package-dir", dir_, "config", "get", "hk_nada"});
+  Outcome missing = RunZori({"--package-dir", dir_, "config", "get", "hk_nada"});
   EXPECT_EQ(missing.code, 1);
   EXPECT_EQ(missing.out, "");
 }
 
 TEST_F(PackageCommandsTest, MissingStoreSaysWhichFileAndWhere) {
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "list"}).code, 0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
   fs::remove(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
-  Result result = Zori({"--package-dir", dir_, "config", "get", "chk_auto_load"});
+  Outcome result = RunZori({"--package-dir", dir_, "config", "get", "chk_auto_load"});
   EXPECT_EQ(result.code, 1);
   EXPECT_EQ(result.err,
             "zori: configuration file ZORIIDEx_Config_New.xml not found in the "
@@ -122,25 +105,27 @@ TEST_F(PackageCommandsTest, MissingStoreSaysWhichFileAndWhere) {
 }
 
 TEST_F(PackageCommandsTest, CatalogueLookupFollowsTheConfiguredLanguage) {
-  Result pt = Zori({"--package-dir", dir_, "catalogue", "get", "", "fmenuzoriabout.caption"});
+  Outcome pt = RunZori({"--package-dir", dir_, "catalogue", "get", "", "fmenuzoriabout.caption"});
   ASSERT_EQ(pt.code, 0) << pt.err;
   EXPECT_EQ(pt.out, "&Sobre...\n");
-  EXPECT_EQ(Zori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_TabOrder", "Caption"}).out,
+  EXPECT_EQ(RunZori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_TabOrder", "Caption"}).out,
             "Validação de TabOrder\n");
 
   ASSERT_EQ(
-      Zori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"}).code,
+      RunZori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"})
+          .code,
       0);
-  EXPECT_EQ(Zori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"}).out,
+  EXPECT_EQ(RunZori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"}).out,
             "&About...\n");
 
-  Result none = Zori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_Nada", "Caption"});
+  Outcome none = RunZori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_Nada", "Caption"});
   EXPECT_EQ(none.code, 1);
   EXPECT_EQ(none.err,
             "zori: no text for window 'F_ZORI_Nada' and path 'Caption' in ZORIIDEx_msg_en.xml\n");
 
-  ASSERT_EQ(Zori({"--package-dir", dir_, "config", "set", "edt_Resources", "sumiu.xml"}).code, 0);
-  Result gone = Zori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"});
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "edt_Resources", "sumiu.xml"}).code,
+            0);
+  Outcome gone = RunZori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"});
   EXPECT_EQ(gone.code, 1);
   EXPECT_EQ(gone.err,
             "zori: catalogue sumiu.xml not found in the package directory " + dir_ + "\n");

@@ -11,33 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "cli.h"
+#include "zori_run.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-// zori run in-process, as main() runs it.
-Outcome RunZori(const std::vector<std::string>& args, const std::string& input) {
-  std::ostringstream out;
-  std::ostringstream err;
-  std::istringstream in(input);
-  const int code = zori::cli::Run(args, out, err, in);
-  return {code, out.str(), err.str()};
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream stream(path, std::ios::binary);
-  std::ostringstream content;
-  content << stream.rdbuf();
-  return content.str();
-}
 
 // The built zori executable with input piped to its standard input.
 Outcome RunBinary(const std::string& args, const std::string& input) {

@@ -14,17 +14,9 @@
 
 using namespace ide;
 using ide::testing::HostFixture;
+using ide::testing::ReplaceOnce;
 
 namespace {
-
-// Replaces the one occurrence of from in text; fails the test when it is not there once.
-std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {
-  const size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
 
 void ExpectConsistent(DiskHost& host) {
   for (int i = 0; i < host.ModuleCount(); ++i) {

@@ -1,6 +1,8 @@
 // A host over a copy of a fixture project held in memory, so tests see every write.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -42,5 +44,14 @@ struct HostFixture {
 
   bool Load(const std::vector<std::string>& paths) { return host->LoadProject(paths, &errors); }
 };
+
+// Replaces the one occurrence of from in text; fails the test when it is not there once.
+inline std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  EXPECT_EQ(text.find(from, at + 1), std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
 
 }  // namespace ide::testing
