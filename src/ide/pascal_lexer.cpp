@@ -4,11 +4,16 @@ namespace ide {
 
 namespace {
 
-bool IsIdentStart(char c) {
+bool IsAsciiIdentStart(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
+}
+// Units written by later IDE versions name things in any script (Añadir: TButton); the
+// lexer reads every byte of such a character as part of the name.
+bool IsIdentStart(char c) {
+  return IsAsciiIdentStart(c) || static_cast<unsigned char>(c) >= 0x80;
 }
 bool IsIdentChar(char c) {
   return IsIdentStart(c) || IsDigit(c);
@@ -31,9 +36,9 @@ bool SameIdentifier(std::string_view a, std::string_view b) {
 }
 
 bool IsIdentifier(std::string_view text) {
-  if (text.empty() || !IsIdentStart(text[0])) return false;
+  if (text.empty() || !IsAsciiIdentStart(text[0])) return false;
   for (char c : text)
-    if (!IsIdentChar(c)) return false;
+    if (!IsAsciiIdentStart(c) && !IsDigit(c)) return false;
   return true;
 }
 

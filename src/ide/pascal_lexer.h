@@ -51,7 +51,8 @@ class PascalLexer {
 // Case-insensitive equality of ASCII names, as Pascal compares identifiers.
 bool SameIdentifier(std::string_view a, std::string_view b);
 
-// Whether text is a Pascal identifier (a letter or '_', then letters, digits, '_').
+// Whether text is an identifier as Delphi 6 allows it: an ASCII letter or '_', then ASCII
+// letters, digits and '_'.
 bool IsIdentifier(std::string_view text);
 
 }  // namespace ide
