@@ -255,7 +255,8 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
       for (size_t j = i + 1; j < object.children_.size() && !next; ++j)
         if (!object.children_[j]->added_) next = object.children_[j];
       const size_t at = next ? next->keyword_begin_ : object.end_begin_;
-      const std::string indent = IndentBefore(text, at, object_indent + "  ");
+      const std::string indent =
+          next ? IndentBefore(text, at, object_indent + "  ") : object_indent + "  ";
       size_t line_start = at;
       while (line_start > 0 && (text[line_start - 1] == ' ' || text[line_start - 1] == '\t'))
         --line_start;

@@ -10,14 +10,6 @@ bool IsAsciiIdentStart(char c) {
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
-// Units written by later IDE versions name things in any script (Añadir: TButton); the
-// lexer reads every byte of such a character as part of the name.
-bool IsIdentStart(char c) {
-  return IsAsciiIdentStart(c) || static_cast<unsigned char>(c) >= 0x80;
-}
-bool IsIdentChar(char c) {
-  return IsIdentStart(c) || IsDigit(c);
-}
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -44,6 +36,14 @@ bool IsIdentifier(std::string_view text) {
 
 bool PascalLexer::Is(const PascalToken& token, std::string_view word) const {
   return token.kind == PascalToken::Ident && SameIdentifier(Text(token), word);
+}
+
+// Every byte of a non-ASCII character is part of a name when such names are read.
+bool PascalLexer::IsNameStart(char c) const {
+  return IsAsciiIdentStart(c) || (names_beyond_ascii_ && static_cast<unsigned char>(c) >= 0x80);
+}
+bool PascalLexer::IsNameChar(char c) const {
+  return IsNameStart(c) || IsDigit(c);
 }
 
 bool PascalLexer::Fail(size_t offset, const std::string& message) {
@@ -86,8 +86,8 @@ bool PascalLexer::Next(PascalToken* token, bool keep_braces) {
       while (pos_ < text_.size() && text_[pos_] != '\n' && text_[pos_] != '\r') ++pos_;
       continue;
     }
-    if (IsIdentStart(c)) {
-      while (pos_ < text_.size() && IsIdentChar(text_[pos_])) ++pos_;
+    if (IsNameStart(c)) {
+      while (pos_ < text_.size() && IsNameChar(text_[pos_])) ++pos_;
       token->kind = PascalToken::Ident;
     } else if (IsDigit(c) || (c == '$' && IsHexDigit(next))) {
       ++pos_;
