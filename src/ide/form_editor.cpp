@@ -306,9 +306,15 @@ bool FormEditor::Apply(const DfmObject& object, TComponent* component, TComponen
   TComponent* child_parent =
       control != nullptr && dynamic_cast<TWinControl*>(component) ? component : parent;
   for (const DfmObject* child : object.children()) {
-    TComponent* existing = child->kind() == DfmObjectKind::Inherited
+    // An `inherited` object stands for the component of that name; so does an `inline`
+    // one naming a frame the ancestors placed already.
+    TComponent* existing = child->kind() != DfmObjectKind::Object
                                ? child_owner->FindComponent(child->name())
                                : nullptr;
+    if (existing != nullptr && child->kind() == DfmObjectKind::Inline &&
+        frame_components_.count(existing) == 0) {
+      existing = nullptr;
+    }
     if (existing != nullptr) {
       if (!Apply(*child, existing, child_parent, editable, form, depth, err)) return false;
       continue;
