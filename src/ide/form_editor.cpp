@@ -6,6 +6,7 @@
 #include "platform/classes.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
+#include "platform/forms.h"
 
 namespace ide {
 
@@ -131,6 +132,9 @@ bool IsAsciiIdentifier(std::string_view name) {
 }
 
 std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
+  // A designed form is the platform's form, so its outer and client sizes answer for
+  // each other as the border style says.
+  if (cls->InheritsFrom("TCustomForm")) return std::make_unique<platform::TForm>(cls);
   if (cls->InheritsFrom("TWinControl")) return std::make_unique<TWinControl>(cls);
   if (cls->InheritsFrom("TControl")) return std::make_unique<platform::TControl>(cls);
   return std::make_unique<TComponent>(cls);
@@ -216,6 +220,12 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   }
   TComponent* root = editor->root_.get();
   editor->order_[root] = 0;
+  // A designed form keeps both sizes its files store while it loads.
+  auto* designed = dynamic_cast<platform::TCustomForm*>(root);
+  if (designed != nullptr) {
+    designed->SetHasDesigner(true);
+    designed->SetLoading(true);
+  }
   // The ancestors' forms first, as the IDE streams a descendant in; what they leave is
   // what the form's own file is written against.
   if (root_object.kind() == DfmObjectKind::Inherited) {
@@ -227,6 +237,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
     editor->Snapshot(0);
   }
   if (!editor->Apply(root_object, root, nullptr, true, own, 0, err)) return nullptr;
+  if (designed != nullptr) designed->SetLoading(false);
   editor->SortTabLists(root);
   for (auto& [component, object] : editor->objects_) {
     editor->synced_[component] = component->StoredProperties();
@@ -442,6 +453,8 @@ std::shared_ptr<IOTAComponent> FormEditor::GetRootComponent() {
 }
 
 std::shared_ptr<IOTAComponent> FormEditor::FindComponent(const std::string& name) {
+  // The form answers to its own name like any of its components.
+  if (!name.empty() && SameTextAscii(name, root_->Name())) return Wrap(root_.get());
   return Wrap(root_->FindComponent(name));
 }
 
@@ -455,7 +468,11 @@ std::shared_ptr<IFormDesigner> FormEditor::GetFormDesigner() {
 }
 
 void FormEditor::Select(TComponent& component, bool add_to_selection) {
-  if (!add_to_selection) selection_.clear();
+  // As in the IDE's designer the form is never selected together with its components:
+  // selecting the form clears the rest, selecting a component drops the form. The list
+  // keeps the order of selection; its first entry is the tools' reference.
+  if (!add_to_selection || &component == root_.get()) selection_.clear();
+  std::erase(selection_, root_.get());
   if (std::find(selection_.begin(), selection_.end(), &component) == selection_.end()) {
     selection_.push_back(&component);
   }
