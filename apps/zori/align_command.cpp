@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,6 +29,8 @@
 
 namespace zori::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The palette's button of each rule.
 const std::map<std::string, platform::TToolButton* TF_ZORI_Align::*> kRules = {
@@ -143,13 +146,21 @@ int Align(const Options& o, Context& context) {
     return result;
   };
   ide::DiskHost& host = *project.host;
-  std::shared_ptr<ide::DiskModule> module = host.ModuleCount() == 1 ? host.Module(0) : nullptr;
-  if (!project.errors.empty() || module == nullptr || module->Form() == nullptr) {
+  // The module of that form file (units of ancestor forms may be open beside it).
+  int index = -1;
+  std::error_code ec;
+  const fs::path wanted = fs::weakly_canonical(o.form, ec);
+  for (int i = 0; i < host.ModuleCount() && index < 0; ++i) {
+    ide::FormEditor* editor = host.Module(i)->Form();
+    if (editor != nullptr && fs::weakly_canonical(editor->GetFileName(), ec) == wanted) index = i;
+  }
+  if (!project.errors.empty() || index < 0) {
     for (const std::string& e : project.errors) context.err << "zori align: " << e << "\n";
     if (project.errors.empty()) context.err << "zori align: " << o.form << ": no form to align\n";
     return done(2);
   }
-  host.SetCurrentModule(0);
+  host.SetCurrentModule(index);
+  std::shared_ptr<ide::DiskModule> module = host.Module(index);
   auto form = ide::Supports<ide::IOTAFormEditor>(module->GetModuleFileEditor(1));
 
   std::vector<std::string> unknown;
