@@ -20,6 +20,7 @@
 #include "ide/pascal_lexer.h"
 #include "ide/source_editor.h"
 #include "platform/application.h"
+#include "platform/buttons.h"
 #include "platform/client_dataset.h"
 #include "platform/clock.h"
 #include "platform/db_controls.h"
@@ -42,8 +43,8 @@ struct CommentOptions {
 };
 
 // Works the comment manager as the flags say: the given fields are typed into their
-// controls, parameter descriptions posted row by row, history rows inserted through the
-// page's navigator (so a new row gets its presets), then OK or Cancel. Every other window
+// controls, parameter descriptions posted row by row, history rows added after the last
+// one (the table's insert handlers preset them), then OK or Cancel. Every other window
 // is printed and answered as a user who cannot click would.
 class CommentDriver : public platform::ModalDriver {
  public:
@@ -77,7 +78,8 @@ class CommentDriver : public platform::ModalDriver {
     for (const std::string& row : options_.history) {
       const size_t bar1 = row.find('|');
       const size_t bar2 = row.find('|', bar1 + 1);
-      w.dbn_DBNavigator2->BtnClick(platform::nbInsert);
+      // Appended, so the row follows the history read back; the insert handlers preset it.
+      w.cds_hist->Append();
       if (bar1 > 0) w.dbe_DT_COMMENT_Hist->SetText(row.substr(0, bar1));
       if (bar2 > bar1 + 1) w.dbe_NM_DEVELOPER_Hist->SetText(row.substr(bar1 + 1, bar2 - bar1 - 1));
       w.dbm_TX_COMMENT_Hist->SetText(row.substr(bar2 + 1));

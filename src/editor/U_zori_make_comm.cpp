@@ -1,6 +1,7 @@
 #include "editor/U_zori_make_comm.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "editor/U_funcoes_ideditor.h"
 #include "editor/U_zori_manager_comm.h"
@@ -111,6 +112,18 @@ std::vector<std::string> Linhas(const std::u32string& text) {
   return lines;
 }
 
+// Whether the text from character position pos (blanks first) is a routine keyword.
+bool StartsRoutine(const std::string& text, size_t pos) {
+  const std::u32string chars = ide::ToChars(text);
+  while (pos < chars.size() && (chars[pos] == U' ' || chars[pos] == U'\t')) ++pos;
+  size_t end = pos;
+  while (end < chars.size() && chars[end] < 128 && std::isalpha(static_cast<int>(chars[end])))
+    ++end;
+  std::string word = ide::ToUtf8(chars.substr(pos, end - pos));
+  for (char& c : word) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return word == "procedure" || word == "function" || word == "constructor" || word == "destructor";
+}
+
 // The read-back of the history rows of the collected header R into cds_hist.
 void Le_Historico(const std::string& R, platform::TDataSet& hist) {
   const std::string& S = v_Frame.TX_CHAR_INI;
@@ -156,6 +169,9 @@ void PR_Inicializa_Variaveis() {
   v_cds_Config = std::make_unique<platform::TClientDataSet>();
   PR_Abre_DataSet(*v_cds_Config, "ZORIIDEx_Config_Comment.xml");
   v_cds_Config->CheckActive();
+  // The generator only reads the configuration: freeing its copy must not write it back
+  // over what the user has just saved in the comment manager.
+  v_cds_Config->SetFileName("");
   if (v_cds_Config->IsEmpty()) {
     throw platform::EDatabaseError("ZORIIDEx_Config_Comment.xml holds no comment configuration");
   }
@@ -397,9 +413,20 @@ void CommentCurrentStatement(const std::shared_ptr<ide::IOTASourceEditor>& Sourc
                              int Posicao) {
   std::string source;
   SourceEditor->CreateReader()->GetText(Posicao, source, kBloco);
-  TZORIEditorParser parser;
-  parser.Source = source.c_str();
-  parser.Parse();
+  TZORIEditorParser first;
+  first.Source = source.c_str();
+  first.Parse();
+  // "class procedure" and "class function" declare a class method, not a class: the
+  // header is the method's, named after it.
+  TZORIEditorParser method;
+  const bool class_method = first.Kind == fncClass && first.LastChar == ' ' &&
+                            StartsRoutine(source, static_cast<size_t>(first.Pos));
+  if (class_method) {
+    method.Source = source.c_str();
+    method.Pos = first.Pos;
+    method.Parse();
+  }
+  TZORIEditorParser& parser = class_method ? method : first;
   std::string retorno;
   if (parser.FuncResult.Count() > 0) {
     const int type = parser.FuncResult.Objects(0);
@@ -454,7 +481,7 @@ void CommentCurrentStatement(const std::shared_ptr<ide::IOTASourceEditor>& Sourc
         // The lines at the cursor must still be the old header, or nothing is deleted.
         std::string there;
         editor->CreateReader()->GetText(at, there, remove);
-        if (kCRLF + there.substr(0, there.size() - 2) != old_text) {
+        if (there.size() < 2 || kCRLF + there.substr(0, there.size() - 2) != old_text) {
           throw platform::Exception("The old header of " + parser.Name +
                                     " is not where it was read; nothing was changed");
         }

@@ -277,6 +277,6 @@ TEST_F(CommentCommandTest, BadInputIsNamedAndLeavesTheUnitAlone) {
   std::ofstream(config, std::ios::binary) << xml;
   Outcome frame = Comment(calc, {"--routine", "Soma"});
   EXPECT_EQ(frame.code, 1);
-  EXPECT_NE(frame.err.find("three different characters"), std::string::npos) << frame.err;
+  EXPECT_NE(frame.err.find("três caracteres diferentes"), std::string::npos) << frame.err;
   EXPECT_EQ(ReadAll(calc), original);
 }
