@@ -20,8 +20,9 @@ class ManagerCommTest : public PackageFixture {
  protected:
   void SetUp() override {
     PackageFixture::SetUp();
-    for (const char* file : {"ZORIIDEx_Config_Comment.xml", "ZORIIDEx_Templates_Comment.xml",
-                             "ZORIIDEx_Tmp_Comment.xml", "ZORIIDEx_Tmp_Params.xml"}) {
+    for (const char* file : {"ZORIIDEx_Config_New.xml", "ZORIIDEx_Config_Comment.xml",
+                             "ZORIIDEx_Templates_Comment.xml", "ZORIIDEx_Tmp_Comment.xml",
+                             "ZORIIDEx_Tmp_Params.xml"}) {
       std::filesystem::copy_file(std::filesystem::path(ZORI_SOURCE_DIR) / "data" / file,
                                  dir_ / file);
     }
@@ -53,7 +54,6 @@ TEST_F(ManagerCommTest, StartsEmptyKeepsAReadBackProgrammerAndPresetsNewHistoryR
   driver_->Expect("F_ZORI_Manager_Comm", [&w](platform::TCustomForm&) {
     EXPECT_EQ(w.dbe_NM_PROGRAMADOR->Text(), "Rui");
     EXPECT_EQ(w.dbe_NM_ANALISTA->Text(), "Analista");
-    EXPECT_EQ(w.Caption(), "Gerenciador de Comentários");
     w.dbn_DBNavigator2->BtnClick(platform::nbInsert);
     EXPECT_EQ(w.dbe_DT_COMMENT_Hist->Text(), FN_Data_Hoje());
     EXPECT_EQ(w.dbe_NM_DEVELOPER_Hist->Text(), "Programador");
