@@ -282,12 +282,16 @@ void AddCommentCommand(CLI::App& app, Context& context, int& exit_code) {
   command->add_option("--programmer", options->programmer, "the programmer");
   command->add_option("--date", options->date, "date of the header, DD/MM/YYYY");
   command->add_option("--time", options->time, "time of the header, HH:MM");
-  command->add_option("--param", options->params,
-                      "NAME=TEXT: description of parameter NAME (repeatable)");
+  command
+      ->add_option("--param", options->params,
+                   "NAME=TEXT: description of parameter NAME (repeatable)")
+      ->allow_extra_args(false);
   command->add_option("--result", options->result, "description of the function result");
-  command->add_option("--history", options->history,
-                      "'DATE|DEVELOPER|TEXT': a revision row to add; an empty DATE or "
-                      "DEVELOPER keeps today's date or the default programmer (repeatable)");
+  command
+      ->add_option("--history", options->history,
+                   "'DATE|DEVELOPER|TEXT': a revision row to add; an empty DATE or "
+                   "DEVELOPER keeps today's date or the default programmer (repeatable)")
+      ->allow_extra_args(false);
   command->add_flag("--cancel", options->cancel, "press Cancel: nothing is written");
   command->add_flag("--print", options->print, "print the header written");
   command->callback([options, &context, &exit_code] { exit_code = RunComment(*options, context); });
