@@ -21,12 +21,13 @@ struct InferredClass {
   std::string parent;  // TWinControl, TDataSet, TField, TFrame or TComponent
   std::string reason;  // what the file showed, e.g. "stores TabOrder"
   std::string file;    // the form file that first named it
-  size_t line = 0;     // line of the first object of the class
+  size_t line = 0;     // line of the object that showed it
 };
 
-// The ancestor for object's class, which registry does not know, judged from object, its
-// children and the object that holds it. The root of a form is not judged here: its class
-// descends from the form class's ancestor.
+// The ancestor for object's class, which registry does not know, judged from every object
+// of that class in object's form file (its stored properties, its children and the object
+// that holds it); the strongest sign wins. The root of a form is not judged here: its
+// class descends from the form class's ancestor.
 InferredClass InferClass(const platform::ClassRegistry& registry, const DfmObject& object);
 
 }  // namespace ide
