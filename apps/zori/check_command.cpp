@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "host_session.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
+#include "platform/classes.h"
 #include "platform/component.h"
 
 namespace zori::cli {
@@ -33,8 +35,8 @@ void Count(const platform::TComponent& owner, Counts* counts) {
 }
 
 // "1 form", "2 forms".
-std::string Counted(int count, const std::string& noun) {
-  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+std::string Counted(int count, const std::string& one, const std::string& many = {}) {
+  return std::to_string(count) + " " + (count == 1 ? one : many.empty() ? one + "s" : many);
 }
 
 nlohmann::ordered_json ModuleJson(ide::DiskModule& module) {
@@ -80,6 +82,25 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
     }
     doc["modules"].push_back(std::move(module));
   }
+  // Classes no class table knew, each once, as the forms showed them: the user can copy
+  // them into zori.classes.xml with their real ancestors and properties.
+  nlohmann::ordered_json inferred = nlohmann::ordered_json::array();
+  std::set<std::string> seen;
+  for (int i = 0; i < host.ModuleCount(); ++i) {
+    const ide::FormEditor* form = host.Module(i)->Form();
+    if (form == nullptr) continue;
+    for (const ide::InferredClass& cls : form->InferredClasses()) {
+      if (!seen.insert(platform::UpperAscii(cls.name)).second) continue;
+      nlohmann::ordered_json entry;
+      entry["class"] = cls.name;
+      entry["parent"] = cls.parent;
+      entry["reason"] = cls.reason;
+      entry["file"] = cls.file;
+      entry["line"] = cls.line;
+      inferred.push_back(std::move(entry));
+    }
+  }
+  doc["inferred_classes"] = inferred;
   doc["errors"] = session.errors;
   doc["warnings"] = warnings;
 
@@ -100,6 +121,10 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
                   << f["windowed"].get<int>() << " windowed, "
                   << Counted(f["datasets"].get<int>(), "dataset") << "\n";
     }
+    if (!inferred.empty()) {
+      context.out << Counted(static_cast<int>(inferred.size()), "class", "classes")
+                  << " no class table knows, inferred from the forms (--json lists them)\n";
+    }
     context.out << Counted(host.ModuleCount(), "module") << ", " << Counted(forms, "form") << "\n";
   }
   for (const std::string& warning : warnings) {
@@ -116,7 +141,10 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
       "check",
       "Open a Delphi project and list its units: for each, the form's root name and class "
       "and its counts of components, windowed controls and datasets, those an inherited "
-      "form or an inline frame takes from its ancestors' forms included. Exit 0 when every "
+      "form or an inline frame takes from its ancestors' forms included. Classes no class "
+      "table knows are judged from the form file (a windowed control when its object stores "
+      "TabOrder or holds controls, a dataset when it holds persistent fields, else a "
+      "non-visual component); --json lists them under inferred_classes. Exit 0 when every "
       "input loaded, 2 when one could not be read (the reasons go to stderr); an ancestor "
       "form that cannot be found is a warning on stderr and does not change the exit code.");
   struct Options {

@@ -1,7 +1,9 @@
 #include "ide/form_editor.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "ide/class_inference.h"
 #include "ide/dfm_document.h"
 #include "platform/classes.h"
 #include "platform/component.h"
@@ -140,18 +142,14 @@ std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
   return std::make_unique<TComponent>(cls);
 }
 
-const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry, const std::string& name,
-                                         bool is_root, bool is_inline,
-                                         std::string_view root_ancestor) {
+// The class of a form's root: from the class tables, else a descendant of root_ancestor
+// (the form class's ancestor), else of TForm.
+const platform::TClassInfo* RootClass(platform::ClassRegistry& registry, const std::string& name,
+                                      std::string_view root_ancestor) {
   if (const platform::TClassInfo* known = registry.Find(name)) return known;
-  // Only frames are placed inline; any other unknown class is a non-visual component.
-  std::string parent = is_inline ? "TFrame" : "TComponent";
-  if (is_root) {
-    const platform::TClassInfo* ancestor =
-        root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
-    parent = ancestor != nullptr ? ancestor->Name() : "TForm";
-  }
-  return registry.Add(name, parent, {}, nullptr);
+  const platform::TClassInfo* ancestor =
+      root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
+  return registry.Add(name, ancestor != nullptr ? ancestor->Name() : "TForm", {}, nullptr);
 }
 
 // Registers the root classes of a line of forms, each a descendant of the one before and
@@ -161,8 +159,7 @@ std::string RegisterLineage(platform::ClassRegistry& registry, const FormLineage
                             const std::string& base_fallback, const std::string& fallback) {
   std::string parent = lineage.base_class.empty() ? base_fallback : lineage.base_class;
   for (const auto& form : lineage.forms) {
-    const platform::TClassInfo* cls =
-        ResolveClass(registry, form->root().class_name(), true, false, parent);
+    const platform::TClassInfo* cls = RootClass(registry, form->root().class_name(), parent);
     if (cls == nullptr) break;
     parent = cls->Name();
   }
@@ -199,8 +196,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   }
   const std::string parent = RegisterLineage(
       *editor->classes_, ancestors, std::string(root_ancestor), std::string(root_ancestor));
-  const platform::TClassInfo* cls =
-      ResolveClass(*editor->classes_, root_object.class_name(), true, false, parent);
+  const platform::TClassInfo* cls = RootClass(*editor->classes_, root_object.class_name(), parent);
   if (cls == nullptr) {
     if (err != nullptr) {
       *err = At(own, root_object) + "expected a class the host can register, found '" +
@@ -253,19 +249,27 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
 
 TComponent* FormEditor::Make(const DfmObject& object, TComponent* owner, TComponent* parent,
                              const DfmDocument& form, std::string* err) {
-  const bool is_inline = object.kind() == DfmObjectKind::Inline;
-  if (is_inline && frames_) {
+  if (object.kind() == DfmObjectKind::Inline && frames_) {
     // A frame's class comes from its own forms, when they can be found.
     RegisterLineage(*classes_, frames_(object.class_name()), "TFrame", "TFrame");
   }
-  const platform::TClassInfo* cls =
-      ResolveClass(*classes_, object.class_name(), false, is_inline, {});
+  // A class no table knows is judged from what the form file shows of it.
+  std::optional<InferredClass> inferred;
+  const platform::TClassInfo* cls = classes_->Find(object.class_name());
+  if (cls == nullptr) {
+    inferred = InferClass(*classes_, object);
+    cls = classes_->Add(object.class_name(), inferred->parent, {}, nullptr);
+  }
   if (cls == nullptr) {
     if (err != nullptr) {
       *err = At(form, object) + "expected a class the host can register, found '" +
              object.class_name() + "'";
     }
     return nullptr;
+  }
+  if (inferred) {
+    inferred->file = form.path();
+    inferred_.push_back(std::move(*inferred));
   }
   std::unique_ptr<TComponent> made = NewComponent(cls);
   TComponent* component = made.get();
@@ -613,10 +617,11 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
     throw platform::EComponentError("Cannot rename " + old_name +
                                     ": it was introduced in an ancestor form");
   }
-  // The form shares one name space with its components, as the designer enforces.
-  if (&component == root_.get() && root_->FindComponent(name) != nullptr) {
-    throw platform::EComponentError("A component named " + name + " already exists");
-  }
+  // The form shares one name space with its components, as the designer enforces: the
+  // form cannot take a component's name, nor a component the form's.
+  const bool taken = &component == root_.get() ? root_->FindComponent(name) != nullptr
+                                               : SameTextAscii(name, root_->Name());
+  if (taken) throw platform::EComponentError("A component named " + name + " already exists");
   component.SetName(name);
   FollowRename(component, old_name);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ide/ToolsAPI.h"
+#include "ide/class_inference.h"
 #include "ide/form_ancestry.h"
 #include "platform/variant.h"
 
@@ -44,7 +45,8 @@ class FormEditor : public IOTAFormEditor,
   // built from its own forms, then from what the form sets on it. Classes the registry
   // does not know are added to it: the root's class as a descendant of the last ancestor
   // form's class, else of root_ancestor (the form class's ancestor in the unit; TForm when
-  // empty or unknown), a frame's as a TFrame, any other as a non-visual component.
+  // empty or unknown), a frame's from its own forms, any other as what the file shows of
+  // it (a windowed control, a dataset, a field, a frame, else a non-visual component).
   // nullptr with *err ("file:line:column: expected ..., found ...") on a duplicate or
   // invalid name.
   static std::shared_ptr<FormEditor> Create(std::weak_ptr<IOTAModule> module,
@@ -68,6 +70,9 @@ class FormEditor : public IOTAFormEditor,
   bool IsInherited(const platform::TComponent& component) const {
     return inherited_.count(&component) != 0;
   }
+  // The classes this form named that no class table knew, in the order they were met
+  // (a class met first in another form of the same host is not listed again).
+  const std::vector<InferredClass>& InferredClasses() const { return inferred_; }
   void ClearModified() { modified_ = false; }
   // Checks that the live components and the form file's tree agree (one component per
   // object, same names and classes, intact ownership, parent and tab lists, selection of
@@ -153,6 +158,7 @@ class FormEditor : public IOTAFormEditor,
   std::function<FormLineage(const std::string&)> frames_;
   std::vector<std::string> missing_ancestors_;
   std::vector<platform::TComponent*> selection_;
+  std::vector<InferredClass> inferred_;
   // The values each component stored when its object in the file was last brought up to
   // date: what differs from them on sync was changed on the object itself.
   std::unordered_map<const platform::TComponent*,
