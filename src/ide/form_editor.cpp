@@ -187,6 +187,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
                                                const FormInheritance& inheritance) {
   std::shared_ptr<FormEditor> editor(new FormEditor(std::move(module), std::move(document)));
   editor->classes_ = std::move(registry);
+  editor->guessed_classes_ = std::make_unique<platform::ClassRegistry>(editor->classes_.get());
   editor->frames_ = inheritance.frames;
   DfmDocument& own = *editor->document_;
   const DfmObject& root_object = own.root();
@@ -255,10 +256,14 @@ TComponent* FormEditor::Make(const DfmObject& object, TComponent* owner, TCompon
   }
   // A class no table knows is judged from what the form file shows of it.
   std::optional<InferredClass> inferred;
-  const platform::TClassInfo* cls = classes_->Find(object.class_name());
+  // A class this form alone judged non-visual, for want of a sign, stays in its own
+  // registry, so a later form that shows it windowed still can.
+  const platform::TClassInfo* cls = guessed_classes_->Find(object.class_name());
   if (cls == nullptr) {
     inferred = InferClass(*classes_, object);
-    cls = classes_->Add(object.class_name(), inferred->parent, {}, nullptr);
+    platform::ClassRegistry& target =
+        inferred->parent == "TComponent" ? *guessed_classes_ : *classes_;
+    cls = target.Add(object.class_name(), inferred->parent, {}, nullptr);
   }
   if (cls == nullptr) {
     if (err != nullptr) {
