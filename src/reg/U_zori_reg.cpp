@@ -145,8 +145,17 @@ void TZORIIDEx_New_Menu_Item::AddMenuItems(platform::TObject*) {
       {"hk_Comment", FMenuZORIComment},
   };
   for (const auto& [key, item] : shortcuts) {
-    const int32_t shortcut = FN_Valor_Config(key).AsInteger();  // missing: 0, no shortcut
-    if (item != nullptr) item->SetShortCut(static_cast<platform::TShortCut>(shortcut));
+    if (item == nullptr) continue;
+    // Missing, or stored as something other than a number: no shortcut for that item
+    // alone; the rest of the menu is still built.
+    const platform::Variant value = FN_Valor_Config(key);
+    int32_t shortcut = 0;
+    if (value.Type() == platform::VarType::Integer)
+      shortcut = value.AsInteger();
+    else if (value.Type() == platform::VarType::String &&
+             !platform::TryStrToInt(value.AsString(), shortcut))
+      shortcut = 0;
+    item->SetShortCut(static_cast<platform::TShortCut>(shortcut));
   }
 
   // Three places before the end keeps the IDE's last three menus to the right; a menu bar
