@@ -8,6 +8,7 @@
 #include "config_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
+#include "snippets_command.h"
 
 namespace zori::cli {
 
@@ -18,6 +19,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);
   AddMenuCommand(app, context, exit_code);
+  AddSnippetsCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

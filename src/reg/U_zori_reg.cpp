@@ -5,6 +5,7 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
 #include "platform/application.h"
@@ -225,7 +226,11 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Perf_Layout");
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_CodeSnippets");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_CodeSnippets); }
+  } release;
+  F_ZORI_CodeSnippets = platform::TComponent::Create<TF_ZORI_CodeSnippets>(platform::Application());
+  F_ZORI_CodeSnippets->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Cust_Menu");

@@ -12,6 +12,9 @@ TEST(HelpTest, EachCommandTellsItsInputsOutputAndExitCodes) {
       {"check", {"Usage: zori check", "--json", "--classes", "Exit 0 when every"}},
       {"parse",
        {"Usage: zori parse", "FILE", "standard input", "JSON", "standard error", "exit code is 1"}},
+      {"snippets",
+       {"Usage: zori snippets", "groups", "list", "find", "show", "add", "delete",
+        "Exit 0 on success, 1 when nothing matched, 2 on bad input"}},
   };
   for (const auto& [command, texts] : commands) {
     const Outcome help = RunZori({command, "--help"});

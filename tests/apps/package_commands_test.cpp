@@ -123,7 +123,9 @@ TEST_F(PackageCommandsTest, MissingStoreIsNamedByEveryCommandThatReadsIt) {
       "package directory " +
       dir_ + " (looked for " + store.string() + ")\n";
   for (const std::vector<std::string>& command :
-       {std::vector<std::string>{"config", "get", "chk_auto_load"}, {"menu"}}) {
+       {std::vector<std::string>{"config", "get", "chk_auto_load"},
+        {"menu"},
+        {"snippets", "list"}}) {
     std::vector<std::string> args = {"--package-dir", dir_};
     args.insert(args.end(), command.begin(), command.end());
     const Outcome result = RunZori(args);

@@ -9,6 +9,7 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
 #include "platform/application.h"
@@ -192,6 +193,20 @@ TEST_F(PackageEntryTest, HotKeyThatIsNoNumberLeavesOnlyThatItemWithoutShortcut) 
   // The items after it in the build keep their shortcuts.
   EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIComment->ShortCut(), 0xC000 + 'C');
   EXPECT_EQ(ide_services->TopLevel().size(), kDelphiMenu.size() + 1);
+}
+
+TEST_F(PackageEntryTest, CodeSnippetsItemOpensTheLibraryAndFreesIt) {
+  LoadAndRegister();
+  Tick(1000);
+  std::string caption;
+  driver_->Expect("F_ZORI_CodeSnippets", [&caption](platform::TCustomForm& form) {
+    caption = form.Caption();
+    form.SetModalResult(platform::mrCancel);
+  });
+  v_Inst_ZORIIDEx->FMenuZORICodeSnippets->Click();
+  EXPECT_EQ(caption, "Code Snippets");
+  EXPECT_EQ(F_ZORI_CodeSnippets, nullptr);
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PackageEntryTest, AutoLoadedPaletteTogglesWithTheAlignmentItem) {
