@@ -143,7 +143,11 @@ std::string TF_ZORI_Find_CS::FN_Monta_Filtro() const {
     filtro = " ds_code_snipplet LIKE '%" + FN_Literal(me_ds_code_snipplet->Text()) + "%'";
   if (chk_id_tipo_cs->Checked()) {
     if (!filtro.empty()) filtro += " AND ";
-    filtro += " id_tipo_cs = " + cds_Snip_Groups_C->FieldByName("id_tipo_cs")->AsString();
+    // An empty group table has no group to search: the condition then matches nothing.
+    const std::string grupo = cds_Snip_Groups_C->Active() && !cds_Snip_Groups_C->IsEmpty()
+                                  ? cds_Snip_Groups_C->FieldByName("id_tipo_cs")->AsString()
+                                  : std::string();
+    filtro += grupo.empty() ? "0 = 1" : " id_tipo_cs = " + grupo;
   }
   return filtro;
 }
