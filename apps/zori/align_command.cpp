@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <array>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,6 +29,8 @@
 
 namespace zori::cli {
 namespace {
+
+namespace fs = std::filesystem;
 
 // The palette's button of each rule.
 const std::map<std::string, platform::TToolButton* TF_ZORI_Align::*> kRules = {
@@ -143,13 +146,21 @@ int Align(const Options& o, Context& context) {
     return result;
   };
   ide::DiskHost& host = *project.host;
-  std::shared_ptr<ide::DiskModule> module = host.ModuleCount() == 1 ? host.Module(0) : nullptr;
-  if (!project.errors.empty() || module == nullptr || module->Form() == nullptr) {
+  // The module of that form file (units of ancestor forms may be open beside it).
+  int index = -1;
+  std::error_code ec;
+  const fs::path wanted = fs::weakly_canonical(o.form, ec);
+  for (int i = 0; i < host.ModuleCount() && index < 0; ++i) {
+    ide::FormEditor* editor = host.Module(i)->Form();
+    if (editor != nullptr && fs::weakly_canonical(editor->GetFileName(), ec) == wanted) index = i;
+  }
+  if (!project.errors.empty() || index < 0) {
     for (const std::string& e : project.errors) context.err << "zori align: " << e << "\n";
     if (project.errors.empty()) context.err << "zori align: " << o.form << ": no form to align\n";
     return done(2);
   }
-  host.SetCurrentModule(0);
+  host.SetCurrentModule(index);
+  std::shared_ptr<ide::DiskModule> module = host.Module(index);
   auto form = ide::Supports<ide::IOTAFormEditor>(module->GetModuleFileEditor(1));
 
   std::vector<std::string> unknown;
@@ -208,15 +219,18 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
       "align",
       "Select the named components of a form in that order (the first is the reference) and "
       "press the alignment palette's button of RULE, then save the form and print each "
-      "changed component's bounds as (Left, Top, Width, Height) before and after. Rules: left, "
-      "top, width, height (take the first one's value; nothing while the palette's "
-      "relative-to-parent toggle is on), hcenter, vcenter (centre on the first one), hwindow, "
-      "vwindow (centre the group in the form's client area), hspace, vspace (equal gaps "
-      "between the first and the last), right, bottom (align the far edges), manual (the "
-      "manual adjustment window: --gap pixels after the leftmost or topmost, in the order "
-      "named; --gap 0 spaces equally). Exit 0 when the rule ran, 1 when it stopped with a "
-      "message or the form could not be written, 2 on bad input (unknown rule or names, a "
-      "form that cannot be read), in which case nothing is written.");
+      "changed component's bounds as (Left, Top, Width, Height) before and after. Rules: "
+      "left, top, width, height (the others take the first one's value); hcenter, vcenter "
+      "(centre the others on the first one); hwindow, vwindow (move the group as one to the "
+      "middle of the form's client area); hspace, vspace (the first and the last on the axis "
+      "stay, the others are laid between them with equal gaps, in the order named); right, "
+      "bottom (align the far edges with the first one's); manual (the manual adjustment "
+      "window: every component but the first on the axis is laid after it, in the order "
+      "named, --gap pixels apart; --gap 0 is hspace or vspace). Positions are relative to "
+      "each component's parent, as the designer shows them. Exit 0 when the rule ran, 1 "
+      "when it stopped with a message (a component without the position or size the rule "
+      "needs, a gap that is no number) or the form could not be written, 2 on bad input "
+      "(unknown rule or names, a form that cannot be read); the form is not written then.");
   auto options = std::make_shared<Options>();
   cmd->add_option("RULE", options->rule, "the palette rule")->required();
   cmd->add_option("FORM", options->form, "the form file (.dfm) with its unit beside it")

@@ -375,14 +375,12 @@ void TF_ZORI_Align::tbtn_relative_classClick(platform::TObject*) {
 }
 
 void TF_ZORI_Align::tbtn_Manual_AdjustClick(platform::TObject*) {
+  // The window is freed and its variable cleared however the modal run ends.
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Manual_Adj); }
+  } release;
   F_ZORI_Manual_Adj = Create<TF_ZORI_Manual_Adj>(platform::Application());
-  try {
-    F_ZORI_Manual_Adj->ShowModal();
-  } catch (...) {
-    platform::FN_Destroi_Objeto(F_ZORI_Manual_Adj);
-    throw;
-  }
-  platform::FN_Destroi_Objeto(F_ZORI_Manual_Adj);
+  F_ZORI_Manual_Adj->ShowModal();
 }
 
 void TF_ZORI_Align::mi_StayOnTopClick(platform::TObject*) {
