@@ -228,6 +228,28 @@ TEST_F(CommentCommandTest, OldHeadersAreMatchedWholeAndOnlyWhenComplete) {
     EXPECT_NE(after.find(line), std::string::npos) << line;
   EXPECT_EQ(Lines(after).size(), Lines(text).size() + 8 + 8);
 
+  // Two headers of Foo: the upper one is read back and replaced, the other stays.
+  const std::string two = Unit("D.pas", "procedure Foo;\r\nbegin\r\nend;\r\n");
+  ASSERT_EQ(Comment(two, {"--line", "1", "--description", "Um"}).code, 0);
+  std::string doubled = ReadAll(two);
+  const std::string upper = doubled.substr(0, doubled.find("procedure Foo;"));
+  std::string lower = upper;
+  lower.replace(lower.find("Um "), 4, "Dois");
+  std::ofstream(two, std::ios::binary) << upper + lower + "procedure Foo;\r\nbegin\r\nend;\r\n";
+  ASSERT_EQ(Comment(two, {"--routine", "Foo", "--description", "Tres"}).code, 0);
+  doubled = ReadAll(two);
+  EXPECT_LT(doubled.find("Tres "), doubled.find("Dois"));
+  EXPECT_EQ(doubled.find("Um "), std::string::npos);
+
+  // The cursor inside a body: the header of the next declaration goes in at the cursor line.
+  const std::string body =
+      Unit("B.pas", "procedure A;\r\nbegin\r\n  X;\r\nend;\r\nprocedure B;\r\n");
+  Outcome inside = Comment(body, {"--line", "3", "--print"});
+  ASSERT_EQ(inside.code, 0) << inside.err;
+  EXPECT_TRUE(inside.out.starts_with("{== ROVUVUVoravud == B===")) << inside.out;
+  EXPECT_TRUE(
+      Utf8(ReadAll(body)).starts_with("procedure A;\r\nbegin\r\n" + inside.out + "  X;\r\n"));
+
   // A unit whose own first line is a complete header: read back, not doubled.
   const std::string top = Unit("T.pas", "procedure Foo;\r\nbegin\r\nend;\r\n");
   ASSERT_EQ(Comment(top, {"--line", "1", "--description", "Topo"}).code, 0);

@@ -102,6 +102,19 @@ TEST_F(ManagerCommTest, TheCommandWritesWithTheConfigurationSavedInTheWindowAsOn
             std::string::npos);
   EXPECT_EQ(F_ZORI_Manager_Comm, nullptr);
 
+  // The old header is found at line 2 (index 1 of the block) with 8 lines of 80 characters.
+  F_ZORI_Manager_Comm = std::make_unique<TF_ZORI_Manager_Comm>();
+  F_ZORI_Manager_Comm->cds_actual_comm->Append();
+  source.GetEditView(0)->SetCursorPos({1, 10});
+  std::shared_ptr<ide::IOTASourceEditor> editor;
+  PR_Encontra_Source(editor);
+  EXPECT_EQ(FetchCurrentPosition(editor),
+            static_cast<int>(ide::ToChars(first.substr(0, first.find("procedure Foo;"))).size()));
+  PR_Inicializa_Variaveis();
+  EXPECT_EQ(FN_Comentario("Foo"), "1|8||648|||");
+  EXPECT_EQ(FN_Comentario("Fo"), "");
+  platform::FN_Destroi_Objeto(F_ZORI_Manager_Comm);
+
   // Again from the declaration: the old header goes and the new one comes in one edit.
   source.GetEditView(0)->SetCursorPos({1, 10});
   driver_->Expect("F_ZORI_Manager_Comm", [](platform::TCustomForm&) {
