@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <set>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -71,19 +71,29 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
   // Classes no class table knew, each once, as the forms showed them: the user can copy
   // them into zori.classes.xml with their real ancestors and properties.
   nlohmann::ordered_json inferred = nlohmann::ordered_json::array();
-  std::set<std::string> seen;
+  // A class one form judged non-visual for want of a sign gives way to another form's
+  // stronger judgement.
+  std::map<std::string, size_t> seen;
   for (int i = 0; i < host.ModuleCount(); ++i) {
     const ide::FormEditor* form = host.Module(i)->Form();
     if (form == nullptr) continue;
     for (const ide::InferredClass& cls : form->InferredClasses()) {
-      if (!seen.insert(platform::UpperAscii(cls.name)).second) continue;
+      auto [at, added] = seen.emplace(platform::UpperAscii(cls.name), inferred.size());
+      if (!added &&
+          (inferred[at->second]["parent"] != "TComponent" || cls.parent == "TComponent")) {
+        continue;
+      }
       nlohmann::ordered_json entry;
       entry["class"] = cls.name;
       entry["parent"] = cls.parent;
       entry["reason"] = cls.reason;
       entry["file"] = cls.file;
       entry["line"] = cls.line;
-      inferred.push_back(std::move(entry));
+      if (added) {
+        inferred.push_back(std::move(entry));
+      } else {
+        inferred[at->second] = std::move(entry);
+      }
     }
   }
   doc["inferred_classes"] = inferred;
