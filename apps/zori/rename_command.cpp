@@ -29,8 +29,10 @@ class RenameDriver : public platform::ModalDriver {
  public:
   explicit RenameDriver(const RenameOptions& options) : options_(options) {}
 
-  std::string unit;  // the unit being worked on
+  std::string unit;                            // the unit being worked on
+  const platform::TComponent* root = nullptr;  // its form
   std::vector<NameSuggestion> rows;
+  std::vector<const platform::TComponent*> components;  // of the rows, before the renames
   std::vector<NameMessage> messages;
 
   platform::TModalResult RunModal(platform::TCustomForm& form, int turn) override {
@@ -73,8 +75,10 @@ class RenameDriver : public platform::ModalDriver {
         }
       }
     }
-    for (int row = 1; row < list.RowCount(); ++row)
+    for (int row = 1; row < list.RowCount(); ++row) {
       rows.push_back({unit, list.Keys(row), list.Strings().ValueFromIndex(row - 1), false});
+      components.push_back(root != nullptr ? root->FindComponent(list.Keys(row)) : nullptr);
+    }
     return options_.apply ? platform::mrOk : platform::mrCancel;
   }
 
@@ -159,6 +163,7 @@ std::vector<NameSuggestion> RunNamingStandard(ide::DiskHost& host, int index,
   auto owned = std::make_unique<RenameDriver>(options);
   RenameDriver& driver = *owned;
   driver.unit = host.Module(index)->GetFileName();
+  driver.root = host.Module(index)->Form()->Root();
   std::unique_ptr<platform::ModalDriver> previous =
       platform::Application().SetModalDriver(std::move(owned));
   const int current = host.CurrentModuleIndex();
@@ -182,10 +187,10 @@ std::vector<NameSuggestion> RunNamingStandard(ide::DiskHost& host, int index,
 
   if (options.apply) {
     // A confirmed row whose component does not carry the new name was refused.
-    const platform::TComponent& root = *host.Module(index)->Form()->Root();
-    for (NameSuggestion& row : driver.rows) {
-      const platform::TComponent* now = root.FindComponent(row.suggested);
-      row.refused = now == nullptr || now->Name() != row.suggested;
+    for (size_t i = 0; i < driver.rows.size(); ++i) {
+      const platform::TComponent* component = driver.components[i];
+      driver.rows[i].refused =
+          component == nullptr || component->Name() != driver.rows[i].suggested;
     }
   }
   if (messages != nullptr)

@@ -32,6 +32,7 @@ class FormToolsCommandTest : public ::testing::Test {
            ("zori_tools_" + std::to_string(::getpid()) + "_" +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
+    fs::create_directories(dir_);
     fs::copy(kNomes, dir_ / "proj", fs::copy_options::recursive);
     // The package directory filled from the installed data on first use.
     ASSERT_EQ(Zori({"config", "list"}).code, 0);

@@ -20,6 +20,9 @@ class FormToolFixture : public PackageFixture {
  protected:
   void SetUp() override {
     PackageFixture::SetUp();
+    // The user's defaults for the standardiser's options ("0" is true).
+    WriteConfig(
+        {{"chk_Ori_Data", "0", "0"}, {"chk_focus_lbl", "0", "0"}, {"chk_Salvar_Units", "1", "0"}});
     project_ = std::make_unique<ide::testing::HostFixture>("Nomes");
   }
   void TearDown() override {
