@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "designer/U_zori_sel_foco.h"
 #include "zori_run.h"
 
 namespace {
@@ -78,6 +79,7 @@ TEST_F(FormToolsCommandTest, CloseDatasetsWithoutItsClassTableFailsAndWritesNoth
   const Outcome r = Zori({"close-datasets", Project()});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("zori close-datasets: "), std::string::npos);
+  EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);  // the window goes also after an error
   EXPECT_EQ(Now("Dados/uDados.dfm"), Original("Dados/uDados.dfm"));
 
   const Outcome missing = Zori({"close-datasets", (dir_ / "nothing.dpr").string()});
