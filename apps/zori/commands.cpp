@@ -7,6 +7,7 @@
 #include "check_command.h"
 #include "cli.h"
 #include "close_datasets_command.h"
+#include "comment_command.h"
 #include "config_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
@@ -24,6 +25,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddCatalogueCommand(app, context, exit_code);
   AddMenuCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
+  AddCommentCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli
