@@ -6,10 +6,12 @@
 #include "catalogue_command.h"
 #include "check_command.h"
 #include "cli.h"
+#include "close_datasets_command.h"
 #include "comment_command.h"
 #include "config_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
+#include "rename_command.h"
 #include "snippets_command.h"
 
 namespace zori::cli {
@@ -17,6 +19,8 @@ namespace zori::cli {
 // Each command's file provides its Add...Command; list them here in help order.
 void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddCheckCommand(app, context, exit_code);
+  AddRenameCommand(app, context, exit_code);
+  AddCloseDatasetsCommand(app, context, exit_code);
   AddParseCommand(app, context, exit_code);
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);

@@ -5,11 +5,14 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer/U_zori_sel_foco.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
 #include "platform/application.h"
+#include "platform/buttons.h"
 #include "platform/exceptions.h"
 #include "platform/forms.h"
 #include "platform/image_list.h"
@@ -214,11 +217,28 @@ void TZORIIDEx_New_Menu_Item::RemoveMenuItems() {
   }
 }
 
-void TZORIIDEx_New_Menu_Item::PR_OnClick_Close_DataSets(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Sel_Foco");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_Close_DataSets(platform::TObject* Sender) {
+  // The window goes however the run ends; an error goes on to the caller, so the run
+  // before a compile can cancel the compile on it.
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Sel_Foco); }
+  } release;
+  F_ZORI_Sel_Foco = platform::TComponent::Create<TF_ZORI_Sel_Foco>(platform::Application());
+  if (Sender != nullptr) {
+    F_ZORI_Sel_Foco->ShowModal();
+    return;
+  }
+  // Unattended: every open module checked, OK pressed at once.
+  F_ZORI_Sel_Foco->SetTag(1);
+  F_ZORI_Sel_Foco->Show();
+  F_ZORI_Sel_Foco->bbtn_Ok->Click();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Rename_Comps(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Ren_Comps");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps); }
+  } release;
+  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
+  F_ZORI_Ren_Comps->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_TabOrder(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_TabOrder");

@@ -9,6 +9,8 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer/U_zori_sel_foco.h"
 #include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
@@ -272,11 +274,23 @@ TEST_F(PackageEntryTest, AutoSaveRunsTheIdesSaveAllOncePerPeriod) {
 TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
   LoadAndRegister();
   Tick(1000);
-  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
   v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
-  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
+  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_About"),
                                                   FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
   EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, DatasetCloserModalFromTheMenuUnattendedWithoutSender) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORICloseDataSets->Click();
+  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_Sel_Foco", "F_ZORI_Ren_Comps"}));
+  v_Inst_ZORIIDEx->PR_OnClick_Close_DataSets(nullptr);  // before a compile: never modal
+  EXPECT_EQ(driver_->Shown().size(), 2u);
+  EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);
+  EXPECT_EQ(F_ZORI_Ren_Comps, nullptr);
 }
 
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
