@@ -8,12 +8,14 @@
 #include "config_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
+#include "taborder_command.h"
 
 namespace zori::cli {
 
 // Each command's file provides its Add...Command; list them here in help order.
 void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddCheckCommand(app, context, exit_code);
+  AddTabOrderCommand(app, context, exit_code);
   AddParseCommand(app, context, exit_code);
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);

@@ -9,6 +9,7 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_taborder.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
 #include "platform/application.h"
@@ -238,6 +239,16 @@ TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
   EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
                                                   FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
   EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, TabOrderItemOpensTheValidatorWhichTellsThereIsNoForm) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORITabOrder->Click();
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{FN_Get_Component_StringResource("", "msg_NoActiveForm_Ok")}));
+  EXPECT_NE(Messages()[0].find("Nenhum formul"), std::string::npos);
+  EXPECT_EQ(F_ZORI_TabOrder, nullptr);  // freed after the show, as every tool window
 }
 
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
