@@ -128,12 +128,11 @@ class TabOrderDriver : public platform::ModalDriver {
     bool active_differs = false;
     if (options_.active_control) {
       const platform::TTreeNode* selected = window->tv_tab_order_correto->Selected();
-      const auto* form_object = dynamic_cast<platform::TCustomForm*>(window->Form());
-      const std::string now = form_object != nullptr && form_object->ActiveControl() != nullptr
-                                  ? form_object->ActiveControl()->Name()
-                                  : std::string();
+      const platform::TComponent& form_object = *window->Form();
+      const bool has = form_object.HasProperty("ActiveControl");
+      const std::string now = has ? form_object.GetPropValue("ActiveControl").AsString() : "";
       const std::string wanted = selected != nullptr ? selected->Text() : std::string();
-      active_differs = form_object != nullptr && selected != nullptr && wanted != now;
+      active_differs = has && selected != nullptr && wanted != now;
       context_.out << "  ActiveControl: " << (wanted.empty() ? "(no tab stop)" : wanted);
       context_.out << (active_differs ? "  [now " + (now.empty() ? "none" : now) + "]"
                                       : "  [as now]")
@@ -171,6 +170,7 @@ int RunTabOrder(const TabOrderOptions& options, Context& context) {
     context.err << "zori taborder: " << err << "\n";
     return 2;
   }
+  addin.LoadCatalogue();
   auto owned_driver = std::make_unique<TabOrderDriver>(context, options);
   TabOrderDriver& driver = *owned_driver;
   platform::Application().SetModalDriver(std::move(owned_driver));

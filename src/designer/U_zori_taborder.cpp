@@ -201,8 +201,12 @@ void TF_ZORI_TabOrder::bbtn_OkClick(platform::TObject*) {
   const platform::TTreeNode* node = tv_tab_order_correto->Selected();
   if (node == nullptr) return;
   // The form's own node names no owned component and so clears the active control.
+  auto* control = dynamic_cast<platform::TWinControl*>(FN_Pega_Componente(node->Text()));
   if (auto* form = dynamic_cast<platform::TCustomForm*>(form_)) {
-    form->SetActiveControl(dynamic_cast<platform::TWinControl*>(FN_Pega_Componente(node->Text())));
+    form->SetActiveControl(control);
+  } else if (form_->HasProperty("ActiveControl")) {
+    // A designed form is the designer's own object: the property is set on it directly.
+    form_->SetPropValue("ActiveControl", control != nullptr ? control->Name() : std::string());
   }
   if (form_editor_ != nullptr) form_editor_->MarkModified();
 }

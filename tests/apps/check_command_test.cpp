@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <sys/wait.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -32,27 +34,33 @@ struct ExampleCopy {
 
 }  // namespace
 
-TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormAndCounts) {
+TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormCountsAndFindings) {
   std::vector<std::string> before;
   for (const auto& e : fs::directory_iterator(kExample)) before.push_back(ReadAll(e.path()));
 
   const std::string dpr = (kExample / "Estoque.dpr").string();
   const Outcome r = RunZori({"check", dpr});
-  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.code, 1) << r.err;  // the example's tab orders are not the suggested ones
   EXPECT_EQ(r.err, "");
   const std::string dir = kExample.string() + "/";
   const std::string expected =
       dir +
       "uPrincipal.pas: form frmPrincipal (TfrmPrincipal), 10 components, 2 windowed, 0 datasets\n" +
       dir +
-      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 datasets\n" +
-      dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" + dir +
-      "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
-      "uFuncoes.pas: no form\n" + "5 modules, 4 forms\n";
+      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 datasets\n"
+      "  taborder: Panel1: tab order DBEdit1, DBEdit3, DBEdit2, Edit1, CheckBox1; suggested "
+      "DBEdit1, DBEdit2, DBEdit3, Edit1, CheckBox1\n" +
+      dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" +
+      "  taborder: Form3: tab order GroupBox1, Button2, Button1, DBGrid1; suggested GroupBox1, "
+      "Button1, Button2, DBGrid1\n"
+      "  taborder: GroupBox1: tab order DBLookupComboBox1, DateTimePicker1, Edit1, RadioGroup1; "
+      "suggested DBLookupComboBox1, Edit1, DateTimePicker1, RadioGroup1\n" +
+      dir + "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
+      "uFuncoes.pas: no form\n" + "5 modules, 4 forms, 3 findings in 2 forms\n";
   EXPECT_EQ(r.out, expected);
 
   const Outcome j = RunZori({"check", "--json", dpr});
-  EXPECT_EQ(j.code, 0);
+  EXPECT_EQ(j.code, 1);
   const auto doc = nlohmann::json::parse(j.out);
   EXPECT_EQ(doc["project"], dpr);
   ASSERT_EQ(doc["modules"].size(), 5u);
@@ -102,11 +110,13 @@ TEST(CheckCommandTest, HelpTellsWhatIsCheckedAndTheExitCodes) {
   EXPECT_NE(r.out.find("--json"), std::string::npos);
   EXPECT_NE(r.out.find("--classes"), std::string::npos);
   EXPECT_NE(r.out.find("Exit 0 when every"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("--only"), std::string::npos) << r.out;
 
   // The executable itself, as the README runs it.
   const std::string command = std::string(ZORI_BINARY) + " check " +
                               (kExample / "Estoque.dpr").string() + " > /dev/null 2>&1";
-  EXPECT_EQ(std::system(command.c_str()), 0);
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;  // findings
 }
 
 TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {

@@ -74,9 +74,9 @@ TEST_F(TabOrderCommandTest, PrintsTheSuggestionAndApplyWritesOnlyTabOrderLines) 
   EXPECT_NE(apply.out.find("2 forms, 1 with another tab order, 1 written\n"), std::string::npos);
   EXPECT_EQ(ChangedLines(ReadAll(kProject / "uTab.dfm"), ReadAll(Dir() / "uTab.dfm")),
             (std::vector<std::string>{
-                "    TabOrder = 4 ->    TabOrder = 0", "      TabOrder = 0 ->       TabOrder = 1",
-                "      TabOrder = 1 ->       TabOrder = 0", "    TabOrder = 3 ->    TabOrder = 1",
-                "    TabOrder = 1 ->    TabOrder = 3", "    TabOrder = 0 ->    TabOrder = 4"}));
+                "    TabOrder = 4 ->     TabOrder = 0", "      TabOrder = 0 ->       TabOrder = 1",
+                "      TabOrder = 1 ->       TabOrder = 0", "    TabOrder = 3 ->     TabOrder = 1",
+                "    TabOrder = 1 ->     TabOrder = 3", "    TabOrder = 0 ->     TabOrder = 4"}));
   for (const char* untouched : {"uTab.pas", "uVazio.dfm", "uVazio.pas", "Pedidos.dpr"})
     EXPECT_EQ(ReadAll(Dir() / untouched), ReadAll(kProject / untouched)) << untouched;
 
