@@ -15,6 +15,7 @@
 #include "designer/U_zori_taborder.h"
 #include "form_checks.h"
 #include "host_session.h"
+#include "ide/dfm_document.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
 #include "platform/application.h"
@@ -75,17 +76,18 @@ std::vector<ContainerOrder> Orders(const TF_ZORI_TabOrder& window) {
   return orders;
 }
 
-// Components the class table does not know that carry a tab order in the form file: the
-// host cannot tell they are windowed controls, so they keep the tab order they have.
-std::vector<std::string> UnknownTabControls(const platform::TComponent& form) {
-  std::vector<std::string> found;
-  for (int i = 0; i < form.ComponentCount(); ++i) {
-    const platform::TComponent& component = *form.Components(i);
-    if (dynamic_cast<const platform::TWinControl*>(&component) == nullptr &&
-        component.HasProperty("TabOrder"))
-      found.push_back(component.Name() + ": " + component.ClassName());
+// Objects of the form file that carry a tab order but whose classes the class table does
+// not know: the host cannot tell they are windowed controls, so they keep the tab order
+// they have while their siblings are renumbered.
+void UnknownTabControls(const ide::DfmObject& object, const platform::TComponent& form,
+                        std::vector<std::string>* found) {
+  for (const ide::DfmObject* child : object.children()) {
+    const platform::TComponent* component = form.FindComponent(child->name());
+    if (child->FindProperty("TabOrder") != nullptr && component != nullptr &&
+        dynamic_cast<const platform::TWinControl*>(component) == nullptr)
+      found->push_back(child->name() + ": " + child->class_name());
+    UnknownTabControls(*child, form, found);
   }
-  return found;
 }
 
 std::string Join(const std::vector<std::string>& names) {
@@ -188,7 +190,9 @@ int RunTabOrder(const TabOrderOptions& options, Context& context) {
       ++forms;
       context.out << module.Form()->GetFileName() << ": form " << module.Form()->Root()->Name()
                   << "\n";
-      if (const auto unknown = UnknownTabControls(*module.Form()->Root()); !unknown.empty()) {
+      std::vector<std::string> unknown;
+      UnknownTabControls(module.Form()->Document().root(), *module.Form()->Root(), &unknown);
+      if (!unknown.empty()) {
         context.err << "zori taborder: " << module.Form()->GetFileName() << ": " << Join(unknown)
                     << ": classes the class table does not know keep their tab order (add "
                        "them with --classes)\n";
