@@ -6,6 +6,7 @@
 #include "catalogue_command.h"
 #include "check_command.h"
 #include "cli.h"
+#include "comment_command.h"
 #include "config_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
@@ -22,6 +23,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddCatalogueCommand(app, context, exit_code);
   AddMenuCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
+  AddCommentCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli
