@@ -15,6 +15,7 @@
 #include "host_session.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
+#include "platform/classes.h"
 #include "platform/component.h"
 #include "project_inputs.h"
 
@@ -92,6 +93,10 @@ int RunCheck(const CheckOptions& options, Context& context) {
   int findings = 0;
   int forms_with_findings = 0;
   std::set<std::string> seen;  // a unit two projects share is checked once
+  // Classes no class table knew, each once, as the forms showed them: the user can copy
+  // them into zori.classes.xml with their real ancestors and properties.
+  nlohmann::ordered_json inferred = nlohmann::ordered_json::array();
+  std::set<std::string> seen_classes;
   CheckScope scope(context);
   for (const InputGroup& group : groups) {
     HostSession session = OpenProject(group.paths, options.classes);
@@ -109,6 +114,16 @@ int RunCheck(const CheckOptions& options, Context& context) {
       nlohmann::ordered_json entry = ModuleJson(module);
       if (module.Form() != nullptr) {
         ++forms;
+        for (const ide::InferredClass& cls : module.Form()->InferredClasses()) {
+          if (!seen_classes.insert(platform::UpperAscii(cls.name)).second) continue;
+          nlohmann::ordered_json item;
+          item["class"] = cls.name;
+          item["parent"] = cls.parent;
+          item["reason"] = cls.reason;
+          item["file"] = cls.file;
+          item["line"] = cls.line;
+          inferred.push_back(std::move(item));
+        }
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const FormCheck* check : checks) {
           std::vector<Finding> found;
@@ -134,6 +149,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
   }
   if (context.progress) context.err << "\r\033[K" << std::flush;
   doc["findings"] = findings;
+  doc["inferred_classes"] = inferred;
   doc["errors"] = errors;
 
   const int modules = static_cast<int>(doc["modules"].size());
@@ -156,6 +172,10 @@ int RunCheck(const CheckOptions& options, Context& context) {
         context.out << "  " << finding["check"].get<std::string>() << ": "
                     << finding["summary"].get<std::string>() << "\n";
       }
+    }
+    if (!inferred.empty()) {
+      context.out << inferred.size() << (inferred.size() == 1 ? " class" : " classes")
+                  << " no class table knows, inferred from the forms (--json lists them)\n";
     }
     context.out << modules << (modules == 1 ? " module, " : " modules, ") << forms
                 << (forms == 1 ? " form" : " forms");
@@ -183,7 +203,10 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
       "its counts of components, windowed controls and datasets, and the findings of the "
       "checks (" +
           names +
-          "), each with what the tool would change. Nothing is written. "
+          "), each with what the tool would change. Classes no class table knows are judged "
+          "from the form file (a windowed control when its object stores TabOrder or holds "
+          "controls, a dataset when it holds persistent fields, else a non-visual component); "
+          "--json lists them under inferred_classes. Nothing is written. "
           "Exit 0 when every input loaded and nothing was found, 1 when there are findings, 2 "
           "when an input could not be read or holds nothing to check (the reasons go to stderr).");
   auto options = std::make_shared<CheckOptions>();
