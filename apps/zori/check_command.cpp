@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -96,7 +97,9 @@ int RunCheck(const CheckOptions& options, Context& context) {
   // Classes no class table knew, each once, as the forms showed them: the user can copy
   // them into zori.classes.xml with their real ancestors and properties.
   nlohmann::ordered_json inferred = nlohmann::ordered_json::array();
-  std::set<std::string> seen_classes;
+  // A class one form judged non-visual for want of a sign gives way to another form's
+  // stronger judgement.
+  std::map<std::string, size_t> seen_classes;
   CheckScope scope(context);
   for (const InputGroup& group : groups) {
     HostSession session = OpenProject(group.paths, options.classes);
@@ -115,14 +118,22 @@ int RunCheck(const CheckOptions& options, Context& context) {
       if (module.Form() != nullptr) {
         ++forms;
         for (const ide::InferredClass& cls : module.Form()->InferredClasses()) {
-          if (!seen_classes.insert(platform::UpperAscii(cls.name)).second) continue;
+          auto [at, added] = seen_classes.emplace(platform::UpperAscii(cls.name), inferred.size());
+          if (!added &&
+              (inferred[at->second]["parent"] != "TComponent" || cls.parent == "TComponent")) {
+            continue;
+          }
           nlohmann::ordered_json item;
           item["class"] = cls.name;
           item["parent"] = cls.parent;
           item["reason"] = cls.reason;
           item["file"] = cls.file;
           item["line"] = cls.line;
-          inferred.push_back(std::move(item));
+          if (added) {
+            inferred.push_back(std::move(item));
+          } else {
+            inferred[at->second] = std::move(item);
+          }
         }
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const FormCheck* check : checks) {

@@ -132,19 +132,23 @@ std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
 }
 
 // The class of an object: from the class tables, else the root's from the form class's
-// ancestor, else judged from what the form file shows of it (recorded in *inferred).
-const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry, const DfmObject& object,
+// ancestor, else judged from what the form file shows of it (recorded in *inferred). A
+// class judged non-visual only for want of a sign is kept in this form's own registry
+// (guessed), so a later form whose objects of that class show it windowed still can.
+const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry,
+                                         platform::ClassRegistry& guessed, const DfmObject& object,
                                          bool is_root, std::string_view root_ancestor,
                                          std::optional<InferredClass>* inferred) {
   const std::string& name = object.class_name();
-  if (const platform::TClassInfo* known = registry.Find(name)) return known;
+  if (const platform::TClassInfo* known = guessed.Find(name)) return known;
   if (is_root) {
     const platform::TClassInfo* ancestor =
         root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
     return registry.Add(name, ancestor != nullptr ? ancestor->Name() : "TForm", {}, nullptr);
   }
   *inferred = InferClass(registry, object);
-  return registry.Add(name, (*inferred)->parent, {}, nullptr);
+  platform::ClassRegistry& target = (*inferred)->parent == "TComponent" ? guessed : registry;
+  return target.Add(name, (*inferred)->parent, {}, nullptr);
 }
 
 }  // namespace
@@ -164,6 +168,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
                                                std::string_view root_ancestor, std::string* err) {
   std::shared_ptr<FormEditor> editor(new FormEditor(std::move(module), std::move(document)));
   editor->classes_ = std::move(registry);
+  editor->guessed_classes_ = std::make_unique<platform::ClassRegistry>(editor->classes_.get());
   if (!editor->Build(editor->document_->root(), nullptr, nullptr, *editor->classes_, root_ancestor,
                      err)) {
     return nullptr;
@@ -179,7 +184,7 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
   const bool is_root = owner == nullptr;
   std::optional<InferredClass> inferred;
   const platform::TClassInfo* cls =
-      ResolveClass(registry, object, is_root, root_ancestor, &inferred);
+      ResolveClass(registry, *guessed_classes_, object, is_root, root_ancestor, &inferred);
   if (cls == nullptr) {
     if (err != nullptr) {
       *err = At(*document_, object) + "expected a class the host can register, found '" +

@@ -92,6 +92,8 @@ class FormEditor : public IOTAFormEditor,
   std::weak_ptr<IOTAModule> module_;
   std::unique_ptr<DfmDocument> document_;
   std::shared_ptr<platform::ClassRegistry> classes_;  // outlives root_, whose classes it holds
+  // Classes this form alone judged non-visual, for want of a sign; falls back to classes_.
+  std::unique_ptr<platform::ClassRegistry> guessed_classes_;
   std::unique_ptr<platform::TComponent> root_;
   std::unordered_map<const platform::TComponent*, DfmObject*> objects_;
   std::vector<platform::TComponent*> selection_;

@@ -255,3 +255,30 @@ TEST(ClassTableTest, ClassesNoTableKnowsAreJudgedFromTheFormFile) {
                                        "[caCopy]\r\n    TabOrder = 0");
   EXPECT_EQ(f.files->Contents("proj/uTerceiros.dfm"), expected);
 }
+
+TEST(ClassTableTest, AFormShowingNoSignDoesNotDecideForTheNextForm) {
+  HostFixture f("Terceiros");
+  // Inside a frame placed inline, an inherited object stores only what it changes.
+  f.files->Create("proj/uBusca.pas",
+                  "unit uBusca;\r\ninterface\r\ntype\r\n  TfrmBusca = class(TForm)\r\n"
+                  "    FrameBusca1: TFrameBusca;\r\n  end;\r\nimplementation\r\nend.\r\n");
+  f.files->Create("proj/uBusca.dfm",
+                  "object frmBusca: TfrmBusca\r\n  Width = 300\r\n  inline FrameBusca1: "
+                  "TFrameBusca\r\n    Left = 0\r\n    TabOrder = 0\r\n    inherited edtBusca: "
+                  "TAdvEdit\r\n      Width = 200\r\n    end\r\n  end\r\nend\r\n");
+  ASSERT_TRUE(f.Load({"proj/uBusca.pas", "proj/uTerceiros.pas"})) << f.errors.front();
+  f.files->Create("proj/uNomes.pas",
+                  "unit uNomes;\r\ninterface\r\ntype\r\n  TfrmNomes = class(TForm)\r\n"
+                  "    edtNome: TAdvEdit;\r\n  end;\r\nimplementation\r\nend.\r\n");
+  f.files->Create("proj/uNomes.dfm",
+                  "object frmNomes: TfrmNomes\r\n  Width = 300\r\n  object edtNome: TAdvEdit\r\n"
+                  "    Left = 8\r\n    TabOrder = 0\r\n  end\r\nend\r\n");
+  ASSERT_TRUE(f.Load({"proj/uNomes.pas"})) << f.errors.front();
+  auto root = [&](int module) { return f.host->Module(module)->Form()->Root(); };
+  EXPECT_FALSE(root(0)
+                   ->FindComponent("FrameBusca1")
+                   ->FindComponent("edtBusca")
+                   ->InheritsFrom("TWinControl"));
+  EXPECT_TRUE(root(2)->FindComponent("edtNome")->InheritsFrom("TWinControl"));
+  EXPECT_EQ(f.host->Module(2)->Form()->InferredClasses().front().parent, "TWinControl");
+}
