@@ -40,6 +40,11 @@ void Count(const platform::TComponent& owner, Counts* counts) {
   }
 }
 
+// "1 form", "2 forms".
+std::string Counted(int count, const std::string& one, const std::string& many = {}) {
+  return std::to_string(count) + " " + (count == 1 ? one : many.empty() ? one + "s" : many);
+}
+
 nlohmann::ordered_json ModuleJson(ide::DiskModule& module) {
   nlohmann::ordered_json out;
   out["unit"] = module.GetFileName();
@@ -73,6 +78,7 @@ struct CheckOptions {
   std::vector<std::string> paths;
   std::vector<std::string> classes;
   std::vector<std::string> only;
+  std::vector<std::string> search_paths;
   bool json = false;
 };
 
@@ -85,6 +91,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
   }
 
   std::vector<std::string> errors;
+  std::vector<std::string> warnings;
   const std::vector<InputGroup> groups = GroupInputs(options.paths, &errors);
   nlohmann::ordered_json doc;
   doc["project"] = nullptr;
@@ -102,7 +109,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
   std::map<std::string, size_t> seen_classes;
   CheckScope scope(context);
   for (const InputGroup& group : groups) {
-    HostSession session = OpenProject(group.paths, options.classes);
+    HostSession session = OpenProject(group.paths, options.classes, options.search_paths);
     ide::DiskHost& host = *session.host;
     scope.SetHost(&host);
     if (doc["project"].is_null()) doc["project"] = host.ProjectFile();
@@ -117,6 +124,13 @@ int RunCheck(const CheckOptions& options, Context& context) {
       nlohmann::ordered_json entry = ModuleJson(module);
       if (module.Form() != nullptr) {
         ++forms;
+        // The form still loads, only without what the missing ancestor gives it.
+        for (const std::string& missing : module.Form()->MissingAncestors()) {
+          warnings.push_back(module.Form()->GetFileName() + ": the form of ancestor class " +
+                             missing +
+                             " was not found (its unit can be given with --search-path); the "
+                             "form is loaded without what it inherits");
+        }
         for (const ide::InferredClass& cls : module.Form()->InferredClasses()) {
           auto [at, added] = seen_classes.emplace(platform::UpperAscii(cls.name), inferred.size());
           if (!added &&
@@ -162,6 +176,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
   doc["findings"] = findings;
   doc["inferred_classes"] = inferred;
   doc["errors"] = errors;
+  doc["warnings"] = warnings;
 
   const int modules = static_cast<int>(doc["modules"].size());
   if (options.json) {
@@ -176,9 +191,10 @@ int RunCheck(const CheckOptions& options, Context& context) {
         continue;
       }
       context.out << "form " << f["name"].get<std::string>() << " ("
-                  << f["class"].get<std::string>() << "), " << f["components"].get<int>()
-                  << " components, " << f["windowed"].get<int>() << " windowed, "
-                  << f["datasets"].get<int>() << " datasets\n";
+                  << f["class"].get<std::string>() << "), "
+                  << Counted(f["components"].get<int>(), "component") << ", "
+                  << f["windowed"].get<int>() << " windowed, "
+                  << Counted(f["datasets"].get<int>(), "dataset") << "\n";
       for (const auto& finding : module["findings"]) {
         context.out << "  " << finding["check"].get<std::string>() << ": "
                     << finding["summary"].get<std::string>() << "\n";
@@ -196,6 +212,8 @@ int RunCheck(const CheckOptions& options, Context& context) {
     }
     context.out << "\n";
   }
+  for (const std::string& warning : warnings)
+    context.err << "zori check: warning: " << warning << "\n";
   for (const std::string& error : errors) context.err << "zori check: " << error << "\n";
   if (!errors.empty()) return 2;
   return findings > 0 ? 1 : 0;
@@ -217,7 +235,9 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
           "), each with what the tool would change. Classes no class table knows are judged "
           "from the form file (a windowed control when its object stores TabOrder or holds "
           "controls, a dataset when it holds persistent fields, else a non-visual component); "
-          "--json lists them under inferred_classes. Nothing is written. "
+          "--json lists them under inferred_classes. Inherited forms and inline frames take "
+          "what their ancestors' forms give; an ancestor form that cannot be found is a "
+          "warning on stderr and does not change the exit code. Nothing is written. "
           "Exit 0 when every input loaded and nothing was found, 1 when there are findings, 2 "
           "when an input could not be read or holds nothing to check (the reasons go to stderr).");
   auto options = std::make_shared<CheckOptions>();
@@ -237,6 +257,7 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
       ->option_text("CHECK")
       ->allow_extra_args(false)
       ->check(CLI::IsMember(valid));
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->add_flag("--json", options->json,
                 "print one JSON document instead of text (each form's findings included)");
   cmd->callback([options, &context, &exit_code] { exit_code = RunCheck(*options, context); });

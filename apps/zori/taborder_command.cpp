@@ -99,6 +99,7 @@ std::string Join(const std::vector<std::string>& names) {
 struct TabOrderOptions {
   std::vector<std::string> paths;
   std::vector<std::string> classes;
+  std::vector<std::string> search_paths;
   bool apply = false;
   bool active_control = false;
 };
@@ -182,7 +183,7 @@ int RunTabOrder(const TabOrderOptions& options, Context& context) {
   int written = 0;
   std::set<std::string> seen;
   for (const InputGroup& group : groups) {
-    HostSession session = OpenProject(group.paths, options.classes);
+    HostSession session = OpenProject(group.paths, options.classes, options.search_paths);
     ide::DiskHost& host = *session.host;
     for (int i = 0; i < host.ModuleCount(); ++i) {
       ide::DiskModule& module = *host.Module(i);
@@ -268,6 +269,7 @@ void AddTabOrderCommand(CLI::App& app, Context& context, int& exit_code) {
                   "an extra class table for your own component classes; repeatable")
       ->option_text("FILE")
       ->allow_extra_args(false);
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->add_flag("--apply", options->apply, "write the suggested tab order (the window's OK)");
   cmd->add_flag("--active-control", options->active_control,
                 "also make the first tab stop in the suggested order the form's "
