@@ -13,6 +13,7 @@
 #include "parse_command.h"
 #include "rename_command.h"
 #include "snippets_command.h"
+#include "taborder_command.h"
 
 namespace zori::cli {
 
@@ -21,6 +22,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddCheckCommand(app, context, exit_code);
   AddRenameCommand(app, context, exit_code);
   AddCloseDatasetsCommand(app, context, exit_code);
+  AddTabOrderCommand(app, context, exit_code);
   AddParseCommand(app, context, exit_code);
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);

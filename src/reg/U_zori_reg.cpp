@@ -7,6 +7,7 @@
 #include "designer/U_zori_align.h"
 #include "designer/U_zori_ren_comps.h"
 #include "designer/U_zori_sel_foco.h"
+#include "designer/U_zori_taborder.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
@@ -40,6 +41,18 @@ std::shared_ptr<ide::IOTAServices> ServicesOrFail(int line) {
 // The windows the tool menu opens in this build; the others answer with a message.
 void PR_Janela_Indisponivel(const std::string& window) {
   PR_Mensagem("", FN_Msg_Indisponivel(window));
+}
+
+// A tool window created into its global variable, shown modally and freed however the
+// show ends, so the variable is none again afterwards.
+template <class Window>
+void PR_Mostra_Modal(Window*& window) {
+  window = platform::TComponent::Create<Window>(platform::Application());
+  struct Release {
+    Window*& window;
+    ~Release() { platform::FN_Destroi_Objeto(window); }
+  } release{window};
+  window->ShowModal();
 }
 
 }  // namespace
@@ -241,7 +254,7 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Rename_Comps(platform::TObject*) {
   F_ZORI_Ren_Comps->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_TabOrder(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_TabOrder");
+  PR_Mostra_Modal(F_ZORI_TabOrder);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Perf_Layout");

@@ -11,6 +11,7 @@
 #include "designer/U_zori_align.h"
 #include "designer/U_zori_ren_comps.h"
 #include "designer/U_zori_sel_foco.h"
+#include "designer/U_zori_taborder.h"
 #include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
@@ -291,6 +292,16 @@ TEST_F(PackageEntryTest, DatasetCloserModalFromTheMenuUnattendedWithoutSender) {
   EXPECT_EQ(driver_->Shown().size(), 2u);
   EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);
   EXPECT_EQ(F_ZORI_Ren_Comps, nullptr);
+}
+
+TEST_F(PackageEntryTest, TabOrderItemOpensTheValidatorWhichTellsThereIsNoForm) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORITabOrder->Click();
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{FN_Get_Component_StringResource("", "msg_NoActiveForm_Ok")}));
+  EXPECT_NE(Messages()[0].find("Nenhum formul"), std::string::npos);
+  EXPECT_EQ(F_ZORI_TabOrder, nullptr);  // freed after the show, as every tool window
 }
 
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
