@@ -6,7 +6,9 @@
 #include "check_command.h"
 #include "cli.h"
 #include "config_command.h"
+#include "forms_command.h"
 #include "menu_command.h"
+#include "menus_command.h"
 #include "parse_command.h"
 
 namespace zori::cli {
@@ -18,6 +20,8 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);
   AddMenuCommand(app, context, exit_code);
+  AddFormsCommand(app, context, exit_code);
+  AddMenusCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

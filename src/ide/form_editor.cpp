@@ -6,6 +6,7 @@
 #include "platform/classes.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
+#include "platform/forms.h"
 
 namespace ide {
 
@@ -120,6 +121,8 @@ DfmValue FileValue(const Variant& value, std::optional<PropKind> kind,
 }
 
 std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
+  // A designed form is a window of the IDE process like any other: it stands on the screen.
+  if (cls->InheritsFrom("TCustomForm")) return std::make_unique<platform::TForm>(cls);
   if (cls->InheritsFrom("TWinControl")) return std::make_unique<TWinControl>(cls);
   if (cls->InheritsFrom("TControl")) return std::make_unique<platform::TControl>(cls);
   return std::make_unique<TComponent>(cls);
@@ -147,6 +150,7 @@ FormEditor::FormEditor(std::weak_ptr<IOTAModule> module, std::unique_ptr<DfmDocu
 FormEditor::~FormEditor() {
   // Components go before the tree that describes them.
   selection_.clear();
+  if (auto* form = dynamic_cast<platform::TCustomForm*>(root_.get())) form->SetDesigner(nullptr);
   root_.reset();
 }
 
@@ -162,6 +166,8 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   }
   // The designer opens with the form itself selected.
   editor->selection_.push_back(editor->root_.get());
+  if (auto* form = dynamic_cast<platform::TCustomForm*>(editor->root_.get()))
+    form->SetDesigner(editor.get());
   return editor;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ide/ToolsAPI.h"
+#include "platform/forms.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -25,6 +26,7 @@ class DfmObject;
 
 class FormEditor : public IOTAFormEditor,
                    public INTAFormEditor,
+                   public platform::IDesignerHook,
                    public std::enable_shared_from_this<FormEditor> {
  public:
   // Builds the components of a parsed form. Classes the registry does not know are added

@@ -4,8 +4,11 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_list_comp.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/exceptions.h"
@@ -35,6 +38,18 @@ std::shared_ptr<ide::IOTAServices> ServicesOrFail(int line) {
 // The windows the tool menu opens in this build; the others answer with a message.
 void PR_Janela_Indisponivel(const std::string& window) {
   PR_Mensagem("", FN_Msg_Indisponivel(window));
+}
+
+// A tool window's life on a menu click: created into its global, shown modally, freed and
+// the global cleared whatever happens.
+template <class T>
+void PR_Abre_Janela(T*& Janela) {
+  Janela = platform::TComponent::Create<T>(platform::Application());
+  struct Release {
+    T*& window;
+    ~Release() { platform::FN_Destroi_Objeto(window); }
+  } release{Janela};
+  Janela->ShowModal();
 }
 
 }  // namespace
@@ -219,10 +234,10 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_CodeSnippets");
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Cust_Menu");
+  PR_Abre_Janela(F_ZORI_Cust_Menu);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Lista_Comps_Forms(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_List_Comp");
+  PR_Abre_Janela(F_ZORI_List_Comp);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject*) {
   PR_Janela_Indisponivel("CommentCurrentStatement");
@@ -231,7 +246,7 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Config");
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Resource_Editor");
+  PR_Abre_Janela(F_ZORI_Resource_Editor);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_About");
@@ -279,6 +294,9 @@ void PR_Finaliza_U_zori_reg() {
     platform::FN_Destroi_Objeto(F_ZORI_Align);
     if (v_Inst_ZORIIDEx) v_Inst_ZORIIDEx->RemoveMenuItems();
     v_Inst_ZORIIDEx.reset();
+    // A holder left by a failed menu build goes too: a later load builds a fresh one
+    // instead of reaching for a window that is no more.
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
   } catch (const std::exception&) {
     // Swallowed on purpose; what was not removed is left.
   }

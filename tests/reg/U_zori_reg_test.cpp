@@ -8,8 +8,11 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_list_comp.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/clock.h"
@@ -234,10 +237,24 @@ TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
   LoadAndRegister();
   Tick(1000);
   v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
-  v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
+  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
   EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
-                                                  FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
+                                                  FN_Msg_Indisponivel("TF_ZORI_About")}));
   EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, ListerBrowserAndEditorOpenModallyAndAreFreed) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
+  v_Inst_ZORIIDEx->FMenuZORICust_Menu->Click();
+  v_Inst_ZORIIDEx->FMenuZORIResourceString->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_List_Comp", "F_ZORI_Cust_Menu",
+                                                        "F_ZORI_Resource_Editor"}));
+  EXPECT_EQ(F_ZORI_List_Comp, nullptr);
+  EXPECT_EQ(F_ZORI_Cust_Menu, nullptr);
+  EXPECT_EQ(F_ZORI_Resource_Editor, nullptr);
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
@@ -266,6 +283,16 @@ TEST_F(PackageEntryTest, MissingStoreStopsTheBuildBeforeTheMenuIsInserted) {
   EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
   Tick(1000);  // not retried
   EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
+
+  // The holder the failed build left goes at unload; the next load builds its own.
+  EXPECT_NE(F_ZORI_Resource, nullptr);
+  PR_Finaliza_U_zori_reg();
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
+  std::filesystem::copy(ZORI_SOURCE_DIR "/data/ZORIIDEx_Config_New.xml", dir_);
+  auto again = LoadAndRegister();
+  Tick(1000);
+  EXPECT_EQ(again->TopLevel().size(), kDelphiMenu.size() + 1);
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
 }
 
 TEST_F(PackageEntryTest, PackageDirectoryIsTheLastKnownPackageEndingInTheName) {
