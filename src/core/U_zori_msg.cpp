@@ -1,6 +1,7 @@
 #include "core/U_zori_msg.h"
 
 #include <filesystem>
+#include <memory>
 
 #include "core/U_zori_func.h"
 #include "core/xpm_image.h"
@@ -63,19 +64,22 @@ void TF_ZORI_Msg::FormShow(platform::TObject* Sender) {
 namespace {
 
 // Shows a message window modally and frees it whatever happens; the message log keeps what
-// the user saw. The window is held here, not through the global: a message raised while it
-// is on screen (a link label whose opener fails) replaces the global and clears it on its
-// way out, and the global then points at the window still shown beneath, or at none.
-platform::TModalResult ShowAndFree(TF_ZORI_Msg* window, const std::string& buttons) {
+// the user saw. The window is held here, not through the global: a message raised while
+// another is on screen (a link label whose opener fails) takes the global over and clears
+// it on its way out, and the global then points at the window still shown beneath. Such a
+// second window of the same name cannot be owned by the application next to the first, so
+// message windows are owned here.
+platform::TModalResult ShowAndFree(std::unique_ptr<TF_ZORI_Msg> window,
+                                   const std::string& buttons) {
   struct Release {
-    TF_ZORI_Msg* window;
+    std::unique_ptr<TF_ZORI_Msg>& window;
     TF_ZORI_Msg* outer;
     ~Release() {
       F_ZORI_Msg = outer;
       platform::FN_Destroi_Objeto(window);
     }
   } release{window, F_ZORI_Msg};
-  F_ZORI_Msg = window;
+  F_ZORI_Msg = window.get();
   const platform::TModalResult result = window->ShowModal();
   platform::Application().RecordMessage(
       window->Caption(), window->lbl_Mensagem->Caption(), buttons,
@@ -86,16 +90,16 @@ platform::TModalResult ShowAndFree(TF_ZORI_Msg* window, const std::string& butto
 }  // namespace
 
 void PR_Mensagem(const std::string& Caption, const std::string& Texto) {
-  auto* window = platform::TComponent::Create<TF_ZORI_Msg>(platform::Application());
+  auto window = std::make_unique<TF_ZORI_Msg>();
   window->SetCaption(Caption.empty() ? vg_Desc_Zori : Caption);
   window->lbl_Mensagem->SetCaption(Texto);
   window->SetTag(kPlainMessage);
-  ShowAndFree(window, "OK");
+  ShowAndFree(std::move(window), "OK");
 }
 
 bool FN_Confirma(const std::string& Caption, const std::string& Texto) {
-  auto* window = platform::TComponent::Create<TF_ZORI_Msg>(platform::Application());
+  auto window = std::make_unique<TF_ZORI_Msg>();
   window->SetCaption(Caption);
   window->lbl_Mensagem->SetCaption(Texto);
-  return ShowAndFree(window, "OKCancel") == platform::mrOk;
+  return ShowAndFree(std::move(window), "OKCancel") == platform::mrOk;
 }
