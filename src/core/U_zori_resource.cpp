@@ -37,6 +37,9 @@ TF_ZORI_Resource::TF_ZORI_Resource()
 }
 
 void TF_ZORI_Resource::FormCreate() {
+  // A store that cannot be read stops the creation here, as it always did; a catalogue
+  // name that is refused is reported below like a file that fails to open.
+  FN_Valor_Config("edt_Resources");
   try {
     cds_Resources->DisableControls();
     PR_Abre_DataSet(*cds_Resources, FN_Arquivo_Resources());

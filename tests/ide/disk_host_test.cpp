@@ -5,6 +5,7 @@
 #include "host_fixture.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
+#include "ide/ide_desktop.h"
 #include "ide/source_editor.h"
 #include "platform/application.h"
 #include "platform/component.h"
