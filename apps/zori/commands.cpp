@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "align_command.h"
 #include "catalogue_command.h"
 #include "check_command.h"
 #include "cli.h"
@@ -22,6 +23,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddMenuCommand(app, context, exit_code);
   AddFormsCommand(app, context, exit_code);
   AddMenusCommand(app, context, exit_code);
+  AddAlignCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

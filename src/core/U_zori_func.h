@@ -11,6 +11,9 @@
 
 namespace platform {
 class TClientDataSet;
+class TComponent;
+class TCustomCheckBox;
+class TCustomForm;
 class TDataSet;
 class TForm;
 }  // namespace platform
@@ -172,3 +175,35 @@ void PR_Mensagem(const std::string& Caption, const std::string& Texto);
 // Asks a question with OK and Cancel; true only when the user pressed OK. An empty
 // caption stays empty.
 bool FN_Confirma(const std::string& Caption, const std::string& Texto);
+
+// ---------------------------------------------------------------------------------------
+// Window helpers (U_zori_func_window.cpp)
+//
+// A filter criterion of a window is a check box and the input controls that share its
+// non-zero Tag: typing into an input ticks the box, unticking the box clears the inputs.
+// Inputs are edits, masked edits, combo boxes, data-aware lookup combo boxes and radio
+// groups.
+// ---------------------------------------------------------------------------------------
+
+// Whether Controle holds a value (an item chosen, text that is not blank, a masked edit
+// showing more than its literals); ticks or unticks CheckBox to match when it is given.
+// Any other kind of control never holds a value.
+bool FN_Ativa_CKB(platform::TCustomCheckBox* CheckBox, const platform::TComponent& Controle);
+
+// For every check box Janela owns with Controle's Tag, FN_Ativa_CKB on it; nothing when
+// the window is missing or hidden.
+void PR_Ativa_CKB_Auto(platform::TCustomForm* Janela, const platform::TComponent& Controle);
+
+// Clears every other component Janela owns with CheckBox's non-zero Tag: texts emptied,
+// check boxes unticked, combo boxes back on "E" when it is their second item (else on the
+// first), lookup keys 0, "" or empty by the key field's type, radio groups on no item.
+// Nothing while CheckBox is ticked, or when the window is missing or hidden.
+void PR_Limpa_Componentes(platform::TCustomForm* Janela, const platform::TCustomCheckBox& CheckBox);
+
+// Whether Candidata is a top-level IDE window a tool may list, save or move: not none;
+// then always with AceitaTodos; otherwise not docked or embedded (unless IncluiParented),
+// not the tool's own window Propria (same component name), not a designed form, and
+// visible.
+bool FN_Formulario_Movel(const platform::TComponent* Propria,
+                         const platform::TCustomForm* Candidata, bool IncluiParented,
+                         bool AceitaTodos);

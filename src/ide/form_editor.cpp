@@ -121,7 +121,8 @@ DfmValue FileValue(const Variant& value, std::optional<PropKind> kind,
 }
 
 std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
-  // A designed form is a window of the IDE process like any other: it stands on the screen.
+  // A designed form is the platform's form, so its outer and client sizes answer for
+  // each other as the border style says, and it stands on the screen like any window.
   if (cls->InheritsFrom("TCustomForm")) return std::make_unique<platform::TForm>(cls);
   if (cls->InheritsFrom("TWinControl")) return std::make_unique<TWinControl>(cls);
   if (cls->InheritsFrom("TControl")) return std::make_unique<platform::TControl>(cls);
@@ -206,6 +207,11 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
   if (auto* parent_control = dynamic_cast<TWinControl*>(parent); control && parent_control) {
     control->SetParent(parent_control);
   }
+  auto* form = is_root ? dynamic_cast<platform::TCustomForm*>(component) : nullptr;
+  if (form != nullptr) {
+    form->SetHasDesigner(true);
+    form->SetLoading(true);
+  }
   for (const DfmProperty& property : object.properties()) {
     if (SameTextAscii(property.name(), "TabOrder")) continue;  // applied with the siblings
     const Variant value = StoredValue(property);
@@ -217,6 +223,7 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
       // and the component reports the class default.
     }
   }
+  if (form != nullptr) form->SetLoading(false);
   synced_[component] = component->StoredProperties();
   // Components of an inline frame belong to the frame, as its names are its own.
   TComponent* child_owner =
@@ -258,6 +265,8 @@ std::shared_ptr<IOTAComponent> FormEditor::GetRootComponent() {
 }
 
 std::shared_ptr<IOTAComponent> FormEditor::FindComponent(const std::string& name) {
+  // The form answers to its own name like any of its components.
+  if (!name.empty() && SameTextAscii(name, root_->Name())) return Wrap(root_.get());
   return Wrap(root_->FindComponent(name));
 }
 
@@ -271,7 +280,11 @@ std::shared_ptr<IFormDesigner> FormEditor::GetFormDesigner() {
 }
 
 void FormEditor::Select(TComponent& component, bool add_to_selection) {
-  if (!add_to_selection) selection_.clear();
+  // As in the IDE's designer the form is never selected together with its components:
+  // selecting the form clears the rest, selecting a component drops the form. The list
+  // keeps the order of selection; its first entry is the tools' reference.
+  if (!add_to_selection || &component == root_.get()) selection_.clear();
+  std::erase(selection_, root_.get());
   if (std::find(selection_.begin(), selection_.end(), &component) == selection_.end()) {
     selection_.push_back(&component);
   }

@@ -158,17 +158,21 @@ int32_t TSpinEdit::CheckValue(int32_t value) const {
 }
 
 Variant TSpinEdit::GetPropValue(std::string_view name) const {
-  if (SameTextAscii(name, "Text")) return std::to_string(Value());
+  if (SameTextAscii(name, "Text")) return typed_ ? *typed_ : std::to_string(Value());
   return TCustomEdit::GetPropValue(name);
 }
 
 void TSpinEdit::SetPropValue(std::string_view name, const Variant& value, bool strict) {
   if (SameTextAscii(name, "Text")) {
+    const std::string text = value.AsString();
     int32_t number = 0;
-    SetValue(TryStrToInt(value.AsString(), number) ? number : MinValue());
+    const bool is_number = TryStrToInt(text, number);
+    SetValue(is_number ? number : MinValue());
+    if (!is_number) typed_ = text;
     return;
   }
   if (SameTextAscii(name, "Value")) {
+    typed_.reset();
     const int32_t before = Value();
     const int32_t now = CheckValue(value.AsInteger());
     TCustomEdit::SetPropValue(name, now, strict);

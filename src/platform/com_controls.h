@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,8 +84,9 @@ class TSpinEdit : public TCustomEdit {
   int32_t MaxValue() const { return GetPropValue("MaxValue").AsInteger(); }
   void SetMinValue(int32_t v) { SetPropValue("MinValue", v); }
   void SetMaxValue(int32_t v) { SetPropValue("MaxValue", v); }
-  // The text is the value; typing something that is no number gives MinValue.
-  std::string Text() const override { return std::to_string(Value()); }
+  // The text as typed; Value reads MinValue while it is empty or no number, as the
+  // platform's spin edit does, so a window can tell a typed 0 from no number at all.
+  std::string Text() const override { return GetPropValue("Text").AsString(); }
   void SetText(const std::string& text) override { SetPropValue("Text", text); }
 
   Variant GetPropValue(std::string_view name) const override;
@@ -92,6 +94,7 @@ class TSpinEdit : public TCustomEdit {
 
  private:
   int32_t CheckValue(int32_t value) const;
+  std::optional<std::string> typed_;  // set while the text is not the value's own
 };
 
 class TProgressBar : public TWinControl {

@@ -165,25 +165,27 @@ void TCustomForm::BeforeDestruction() {
 }
 
 void TCustomForm::FrameSize(int32_t& dx, int32_t& dy) const {
-  // The frame the platform's window manager draws for each border style (caption 19
-  // pixels high, a small caption 15).
+  // The classic Windows metrics the form files were written with: a sizeable frame is 4
+  // pixels on each side, a single or dialog frame 3, a tool window's frame 3 (4 when
+  // sizeable); a caption is 19 pixels high, a tool window's small caption 15; a main menu
+  // bar adds 19 below the caption.
   const std::string style = BorderStyle();
+  int32_t frame = 4;
+  int32_t caption = 19;
   if (SameTextAscii(style, "bsNone")) {
-    dx = 0;
-    dy = 0;
+    frame = 0;
+    caption = 0;
   } else if (SameTextAscii(style, "bsDialog") || SameTextAscii(style, "bsSingle")) {
-    dx = 6;
-    dy = 25;
+    frame = 3;
   } else if (SameTextAscii(style, "bsToolWindow")) {
-    dx = 6;
-    dy = 21;
+    frame = 3;
+    caption = 15;
   } else if (SameTextAscii(style, "bsSizeToolWin")) {
-    dx = 8;
-    dy = 23;
-  } else {
-    dx = 8;
-    dy = 27;
+    caption = 15;
   }
+  dx = 2 * frame;
+  dy = 2 * frame + caption;
+  if (!GetPropValue("Menu").AsString().empty()) dy += 19;
 }
 
 Variant TCustomForm::GetPropValue(std::string_view name) const {
@@ -225,7 +227,12 @@ void TCustomForm::SetPropValue(std::string_view name, const Variant& value, bool
     int32_t dy = 0;
     FrameSize(dx, dy);
     const int32_t v = value.AsInteger();
-    // Keep the other of the pair in step when it is stored too.
+    // Keep the other of the pair in step when it is stored too; while a form file loads,
+    // both stored values are kept as the file gives them.
+    if (loading_) {
+      TComponent::SetPropValue(name, v, strict);
+      return;
+    }
     if (client_w && FindStored("Width") != nullptr) TComponent::SetPropValue("Width", v + dx);
     if (client_h && FindStored("Height") != nullptr) TComponent::SetPropValue("Height", v + dy);
     if (outer_w && FindStored("ClientWidth") != nullptr) {

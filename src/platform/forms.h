@@ -87,8 +87,17 @@ class TCustomForm : public TWinControl {
   int32_t ClientHeight() const { return GetPropValue("ClientHeight").AsInteger(); }
   void SetClientWidth(int32_t v) { SetPropValue("ClientWidth", v); }
   void SetClientHeight(int32_t v) { SetPropValue("ClientHeight", v); }
-  // Width and height the frame of this window's border style adds to the client area.
+  // While set (a form file loading), storing the outer or the client size leaves the
+  // other one as stored: a form file that stores both keeps both.
+  void SetLoading(bool loading) { loading_ = loading; }
+  // Width and height the frame of this window's border style (and its main menu) adds
+  // to the client area.
   void FrameSize(int32_t& dx, int32_t& dy) const;
+
+  // Whether a form designer is attached: the window is a form being designed, not one of
+  // the IDE's windows or a tool's.
+  bool HasDesigner() const { return has_designer_; }
+  void SetHasDesigner(bool attached) { has_designer_ = attached; }
 
   // The control that has the focus when the window shows, or nullptr.
   TWinControl* ActiveControl() const;
@@ -125,6 +134,8 @@ class TCustomForm : public TWinControl {
   bool modal_ = false;
   bool destroying_ = false;
   bool live_layout_ = false;  // shown once: layout follows changes from then on
+  bool has_designer_ = false;
+  bool loading_ = false;
   std::string window_state_ = "wsNormal";
 };
 

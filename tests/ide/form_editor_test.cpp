@@ -8,6 +8,7 @@
 #include "ide/source_editor.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
+#include "platform/forms.h"
 
 using namespace ide;
 using ide::testing::HostFixture;
@@ -154,7 +155,9 @@ TEST(SelectionTest, SelectionIsReportedInSelectionOrder) {
   EXPECT_EQ(Supports<INTAComponent>(c.form->GetSelComponent(0))->GetComponent(),
             c.module->Form()->Root());
 
-  c.form->FindComponent("Edit2")->Select(false);
+  // Adding a component to the selection drops the form from it.
+  c.form->FindComponent("Edit2")->Select(true);
+  ASSERT_EQ(c.form->GetSelCount(), 1);
   c.form->FindComponent("Label1")->Select(true);
   c.form->FindComponent("Edit1")->Select(true);
   c.form->FindComponent("Edit2")->Select(true);  // already selected: keeps its place
@@ -169,8 +172,43 @@ TEST(SelectionTest, SelectionIsReportedInSelectionOrder) {
   EXPECT_EQ(c.form->GetSelComponent(3), nullptr);
   c.form->FindComponent("Memo1")->Select(false);
   EXPECT_EQ(c.form->GetSelCount(), 1);
+
+  // The form is found by its name like a component; selecting it clears the rest.
+  auto root = c.form->FindComponent("FRMCADASTRO");
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(Supports<INTAComponent>(root)->GetComponent(), c.module->Form()->Root());
+  root->Select(true);
+  ASSERT_EQ(c.form->GetSelCount(), 1);
+  EXPECT_EQ(Supports<INTAComponent>(c.form->GetSelComponent(0))->GetComponent(),
+            c.module->Form()->Root());
   EXPECT_FALSE(c.form->GetModified());  // selecting is not a change of the form
   c.Check();
+}
+
+TEST(DesignedFormTest, OuterAndClientSizesAnswerForEachOtherByBorderStyleAndMenu) {
+  HostFixture f("Alinha");
+  ASSERT_TRUE(
+      f.Load({"proj/uAlinha.pas", "proj/uDialogo.pas", "proj/uMenu.pas", "proj/uAmbos.pas"}));
+  auto sizes = [&](int module) {
+    auto form = Supports<IOTAFormEditor>(f.host->Module(module)->GetModuleFileEditor(1));
+    std::vector<int32_t> out;
+    for (const char* name : {"Width", "Height", "ClientWidth", "ClientHeight"}) {
+      TPropBuffer value = int32_t{0};
+      EXPECT_TRUE(form->GetRootComponent()->GetPropValueByName(name, value)) << name;
+      out.push_back(std::get<int32_t>(value));
+    }
+    return out;
+  };
+  using V = std::vector<int32_t>;
+  EXPECT_EQ(sizes(0), (V{408, 300, 400, 273}));  // sizeable: frame 4, caption 19
+  EXPECT_EQ(sizes(1), (V{306, 145, 300, 120}));  // dialog: frame 3
+  EXPECT_EQ(sizes(2), (V{500, 360, 492, 314}));  // a main menu bar adds 19
+  EXPECT_EQ(sizes(3), (V{320, 240, 312, 206}));  // both stored: both kept as written
+
+  // The designed form is marked as such for the tools that list the IDE's windows.
+  auto* root = dynamic_cast<platform::TCustomForm*>(f.host->Module(1)->Form()->Root());
+  ASSERT_NE(root, nullptr);
+  EXPECT_TRUE(root->HasDesigner());
 }
 
 TEST(FormRoundTripTest, ChangesMadeOnTheLiveObjectsReachTheFileWhenTheFormIsSaved) {

@@ -16,6 +16,7 @@
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/clock.h"
+#include "platform/com_controls.h"
 #include "platform/image_list.h"
 #include "platform/menus.h"
 #include "platform/modal_driver.h"
@@ -214,6 +215,17 @@ TEST_F(PackageEntryTest, AutoLoadedPaletteTogglesWithTheAlignmentItem) {
   EXPECT_EQ(F_ZORI_Align, palette);
   EXPECT_TRUE(palette->Visible());
   EXPECT_EQ(palette->Caption(), "ZORI Align");
+
+  // The close box hides the palette through the item, which shows the closed state; the
+  // next click brings back the same palette with its toggles as they were.
+  palette->tbtn_relative_parent->Click();
+  palette->Close();
+  EXPECT_FALSE(palette->Visible());
+  EXPECT_EQ(align.Bitmap(), picture(7));
+  align.Click();
+  EXPECT_EQ(F_ZORI_Align, palette);
+  EXPECT_TRUE(palette->Visible());
+  EXPECT_EQ(palette->tbtn_relative_parent->ImageIndex(), 15);
 }
 
 TEST_F(PackageEntryTest, AutoSaveRunsTheIdesSaveAllOncePerPeriod) {

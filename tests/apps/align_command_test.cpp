@@ -1,0 +1,80 @@
+// zori align: a palette rule applied to named components of a form on disk.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ide/host_fixture.h"
+#include "zori_run.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class AlignCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("zori_align_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Alinha", dir_ / "proj");
+    dfm_ = (dir_ / "proj" / "uAlinha.dfm").string();
+    original_ = ReadAll(dfm_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  Outcome Align(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--package-dir", (dir_ / "pkg").string(), "align"});
+    return RunZori(args);
+  }
+
+  fs::path dir_;
+  std::string dfm_;
+  std::string original_;
+};
+
+}  // namespace
+
+TEST_F(AlignCommandTest, OnlyTheMovedBoundsChangeInTheWrittenForm) {
+  Outcome r = Align({"hspace", dfm_, "edt_X", "edt_Z", "edt_Y"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "edt_Y: (100, 40, 30, 21) -> (115, 40, 30, 21)\n");
+  EXPECT_EQ(ReadAll(dfm_),
+            ide::testing::ReplaceOnce(original_, "    Left = 100\r\n", "    Left = 115\r\n"));
+
+  r = Align({"manual", "--vertical", "--gap", "4", dfm_, "edt_Z", "edt_X", "edt_Y"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "edt_Z: (200, 72, 40, 21) -> (200, 33, 40, 21)\n"
+            "edt_Y: (115, 40, 30, 21) -> (115, 58, 30, 21)\n");
+
+  const std::string before = ReadAll(dfm_);
+  r = Align({"left", dfm_, "edt_X"});  // one component: nothing to follow
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "nothing moved\n");
+  EXPECT_EQ(ReadAll(dfm_), before);
+}
+
+TEST_F(AlignCommandTest, BadInputIsNamedAndNothingIsWritten) {
+  Outcome r = Align({"left", dfm_, "edt_X", "edt_Nada", "Edt_Outro"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("uAlinha.dfm: no component named edt_Nada Edt_Outro"), std::string::npos)
+      << r.err;
+  r = Align({"diagonal", dfm_, "edt_X"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("unknown rule 'diagonal'"), std::string::npos) << r.err;
+  r = Align({"left", "--gap", "3", dfm_, "edt_X", "edt_Y"});
+  EXPECT_EQ(r.code, 2);
+
+  // A reference without a size stops the rule with the catalogue's message.
+  r = Align({"right", dfm_, "ds_Dados", "edt_X"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("ds_Dados.Width"), std::string::npos) << r.err;
+  r = Align({"manual", "--gap", "dez", dfm_, "edt_X", "edt_Y"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("pixels"), std::string::npos) << r.err;
+  EXPECT_EQ(ReadAll(dfm_), original_);
+}
