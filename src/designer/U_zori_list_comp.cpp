@@ -1,5 +1,6 @@
 #include "designer/U_zori_list_comp.h"
 
+#include "core/U_zori_func.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
 #include "platform/ext_controls.h"
@@ -40,7 +41,7 @@ void TF_ZORI_List_Comp::PR_Lista_Forms() {
   platform::TScreen& screen = platform::Screen();
   for (int index = 0; index < screen.FormCount(); ++index) {
     platform::TCustomForm* form = screen.Forms(index);
-    if (form != nullptr) PR_Lista_Comps(*form);
+    if (FN_Formulario_Movel(this, form, false, true)) PR_Lista_Comps(*form);
   }
 }
 

@@ -151,7 +151,6 @@ FormEditor::FormEditor(std::weak_ptr<IOTAModule> module, std::unique_ptr<DfmDocu
 FormEditor::~FormEditor() {
   // Components go before the tree that describes them.
   selection_.clear();
-  if (auto* form = dynamic_cast<platform::TCustomForm*>(root_.get())) form->SetDesigner(nullptr);
   root_.reset();
 }
 
@@ -167,8 +166,6 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   }
   // The designer opens with the form itself selected.
   editor->selection_.push_back(editor->root_.get());
-  if (auto* form = dynamic_cast<platform::TCustomForm*>(editor->root_.get()))
-    form->SetDesigner(editor.get());
   return editor;
 }
 

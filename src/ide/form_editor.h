@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "ide/ToolsAPI.h"
-#include "platform/forms.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -26,7 +25,6 @@ class DfmObject;
 
 class FormEditor : public IOTAFormEditor,
                    public INTAFormEditor,
-                   public platform::IDesignerHook,
                    public std::enable_shared_from_this<FormEditor> {
  public:
   // Builds the components of a parsed form. Classes the registry does not know are added

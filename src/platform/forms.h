@@ -28,12 +28,6 @@ inline constexpr TModalResult mrYesToAll = 10;
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
-
-// The designer working on a form, as the form knows it: only forms being designed have one.
-class IDesignerHook {
- public:
-  virtual ~IDesignerHook() = default;
-};
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& can_close)>;
 
 class TCustomForm : public TWinControl {
@@ -59,11 +53,6 @@ class TCustomForm : public TWinControl {
   // Frees the window at the application's next ProcessMessages (safe inside handlers).
   void Release();
   bool Modal() const { return modal_; }
-
-  // The designer attached to the form while it is being designed, or nullptr; the
-  // designer sets and clears it and keeps ownership.
-  IDesignerHook* Designer() const { return designer_; }
-  void SetDesigner(IDesignerHook* designer) { designer_ = designer; }
 
   TModalResult ModalResult() const { return modal_result_; }
   void SetModalResult(TModalResult result) { modal_result_ = result; }
@@ -130,7 +119,6 @@ class TCustomForm : public TWinControl {
   void AutoSizeHeight();
 
   TModalResult modal_result_ = mrNone;
-  IDesignerHook* designer_ = nullptr;
   bool modal_ = false;
   bool destroying_ = false;
   bool live_layout_ = false;  // shown once: layout follows changes from then on

@@ -264,11 +264,11 @@ TEST(ProjectLoadTest, DesignedFormsStandOnTheScreenWithTheirDesigner) {
     ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"})) << f.errors.front();
     platform::TCustomForm* designed = on_screen("frmCadastro");
     ASSERT_NE(designed, nullptr);
-    EXPECT_NE(designed->Designer(), nullptr);
+    EXPECT_TRUE(designed->HasDesigner());
     EXPECT_EQ(on_screen("dmDados"), nullptr);  // a data module is no window
     platform::TCustomForm* ide_window = on_screen("AppBuilder");
     ASSERT_NE(ide_window, nullptr);
-    EXPECT_EQ(ide_window->Designer(), nullptr);
+    EXPECT_FALSE(ide_window->HasDesigner());
 
     // The main menu's pictures come from its image list, by the items' image indices.
     platform::TMainMenu& menu = *f.host->Desktop().MainMenu();
