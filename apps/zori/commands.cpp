@@ -6,6 +6,7 @@
 #include "catalogue_command.h"
 #include "check_command.h"
 #include "cli.h"
+#include "comment_command.h"
 #include "config_command.h"
 #include "forms_command.h"
 #include "menu_command.h"
@@ -24,6 +25,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddFormsCommand(app, context, exit_code);
   AddMenusCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
+  AddCommentCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

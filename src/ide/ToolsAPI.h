@@ -255,6 +255,17 @@ class IOTASourceEditor : public virtual IOTAEditor {
   virtual std::shared_ptr<IOTAEditView> GetEditView(int index) = 0;
 };
 
+// --- key bindings ---------------------------------------------------------------------------
+
+// What a key-binding handler tells the editor about the key it was given.
+enum TKeyBindingResult : int32_t { krUnhandled = 0, krHandled = 1, krNextProc = 2 };
+
+// The editor's state when a bound key is pressed.
+class IOTAKeyContext : public virtual IInterface {};
+
+// A key code with its shift state, as the platform's shortcuts are coded.
+using TShortCut = uint16_t;
+
 class IOTAEditBuffer : public virtual IOTASourceEditor {
  public:
   virtual std::shared_ptr<IOTAEditPosition> GetEditPosition() = 0;

@@ -94,7 +94,8 @@ bool DiskModule::Save(bool change_name, bool force_save) {
   if (form_ != nullptr && form_->GetModified()) form_->SyncFromComponents();
   // Encode first so a unit that cannot be stored in its encoding stops the save whole.
   std::string pas_bytes;
-  if (source_->GetModified() && !EncodeText(source_->Text(), encoding_, &pas_bytes, &last_error_)) {
+  if (source_->GetModified() &&
+      !EncodeText(source_->FileText(), encoding_, &pas_bytes, &last_error_)) {
     last_error_ = pas_path_ + ": " + last_error_;
     return false;
   }

@@ -87,6 +87,12 @@ bool RealFileSystem::ReadFile(const std::string& path, std::string* contents, st
 bool RealFileSystem::WriteFile(const std::string& path, const std::string& contents,
                                std::string* err) {
   std::filesystem::path target(path);
+  // A read-only file stays as it is, as in the IDE: renaming a new file over it would
+  // slip past its protection.
+  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+    *err = Reason(path, EACCES);
+    return false;
+  }
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();

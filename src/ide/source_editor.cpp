@@ -137,10 +137,56 @@ class View : public IOTAEditView {
 
 SourceEditor::SourceEditor(std::weak_ptr<IOTAModule> module, std::string file_name,
                            const std::string& text)
-    : module_(std::move(module)), file_name_(std::move(file_name)), chars_(ToChars(text)) {}
+    : module_(std::move(module)), file_name_(std::move(file_name)) {
+  const std::u32string file = ToChars(text);
+  chars_.reserve(file.size());
+  size_t counts[3] = {0, 0, 0};
+  for (size_t i = 0; i < file.size(); ++i) {
+    Break kind;
+    if (file[i] == U'\r' && i + 1 < file.size() && file[i + 1] == U'\n') {
+      kind = Break::CrLf;
+      ++i;
+    } else if (file[i] == U'\n') {
+      kind = Break::Lf;
+    } else if (file[i] == U'\r') {
+      kind = Break::Cr;
+    } else {
+      chars_.push_back(file[i]);
+      continue;
+    }
+    chars_ += U"\r\n";
+    breaks_.push_back(kind);
+    ++counts[static_cast<int>(kind)];
+  }
+  // Lines typed into a LF-only unit are LF-only too; a tie keeps the platform's CR LF.
+  if (counts[1] > counts[0] && counts[1] >= counts[2]) new_break_ = Break::Lf;
+  if (counts[2] > counts[0] && counts[2] > counts[1]) new_break_ = Break::Cr;
+}
 
 std::string SourceEditor::Text() const {
   return ToUtf8(chars_);
+}
+
+std::string SourceEditor::FileText() const {
+  std::u32string file;
+  file.reserve(chars_.size());
+  size_t next = 0;
+  for (size_t i = 0; i < chars_.size(); ++i) {
+    const bool pair = chars_[i] == U'\r' && i + 1 < chars_.size() && chars_[i + 1] == U'\n';
+    if (!pair && chars_[i] != U'\n') {
+      file.push_back(chars_[i]);
+      continue;
+    }
+    const Break kind = next < breaks_.size() ? breaks_[next] : new_break_;
+    ++next;
+    if (pair) ++i;
+    file += kind == Break::CrLf ? U"\r\n" : kind == Break::Lf ? U"\n" : U"\r";
+  }
+  return ToUtf8(file);
+}
+
+size_t SourceEditor::BreakIndex(size_t pos) const {
+  return static_cast<size_t>(std::count(chars_.begin(), chars_.begin() + pos, U'\n'));
 }
 
 std::shared_ptr<IOTAEditReader> SourceEditor::CreateReader() {
@@ -172,7 +218,14 @@ void SourceEditor::Replace(size_t pos, size_t count, const std::u32string& text)
   pos = std::min(pos, chars_.size());
   count = std::min(count, chars_.size() - pos);
   if (count == 0 && text.empty()) return;
-  Edit edit{pos, chars_.substr(pos, count), text};
+  // The breaks removed keep their kind for an undo; the breaks inserted are new ones.
+  const size_t first = BreakIndex(pos);
+  const auto removed_breaks =
+      static_cast<size_t>(std::count(chars_.begin() + pos, chars_.begin() + pos + count, U'\n'));
+  Edit edit{pos, chars_.substr(pos, count), text,
+            std::vector<Break>(breaks_.begin() + first, breaks_.begin() + first + removed_breaks)};
+  breaks_.erase(breaks_.begin() + first, breaks_.begin() + first + removed_breaks);
+  breaks_.insert(breaks_.begin() + first, std::count(text.begin(), text.end(), U'\n'), new_break_);
   chars_.replace(pos, count, text);
   if (open_steps_ > 0) undo_.back().push_back(std::move(edit));
   modified_ = true;
@@ -183,6 +236,11 @@ bool SourceEditor::Undo() {
   std::vector<Edit> step = std::move(undo_.back());
   undo_.pop_back();
   for (auto it = step.rbegin(); it != step.rend(); ++it) {
+    const size_t first = BreakIndex(it->pos);
+    breaks_.erase(
+        breaks_.begin() + first,
+        breaks_.begin() + first + std::count(it->inserted.begin(), it->inserted.end(), U'\n'));
+    breaks_.insert(breaks_.begin() + first, it->removed_breaks.begin(), it->removed_breaks.end());
     chars_.replace(it->pos, it->inserted.size(), it->removed);
   }
   modified_ = true;

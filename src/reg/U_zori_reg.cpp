@@ -7,6 +7,7 @@
 #include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
 #include "designer/U_zori_list_comp.h"
+#include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
 #include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
@@ -239,8 +240,8 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Lista_Comps_Forms(platform::TObject*) {
   PR_Abre_Janela(F_ZORI_List_Comp);
 }
-void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject*) {
-  PR_Janela_Indisponivel("CommentCurrentStatement");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
+  MenuClick(Sender);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Config");

@@ -97,3 +97,51 @@ TEST(SourceEditorTest, EditPositionMovesTheCursorAndDeletesLineBreaksAsOneCharac
   const std::string header = "// Rotinas de apoio \u00e0 tela\r\n";
   EXPECT_EQ(saved.substr(3, header.size()), header);
 }
+
+TEST(SourceEditorTest, BuffersShowCrLfAndSavesGiveTheFileItsOwnBreaksBack) {
+  HostFixture f;
+  // LF-only, with accented text above line 4 (Windows-1252 on disk).
+  f.files->Create("proj/uLf.pas",
+                  "unit uLf;\n{ Opera\xE7\xF5"
+                  "es }\ninterface\nprocedure P;\n");
+  f.files->Create("proj/uMix.pas", "unit uMix;\r\ninterface\nimplementation\r\nend.");
+  ASSERT_TRUE(f.Load({"proj/uLf.pas", "proj/uMix.pas"})) << f.errors.front();
+  auto lf = f.host->FindModule("proj/uLf.pas");
+  auto source = SourceOf(lf);
+  EXPECT_EQ(ReadAll(*source),
+            "unit uLf;\r\n{ Opera\u00e7\u00f5es }\r\ninterface\r\nprocedure P;\r\n");
+  // Line 4 starts at character 11 + 15 + 11: the accented letters count one each.
+  auto view = source->GetEditView(0);
+  view->SetCursorPos({1, 4});
+  EXPECT_EQ(lf->Source().OffsetOf(view->GetCursorPos().Line, 1), 37u);
+  std::string text;
+  EXPECT_EQ(source->CreateReader()->GetText(37, text, 12), 12);
+  EXPECT_EQ(text, "procedure P;");
+  {
+    auto writer = source->CreateUndoableWriter();
+    writer->CopyTo(37);
+    writer->Insert("{ nova }\r\n{ linha }\r\n");
+  }
+  ASSERT_TRUE(lf->Save(false, true));
+  EXPECT_EQ(f.files->Contents("proj/uLf.pas"),
+            "unit uLf;\n{ Opera\xE7\xF5"
+            "es }\ninterface\n{ nova }\n{ linha }\nprocedure P;\n");
+
+  // Mixed breaks: each old line keeps its own; a line typed in takes the most common kind.
+  auto mix = f.host->FindModule("proj/uMix.pas");
+  auto position = Supports<IOTAEditBuffer>(SourceOf(mix))->GetEditPosition();
+  position->GotoLine(3);
+  position->Delete(15);  // "implementation" and its break
+  {
+    auto writer = SourceOf(mix)->CreateUndoableWriter();
+    writer->CopyTo(23);
+    writer->Insert("uses SysUtils;\r\n");
+  }
+  ASSERT_TRUE(mix->Save(false, true));
+  EXPECT_EQ(f.files->Contents("proj/uMix.pas"), "unit uMix;\r\ninterface\nuses SysUtils;\r\nend.");
+  auto* buffer = dynamic_cast<SourceEditor*>(SourceOf(mix).get());
+  ASSERT_TRUE(buffer->Undo());
+  ASSERT_TRUE(buffer->Undo());
+  ASSERT_TRUE(mix->Save(false, true));
+  EXPECT_EQ(f.files->Contents("proj/uMix.pas"), "unit uMix;\r\ninterface\nimplementation\r\nend.");
+}
