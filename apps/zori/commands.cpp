@@ -12,6 +12,7 @@
 #include "menu_command.h"
 #include "menus_command.h"
 #include "parse_command.h"
+#include "snippets_command.h"
 
 namespace zori::cli {
 
@@ -26,6 +27,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddMenusCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
   AddCommentCommand(app, context, exit_code);
+  AddSnippetsCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli
