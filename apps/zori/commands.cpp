@@ -9,7 +9,9 @@
 #include "close_datasets_command.h"
 #include "comment_command.h"
 #include "config_command.h"
+#include "forms_command.h"
 #include "menu_command.h"
+#include "menus_command.h"
 #include "parse_command.h"
 #include "rename_command.h"
 #include "snippets_command.h"
@@ -27,6 +29,8 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddConfigCommand(app, context, exit_code);
   AddCatalogueCommand(app, context, exit_code);
   AddMenuCommand(app, context, exit_code);
+  AddFormsCommand(app, context, exit_code);
+  AddMenusCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
   AddCommentCommand(app, context, exit_code);
   AddSnippetsCommand(app, context, exit_code);

@@ -4,13 +4,16 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
 #include "designer/U_zori_ren_comps.h"
 #include "designer/U_zori_sel_foco.h"
 #include "designer/U_zori_taborder.h"
+#include "designer/U_zori_list_comp.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
@@ -53,6 +56,16 @@ void PR_Mostra_Modal(Window*& window) {
     ~Release() { platform::FN_Destroi_Objeto(window); }
   } release{window};
   window->ShowModal();
+// A tool window's life on a menu click: created into its global, shown modally, freed and
+// the global cleared whatever happens.
+template <class T>
+void PR_Abre_Janela(T*& Janela) {
+  Janela = platform::TComponent::Create<T>(platform::Application());
+  struct Release {
+    T*& window;
+    ~Release() { platform::FN_Destroi_Objeto(window); }
+  } release{Janela};
+  Janela->ShowModal();
 }
 
 }  // namespace
@@ -267,10 +280,10 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   F_ZORI_CodeSnippets->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Cust_Menu");
+  PR_Abre_Janela(F_ZORI_Cust_Menu);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Lista_Comps_Forms(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_List_Comp");
+  PR_Abre_Janela(F_ZORI_List_Comp);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
   MenuClick(Sender);
@@ -279,7 +292,7 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Config");
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Resource_Editor");
+  PR_Abre_Janela(F_ZORI_Resource_Editor);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_About");
@@ -327,6 +340,9 @@ void PR_Finaliza_U_zori_reg() {
     platform::FN_Destroi_Objeto(F_ZORI_Align);
     if (v_Inst_ZORIIDEx) v_Inst_ZORIIDEx->RemoveMenuItems();
     v_Inst_ZORIIDEx.reset();
+    // A holder left by a failed menu build goes too: a later load builds a fresh one
+    // instead of reaching for a window that is no more.
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
   } catch (const std::exception&) {
     // Swallowed on purpose; what was not removed is left.
   }

@@ -8,12 +8,15 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
 #include "designer/U_zori_ren_comps.h"
 #include "designer/U_zori_sel_foco.h"
 #include "designer/U_zori_taborder.h"
+#include "designer/U_zori_list_comp.h"
 #include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/clock.h"
@@ -304,6 +307,27 @@ TEST_F(PackageEntryTest, TabOrderItemOpensTheValidatorWhichTellsThereIsNoForm) {
   EXPECT_EQ(F_ZORI_TabOrder, nullptr);  // freed after the show, as every tool window
 }
 
+  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
+  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
+                                                  FN_Msg_Indisponivel("TF_ZORI_About")}));
+  EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, ListerBrowserAndEditorOpenModallyAndAreFreed) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
+  v_Inst_ZORIIDEx->FMenuZORICust_Menu->Click();
+  v_Inst_ZORIIDEx->FMenuZORIResourceString->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_List_Comp", "F_ZORI_Cust_Menu",
+                                                        "F_ZORI_Resource_Editor"}));
+  EXPECT_EQ(F_ZORI_List_Comp, nullptr);
+  EXPECT_EQ(F_ZORI_Cust_Menu, nullptr);
+  EXPECT_EQ(F_ZORI_Resource_Editor, nullptr);
+  EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
   auto ide_services = LoadAndRegister();
   PR_Finaliza_U_zori_reg();
@@ -321,6 +345,27 @@ TEST_F(PackageEntryTest, UnloadAfterTheBuildTakesTheMenuAway) {
   PR_Finaliza_U_zori_reg();
   EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
   EXPECT_TRUE(ide_services->notifiers_.empty());
+}
+
+TEST_F(PackageEntryTest, HolderLeftByAFailedBuildGoesAtUnload) {
+  // An IDE that has lost its main menu by the first tick: the build fails its assertion
+  // after making the catalogue holder.
+  class NoMenu : public ide::IBorlandIDEServices, public ide::IOTAServices {
+   public:
+    int AddNotifier(const std::shared_ptr<ide::IOTAIDENotifier>&) override { return 0; }
+    void RemoveNotifier(int) override {}
+  };
+  LoadAndRegister();
+  ide::BorlandIDEServices = std::make_shared<NoMenu>();
+  EXPECT_THROW(Tick(1000), platform::EAssertionFailed);
+  EXPECT_NE(F_ZORI_Resource, nullptr);
+  PR_Finaliza_U_zori_reg();
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
+  // A second load in the same process builds its own.
+  auto again = LoadAndRegister();
+  Tick(1000);
+  EXPECT_EQ(again->TopLevel().size(), kDelphiMenu.size() + 1);
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
 }
 
 TEST_F(PackageEntryTest, PackageDirectoryIsTheLastKnownPackageEndingInTheName) {
