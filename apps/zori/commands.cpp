@@ -7,9 +7,12 @@
 #include "check_command.h"
 #include "cli.h"
 #include "comment_command.h"
+#include "compile_command.h"
 #include "config_command.h"
+#include "layout_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
+#include "settings_command.h"
 
 namespace zori::cli {
 
@@ -22,6 +25,9 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddMenuCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
   AddCommentCommand(app, context, exit_code);
+  AddLayoutCommand(app, context, exit_code);
+  AddCompileCommand(app, context, exit_code);
+  AddSettingsCommands(app, context, exit_code);
 }
 
 }  // namespace zori::cli

@@ -5,15 +5,20 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_perf_layout.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
 #include "platform/application.h"
+#include "platform/buttons.h"
+#include "platform/client_dataset.h"
 #include "platform/exceptions.h"
 #include "platform/forms.h"
 #include "platform/image_list.h"
 #include "platform/menus.h"
 #include "platform/timer.h"
+#include "reg/U_zori_about.h"
+#include "reg/U_zori_config.h"
 #include "reg/U_zori_notifier.h"
 
 std::unique_ptr<TZORIIDEx_New_Menu_Item> v_Inst_ZORIIDEx;
@@ -213,8 +218,18 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Rename_Comps(platform::TObject*) {
 void TZORIIDEx_New_Menu_Item::PR_OnClick_TabOrder(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_TabOrder");
 }
-void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Perf_Layout");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject* Sender) {
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Perf_Layout); }
+  } release;
+  F_ZORI_Perf_Layout = platform::TComponent::Create<TF_ZORI_Perf_Layout>(platform::Application());
+  // The automatic runs apply the stored layout without showing the window.
+  if (Sender != nullptr && Sender == FMenuZORI)
+    F_ZORI_Perf_Layout->bbtn_Ok->Click();
+  else
+    F_ZORI_Perf_Layout->ShowModal();
+  // Written here rather than when the window is freed, so a failed write is reported.
+  F_ZORI_Perf_Layout->cds_LP->Close();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_CodeSnippets");
@@ -229,13 +244,21 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
   MenuClick(Sender);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Config");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Config); }
+  } release;
+  F_ZORI_Config = platform::TComponent::Create<TF_ZORI_Config>(platform::Application());
+  F_ZORI_Config->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Resource_Editor");
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_About");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_About); }
+  } release;
+  F_ZORI_About = platform::TComponent::Create<TF_ZORI_About>(platform::Application());
+  F_ZORI_About->ShowModal();
 }
 
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Align(platform::TObject* Sender) {
