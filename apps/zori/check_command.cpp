@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "host_session.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
+#include "platform/classes.h"
 #include "platform/component.h"
 
 namespace zori::cli {
@@ -66,6 +68,35 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
     if (!module["form"].is_null()) ++forms;
     doc["modules"].push_back(std::move(module));
   }
+  // Classes no class table knew, each once, as the forms showed them: the user can copy
+  // them into zori.classes.xml with their real ancestors and properties.
+  nlohmann::ordered_json inferred = nlohmann::ordered_json::array();
+  // A class one form judged non-visual for want of a sign gives way to another form's
+  // stronger judgement.
+  std::map<std::string, size_t> seen;
+  for (int i = 0; i < host.ModuleCount(); ++i) {
+    const ide::FormEditor* form = host.Module(i)->Form();
+    if (form == nullptr) continue;
+    for (const ide::InferredClass& cls : form->InferredClasses()) {
+      auto [at, added] = seen.emplace(platform::UpperAscii(cls.name), inferred.size());
+      if (!added &&
+          (inferred[at->second]["parent"] != "TComponent" || cls.parent == "TComponent")) {
+        continue;
+      }
+      nlohmann::ordered_json entry;
+      entry["class"] = cls.name;
+      entry["parent"] = cls.parent;
+      entry["reason"] = cls.reason;
+      entry["file"] = cls.file;
+      entry["line"] = cls.line;
+      if (added) {
+        inferred.push_back(std::move(entry));
+      } else {
+        inferred[at->second] = std::move(entry);
+      }
+    }
+  }
+  doc["inferred_classes"] = inferred;
   doc["errors"] = session.errors;
 
   if (json) {
@@ -84,6 +115,10 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
                   << " components, " << f["windowed"].get<int>() << " windowed, "
                   << f["datasets"].get<int>() << " datasets\n";
     }
+    if (!inferred.empty()) {
+      context.out << inferred.size() << (inferred.size() == 1 ? " class" : " classes")
+                  << " no class table knows, inferred from the forms (--json lists them)\n";
+    }
     context.out << host.ModuleCount() << (host.ModuleCount() == 1 ? " module, " : " modules, ")
                 << forms << (forms == 1 ? " form" : " forms") << "\n";
   }
@@ -97,7 +132,10 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
   auto* cmd = app.add_subcommand(
       "check",
       "Open a Delphi project and list its units: for each, the form's root name and class "
-      "and its counts of components, windowed controls and datasets. Exit 0 when every "
+      "and its counts of components, windowed controls and datasets. Classes no class table "
+      "knows are judged from the form file (a windowed control when its object stores "
+      "TabOrder or holds controls, a dataset when it holds persistent fields, else a "
+      "non-visual component); --json lists them under inferred_classes. Exit 0 when every "
       "input loaded, 2 when one could not be read (the reasons go to stderr).");
   struct Options {
     std::vector<std::string> paths;

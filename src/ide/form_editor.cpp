@@ -1,7 +1,9 @@
 #include "ide/form_editor.h"
 
 #include <algorithm>
+#include <optional>
 
+#include "ide/class_inference.h"
 #include "ide/dfm_document.h"
 #include "platform/classes.h"
 #include "platform/component.h"
@@ -129,18 +131,24 @@ std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
   return std::make_unique<TComponent>(cls);
 }
 
-const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry, const std::string& name,
-                                         bool is_root, bool is_inline,
-                                         std::string_view root_ancestor) {
-  if (const platform::TClassInfo* known = registry.Find(name)) return known;
-  // Only frames are placed inline; any other unknown class is a non-visual component.
-  std::string parent = is_inline ? "TFrame" : "TComponent";
+// The class of an object: from the class tables, else the root's from the form class's
+// ancestor, else judged from what the form file shows of it (recorded in *inferred). A
+// class judged non-visual only for want of a sign is kept in this form's own registry
+// (guessed), so a later form whose objects of that class show it windowed still can.
+const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry,
+                                         platform::ClassRegistry& guessed, const DfmObject& object,
+                                         bool is_root, std::string_view root_ancestor,
+                                         std::optional<InferredClass>* inferred) {
+  const std::string& name = object.class_name();
+  if (const platform::TClassInfo* known = guessed.Find(name)) return known;
   if (is_root) {
     const platform::TClassInfo* ancestor =
         root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
-    parent = ancestor != nullptr ? ancestor->Name() : "TForm";
+    return registry.Add(name, ancestor != nullptr ? ancestor->Name() : "TForm", {}, nullptr);
   }
-  return registry.Add(name, parent, {}, nullptr);
+  *inferred = InferClass(registry, object);
+  platform::ClassRegistry& target = (*inferred)->parent == "TComponent" ? guessed : registry;
+  return target.Add(name, (*inferred)->parent, {}, nullptr);
 }
 
 }  // namespace
@@ -160,6 +168,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
                                                std::string_view root_ancestor, std::string* err) {
   std::shared_ptr<FormEditor> editor(new FormEditor(std::move(module), std::move(document)));
   editor->classes_ = std::move(registry);
+  editor->guessed_classes_ = std::make_unique<platform::ClassRegistry>(editor->classes_.get());
   if (!editor->Build(editor->document_->root(), nullptr, nullptr, *editor->classes_, root_ancestor,
                      err)) {
     return nullptr;
@@ -173,15 +182,19 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
                        platform::ClassRegistry& registry, std::string_view root_ancestor,
                        std::string* err) {
   const bool is_root = owner == nullptr;
+  std::optional<InferredClass> inferred;
   const platform::TClassInfo* cls =
-      ResolveClass(registry, object.class_name(), is_root, object.kind() == DfmObjectKind::Inline,
-                   root_ancestor);
+      ResolveClass(registry, *guessed_classes_, object, is_root, root_ancestor, &inferred);
   if (cls == nullptr) {
     if (err != nullptr) {
       *err = At(*document_, object) + "expected a class the host can register, found '" +
              object.class_name() + "'";
     }
     return false;
+  }
+  if (inferred) {
+    inferred->file = document_->path();
+    inferred_.push_back(std::move(*inferred));
   }
   std::unique_ptr<TComponent> made = NewComponent(cls);
   TComponent* component = made.get();
@@ -380,10 +393,11 @@ void FormEditor::WriteTabOrders(TComponent& parent, const TComponent* moved) {
 void FormEditor::Rename(TComponent& component, const std::string& name) {
   const std::string old_name = component.Name();
   if (name == old_name) return;
-  // The form shares one name space with its components, as the designer enforces.
-  if (&component == root_.get() && root_->FindComponent(name) != nullptr) {
-    throw platform::EComponentError("A component named " + name + " already exists");
-  }
+  // The form shares one name space with its components, as the designer enforces: the
+  // form cannot take a component's name, nor a component the form's.
+  const bool taken = &component == root_.get() ? root_->FindComponent(name) != nullptr
+                                               : SameTextAscii(name, root_->Name());
+  if (taken) throw platform::EComponentError("A component named " + name + " already exists");
   component.SetName(name);
   FollowRename(component, old_name);
 }

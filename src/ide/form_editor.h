@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ide/ToolsAPI.h"
+#include "ide/class_inference.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -29,7 +30,8 @@ class FormEditor : public IOTAFormEditor,
  public:
   // Builds the components of a parsed form. Classes the registry does not know are added
   // to it: the root's class as a descendant of root_ancestor (the form class's ancestor in
-  // the unit; TForm when empty or unknown), any other as a non-visual component. nullptr
+  // the unit; TForm when empty or unknown), any other as what the file shows of it (a
+  // windowed control, a dataset, a field, a frame, else a non-visual component). nullptr
   // with *err ("file:line:column: expected ..., found ...") on a duplicate or invalid name.
   static std::shared_ptr<FormEditor> Create(std::weak_ptr<IOTAModule> module,
                                             std::unique_ptr<DfmDocument> document,
@@ -43,6 +45,9 @@ class FormEditor : public IOTAFormEditor,
   // module calls it before writing the form.
   void SyncFromComponents();
   DfmDocument& Document() { return *document_; }
+  // The classes this form named that no class table knew, in the order they were met
+  // (a class met first in another form of the same host is not listed again).
+  const std::vector<InferredClass>& InferredClasses() const { return inferred_; }
   void ClearModified() { modified_ = false; }
   // Checks that the live components and the form file's tree agree (one component per
   // object, same names and classes, intact ownership, parent and tab lists, selection of
@@ -87,9 +92,12 @@ class FormEditor : public IOTAFormEditor,
   std::weak_ptr<IOTAModule> module_;
   std::unique_ptr<DfmDocument> document_;
   std::shared_ptr<platform::ClassRegistry> classes_;  // outlives root_, whose classes it holds
+  // Classes this form alone judged non-visual, for want of a sign; falls back to classes_.
+  std::unique_ptr<platform::ClassRegistry> guessed_classes_;
   std::unique_ptr<platform::TComponent> root_;
   std::unordered_map<const platform::TComponent*, DfmObject*> objects_;
   std::vector<platform::TComponent*> selection_;
+  std::vector<InferredClass> inferred_;
   // The values each component stored when its object in the file was last brought up to
   // date: what differs from them on sync was changed on the object itself.
   std::unordered_map<const platform::TComponent*,

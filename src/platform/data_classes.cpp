@@ -68,23 +68,25 @@ void AddDataClasses(ClassRegistry& registry) {
           {Ref("DataSource"), Text("DataField"), Text("Caption"), Bool("ReadOnly", false),
            TextDefault("ValueChecked", "True"), TextDefault("ValueUnchecked", "False")});
   AddData(r, "TDBComboBox", NearestKnown(r, {"TCustomComboBox", "TWinControl"}),
-          {Ref("DataSource"),
+          {Bool("TabStop", true),
+           Ref("DataSource"),
            Text("DataField"),
            {"Items", PropKind::Strings, {}, false},
            Enum("Style", "csDropDown"),
            Bool("ReadOnly", false)});
-  AddData(r, "TDBLookupControl", NearestKnown(r, {"TCustomControl", "TWinControl"}),
-          {Ref("DataSource"), Text("DataField"), Ref("ListSource"), Text("KeyField"),
-           Text("ListField"), Bool("ReadOnly", false)});
-  AddData(r, "TDBLookupComboBox", "TDBLookupControl", {Int("DropDownRows", 7)});
+  // The lookup base and the grid base keep their data links unpublished; the palette
+  // classes publish them.
+  AddData(r, "TDBLookupControl", NearestKnown(r, {"TCustomControl", "TWinControl"}), {});
+  AddData(r, "TDBLookupComboBox", "TDBLookupControl",
+          {Bool("TabStop", true), Ref("DataSource"), Text("DataField"), Ref("ListSource"),
+           Text("KeyField"), Text("ListField"), Bool("ReadOnly", false), Int("DropDownRows", 7)});
   AddData(r, "TCustomDBGrid", NearestKnown(r, {"TCustomGrid", "TCustomControl", "TWinControl"}),
-          {Ref("DataSource"),
-           {"Columns", PropKind::Other, {}, false},
+          {{"Columns", PropKind::Other, {}, false},
            SetOf("Options",
                  "[dgEditing, dgTitles, dgIndicator, dgColumnResize, dgColLines, "
                  "dgRowLines, dgTabs, dgConfirmDelete, dgCancelOnExit]"),
            Bool("ReadOnly", false)});
-  AddData(r, "TDBGrid", "TCustomDBGrid", {});
+  AddData(r, "TDBGrid", "TCustomDBGrid", {Ref("DataSource")});
   AddData(r, "TDBNavigator", NearestKnown(r, {"TCustomPanel", "TCustomControl", "TWinControl"}),
           {Ref("DataSource"),
            SetOf("VisibleButtons",

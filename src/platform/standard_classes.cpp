@@ -53,11 +53,13 @@ void AddMenusAndNonVisual(ClassRegistry& r) {
 
 void AddGraphicControls(ClassRegistry& r) {
   AddOrDie(r, "TCustomLabel", "TGraphicControl",
-           {Text("Caption"), Bool("AutoSize", true), Bool("WordWrap", false), Ref("FocusControl"),
+           {Text("Caption"), Bool("AutoSize", true), Bool("WordWrap", false),
             Bool("Transparent", false), Enum("Layout", "tlTop"), Enum("Alignment", "taLeftJustify"),
             Enum("Color", "clBtnFace"), Enum("Font.Color", "clWindowText"),
             Bool("ShowAccelChar", true), Bool("ParentFont", true), Ref("PopupMenu")});
-  AddOrDie(r, "TLabel", "TCustomLabel", {});
+  // FocusControl is published by the label alone: the data-aware label descends from the
+  // same base and has none.
+  AddOrDie(r, "TLabel", "TCustomLabel", {Ref("FocusControl")});
   AddOrDie(r, "TImage", "TGraphicControl",
            {Other("Picture"), Bool("Center", false), Bool("Stretch", false),
             Bool("Transparent", false), Bool("AutoSize", false), Bool("Proportional", false)});
@@ -97,25 +99,27 @@ void AddEditsAndButtons(ClassRegistry& r) {
   AddOrDie(r, "TSpinEdit", "TCustomEdit",
            {Int("Value", 0), Int("MinValue", 0), Int("MaxValue", 0), Int("Increment", 1),
             Bool("EditorEnabled", true)});
+  // TabStop is switched on by the buttons and check boxes, not by their common base: a
+  // radio button takes the tab stop only when checked.
   AddOrDie(r, "TButtonControl", "TWinControl",
-           {Bool("TabStop", true), Ref("PopupMenu"), Bool("ParentFont", true),
-            Enum("Font.Color", "clWindowText")});
+           {Ref("PopupMenu"), Bool("ParentFont", true), Enum("Font.Color", "clWindowText")});
   AddOrDie(r, "TButton", "TButtonControl",
-           {Text("Caption"), Int("ModalResult", 0), Bool("Default", false), Bool("Cancel", false),
-            Ref("Action")});
+           {Bool("TabStop", true), Text("Caption"), Int("ModalResult", 0), Bool("Default", false),
+            Bool("Cancel", false), Ref("Action")});
   AddOrDie(r, "TBitBtn", "TButton",
            {Enum("Kind", "bkCustom"), Other("Glyph"), Enum("Layout", "blGlyphLeft"),
             Int("NumGlyphs", 1), Int("Margin", -1), Int("Spacing", 4)});
-  AddOrDie(r, "TCustomCheckBox", "TButtonControl",
-           {Text("Caption"), Bool("Checked", false), Enum("State", "cbUnchecked"),
-            Bool("AllowGrayed", false), Enum("Alignment", "taRightJustify")});
+  AddOrDie(
+      r, "TCustomCheckBox", "TButtonControl",
+      {Bool("TabStop", true), Text("Caption"), Bool("Checked", false), Enum("State", "cbUnchecked"),
+       Bool("AllowGrayed", false), Enum("Alignment", "taRightJustify")});
   AddOrDie(r, "TCheckBox", "TCustomCheckBox", {});
   AddOrDie(r, "TRadioButton", "TButtonControl",
            {Text("Caption"), Bool("Checked", false), Enum("Alignment", "taRightJustify")});
   AddOrDie(r, "TCustomHotKey", "TWinControl",
-           {Bool("TabStop", true), Int("HotKey", 32833), SetOf("InvalidKeys", "[hcNone, hcShift]"),
+           {Int("HotKey", 32833), SetOf("InvalidKeys", "[hcNone, hcShift]"),
             SetOf("Modifiers", "[hkAlt]"), Bool("AutoSize", true)});
-  AddOrDie(r, "THotKey", "TCustomHotKey", {});
+  AddOrDie(r, "THotKey", "TCustomHotKey", {Bool("TabStop", true)});
 }
 
 void AddListsAndContainers(ClassRegistry& r) {
@@ -134,37 +138,37 @@ void AddListsAndContainers(ClassRegistry& r) {
   AddOrDie(r, "TScrollBox", "TScrollingWinControl",
            {Enum("BorderStyle", "bsSingle"), Other("HorzScrollBar"), Other("VertScrollBar"),
             Bool("AutoScroll", true)});
-  AddOrDie(r, "TCustomListControl", "TWinControl", {Bool("TabStop", true)});
+  AddOrDie(r, "TCustomListControl", "TWinControl", {});
   AddOrDie(r, "TCustomCombo", "TCustomListControl",
            {Strings("Items"), Int("ItemIndex", -1), Int("DropDownCount", 8),
             Enum("Color", "clWindow"), Ref("PopupMenu"), Int("MaxLength", 0)});
   AddOrDie(r, "TCustomComboBox", "TCustomCombo",
            {Text("Text"), Enum("Style", "csDropDown"), Bool("Sorted", false),
             Enum("CharCase", "ecNormal"), Int("ItemHeight", 13)});
-  AddOrDie(r, "TComboBox", "TCustomComboBox", {});
+  AddOrDie(r, "TComboBox", "TCustomComboBox", {Bool("TabStop", true)});
   AddOrDie(r, "TCustomComboBoxEx", "TCustomCombo",
            {Other("ItemsEx"), Ref("Images"), Enum("Style", "csExDropDown"), Text("Text")});
-  AddOrDie(r, "TComboBoxEx", "TCustomComboBoxEx", {});
-  AddOrDie(r, "TCustomListBox", "TCustomListControl",
-           {Strings("Items"), Bool("Sorted", false), Bool("MultiSelect", false),
-            Int("ItemHeight", 13), Enum("Color", "clWindow"), Int("Columns", 0), Ref("PopupMenu")});
+  AddOrDie(r, "TComboBoxEx", "TCustomComboBoxEx", {Bool("TabStop", true)});
+  AddOrDie(
+      r, "TCustomListBox", "TCustomListControl",
+      {Bool("TabStop", true), Strings("Items"), Bool("Sorted", false), Bool("MultiSelect", false),
+       Int("ItemHeight", 13), Enum("Color", "clWindow"), Int("Columns", 0), Ref("PopupMenu")});
   AddOrDie(r, "TListBox", "TCustomListBox", {});
   AddOrDie(r, "TCheckListBox", "TCustomListBox", {Bool("AllowGrayed", false), Bool("Flat", true)});
   AddOrDie(r, "TCustomTabControl", "TWinControl",
-           {Bool("TabStop", true), Int("TabIndex", -1), Ref("Images"), Bool("MultiLine", false),
+           {Int("TabIndex", -1), Ref("Images"), Bool("MultiLine", false),
             Enum("TabPosition", "tpTop"), Enum("Style", "tsTabs")});
-  AddOrDie(r, "TTabControl", "TCustomTabControl", {Strings("Tabs")});
-  AddOrDie(r, "TPageControl", "TCustomTabControl", {Ref("ActivePage")});
+  AddOrDie(r, "TTabControl", "TCustomTabControl", {Bool("TabStop", true), Strings("Tabs")});
+  AddOrDie(r, "TPageControl", "TCustomTabControl", {Bool("TabStop", true), Ref("ActivePage")});
   AddOrDie(r, "TTabSheet", "TWinControl",
            {Text("Caption"), Int("ImageIndex", 0), Bool("TabVisible", true),
             Bool("Highlighted", false)});
   AddOrDie(r, "TCustomTreeView", "TWinControl",
-           {Bool("TabStop", true), Other("Items"), Int("Indent", 19), Bool("ReadOnly", false),
-            Bool("HideSelection", true), Ref("Images"), Ref("StateImages"), Bool("ShowLines", true),
-            Bool("ShowRoot", true), Bool("ShowButtons", true), Enum("Color", "clWindow"),
-            Bool("AutoExpand", false), Bool("RowSelect", false), Ref("PopupMenu"),
-            Enum("SortType", "stNone")});
-  AddOrDie(r, "TTreeView", "TCustomTreeView", {});
+           {Other("Items"), Int("Indent", 19), Bool("ReadOnly", false), Bool("HideSelection", true),
+            Ref("Images"), Ref("StateImages"), Bool("ShowLines", true), Bool("ShowRoot", true),
+            Bool("ShowButtons", true), Enum("Color", "clWindow"), Bool("AutoExpand", false),
+            Bool("RowSelect", false), Ref("PopupMenu"), Enum("SortType", "stNone")});
+  AddOrDie(r, "TTreeView", "TCustomTreeView", {Bool("TabStop", true)});
   AddOrDie(r, "TProgressBar", "TWinControl",
            {Int("Min", 0), Int("Max", 100), Int("Position", 0), Int("Step", 10),
             Bool("Smooth", false), Enum("Orientation", "pbHorizontal")});

@@ -115,3 +115,27 @@ TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
   EXPECT_EQ(r.err, "zori: unknown command 'chek'\nRun 'zori --help' for the commands.\n");
   EXPECT_EQ(r.out, "");
 }
+
+TEST(CheckCommandTest, ClassesNoTableKnowsAreCountedAsTheFormShowsThemAndListed) {
+  const std::string dir = std::string(ZORI_TEST_DATA_DIR) + "/host/Terceiros";
+  const Outcome r = RunZori({"check", dir});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, dir +
+                       "/uTerceiros.pas: form frmTerceiros (TfrmTerceiros), 8 components, 4 "
+                       "windowed, 1 datasets\n"
+                       "5 classes no class table knows, inferred from the forms (--json lists "
+                       "them)\n1 module, 1 form\n");
+
+  const Outcome j = RunZori({"check", "--json", dir});
+  const auto doc = nlohmann::json::parse(j.out);
+  ASSERT_EQ(doc["inferred_classes"].size(), 5u);
+  EXPECT_EQ(doc["inferred_classes"][1], nlohmann::json({{"class", "TJvEdit"},
+                                                        {"parent", "TWinControl"},
+                                                        {"reason", "stores TabOrder"},
+                                                        {"file", dir + "/uTerceiros.dfm"},
+                                                        {"line", 30}}));
+  EXPECT_EQ(doc["inferred_classes"][2]["parent"], "TDataSet");
+  // Forms made only of palette classes leave nothing to infer.
+  const Outcome example = RunZori({"check", "--json", (kExample / "Estoque.dpr").string()});
+  EXPECT_TRUE(nlohmann::json::parse(example.out)["inferred_classes"].empty());
+}

@@ -1,6 +1,7 @@
 #include "ide/class_table.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include "host_fixture.h"
 #include "ide/disk_module.h"
@@ -114,4 +115,164 @@ TEST(ClassTableTest, ProjectClassesExtendTheTableAndUnknownClassesAreNonVisual) 
   ASSERT_TRUE(form->FindComponent("EditCPF1")->SetPropByName("Mascara", true));
   ASSERT_TRUE(f.host->Module(0)->Save(false, true));
   EXPECT_EQ(f.files->Contents("proj/uExtra.dfm").find("Mascara"), std::string::npos);
+}
+
+TEST(ClassTableTest, PaletteClassesHaveTheLibrarysAncestry) {
+  platform::ClassRegistry registry(&platform::BuiltinClasses());
+  std::string err;
+  ASSERT_TRUE(
+      LoadClassTable(ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes.xml"),
+                     "classes.xml", registry, &err))
+      << err;
+  struct Family {
+    const char* name;
+    const char* ancestor;
+    bool windowed;
+  };
+  const Family families[] = {
+      {"TSpinEdit", "TCustomEdit", true},
+      {"TDirectoryListBox", "TCustomListBox", true},
+      {"TDriveComboBox", "TCustomComboBox", true},
+      {"TFileListBox", "TCustomListBox", true},
+      {"TChart", "TCustomPanel", true},
+      {"TDBChart", "TCustomChart", true},
+      {"TOleContainer", "TCustomControl", true},
+      {"TWebBrowser", "TOleControl", true},
+      {"TStaticText", "TCustomStaticText", true},
+      {"TDBLookupCombo", "TCustomEdit", true},
+      {"TGauge", "TGraphicControl", false},
+      {"TDBText", "TCustomLabel", false},
+      {"TNestedTable", "TDataSet", false},
+      {"TSQLClientDataSet", "TCustomClientDataSet", false},
+      {"TIBClientDataSet", "TDataSet", false},
+      {"TIBStringField", "TStringField", false},
+      {"TDCOMConnection", "TCustomConnection", false},
+      {"TOpenPictureDialog", "TOpenDialog", false},
+      {"TLineSeries", "TChartSeries", false},
+  };
+  for (const Family& f : families) {
+    const platform::TClassInfo* cls = registry.Find(f.name);
+    ASSERT_NE(cls, nullptr) << f.name;
+    EXPECT_TRUE(cls->InheritsFrom(f.ancestor)) << f.name;
+    EXPECT_EQ(cls->InheritsFrom("TWinControl"), f.windowed) << f.name;
+  }
+  EXPECT_EQ(registry.Find("TSpinEdit")->FindProperty("Increment")->default_value,
+            platform::Variant(int32_t{1}));
+  EXPECT_EQ(registry.Find("TRadioButton")->FindProperty("TabStop")->default_value,
+            platform::Variant(false));
+}
+
+// The tools read these properties by name; the class table the host loads and the
+// platform's own classes must say the same of every class both know.
+TEST(ClassTableTest, PropertiesTheToolsReadAgreeWithThePlatform) {
+  const std::string text =
+      ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes.xml");
+  platform::ClassRegistry table(&platform::BuiltinClasses());
+  std::string err;
+  ASSERT_TRUE(LoadClassTable(text, "classes.xml", table, &err)) << err;
+  pugi::xml_document doc;
+  ASSERT_TRUE(doc.load_string(text.c_str()));
+  int compared = 0;
+  for (const pugi::xml_node node : doc.child("classes").children("class")) {
+    const std::string name = node.attribute("name").value();
+    const platform::TClassInfo* ours = table.Find(name);
+    const platform::TClassInfo* platform_class = platform::BuiltinClasses().Find(name);
+    if (platform_class == nullptr) continue;
+    ++compared;
+    EXPECT_EQ(ours->InheritsFrom("TWinControl"), platform_class->InheritsFrom("TWinControl"))
+        << name;
+    EXPECT_EQ(ours->InheritsFrom("TDataSet"), platform_class->InheritsFrom("TDataSet")) << name;
+    for (const char* prop : {"FocusControl", "DataField", "DataSource", "TabOrder", "TabStop",
+                             "Active", "Connected"}) {
+      const platform::PropInfo* a = ours->FindProperty(prop);
+      const platform::PropInfo* b = platform_class->FindProperty(prop);
+      ASSERT_EQ(a != nullptr, b != nullptr) << name << "." << prop;
+      if (a == nullptr) continue;
+      EXPECT_EQ(a->kind, b->kind) << name << "." << prop;
+      EXPECT_EQ(a->has_default, b->has_default) << name << "." << prop;
+      EXPECT_EQ(a->default_value, b->default_value) << name << "." << prop;
+    }
+  }
+  EXPECT_GT(compared, 40);
+  // The label publishes FocusControl; the data-aware label, of the same base, does not.
+  EXPECT_NE(table.Find("TLabel")->FindProperty("FocusControl"), nullptr);
+  EXPECT_NE(table.Find("TStaticText")->FindProperty("FocusControl"), nullptr);
+  EXPECT_EQ(table.Find("TDBText")->FindProperty("FocusControl"), nullptr);
+}
+
+TEST(ClassTableTest, ClassesNoTableKnowsAreJudgedFromTheFormFile) {
+  HostFixture f("Terceiros");
+  ASSERT_TRUE(f.Load({"proj/uTerceiros.pas"})) << f.errors.front();
+  FormEditor* editor = f.host->Module(0)->Form();
+  auto form = Supports<IOTAFormEditor>(f.host->Module(0)->GetModuleFileEditor(1));
+  auto component = [&](const char* name) {
+    return Supports<INTAComponent>(form->FindComponent(name))->GetComponent();
+  };
+  // An edit that stores TabOrder and a panel that holds an edit are windowed controls, in
+  // their parent's tab list; a query holding fields is a dataset; a timer stays non-visual.
+  EXPECT_TRUE(component("edtCodigo")->InheritsFrom("TWinControl"));
+  EXPECT_TRUE(component("pnlTopo")->InheritsFrom("TWinControl"));
+  EXPECT_TRUE(component("qryClientes")->InheritsFrom("TDataSet"));
+  EXPECT_TRUE(component("qryClientesID")->InheritsFrom("TField"));
+  EXPECT_FALSE(component("tmrRelogio")->InheritsFrom("TControl"));
+  std::vector<std::string> inferred;
+  for (const InferredClass& c : editor->InferredClasses()) {
+    inferred.push_back(c.name + " " + c.parent + " (" + c.reason + ") " + c.file + ":" +
+                       std::to_string(c.line));
+  }
+  EXPECT_EQ(inferred, (std::vector<std::string>{
+                          "TAdvPanel TWinControl (holds controls) proj/uTerceiros.dfm:16",
+                          "TJvEdit TWinControl (stores TabOrder) proj/uTerceiros.dfm:30",
+                          "TZQuery TDataSet (holds persistent fields) proj/uTerceiros.dfm:45",
+                          "TZIntegerField TField (a dataset's field) proj/uTerceiros.dfm:52",
+                          "TJvTimer TComponent (no trace of a control or a dataset) "
+                          "proj/uTerceiros.dfm:61"}));
+
+  // The tab order tools see them: moving the third-party edit renumbers its siblings.
+  TPropBuffer order = int32_t{0};
+  ASSERT_TRUE(form->FindComponent("edtCodigo")->GetPropValueByName("TabOrder", order));
+  EXPECT_EQ(std::get<int32_t>(order), 1);
+  ASSERT_TRUE(form->FindComponent("edtCodigo")->SetPropByName("TabOrder", int32_t{0}));
+  // The dataset closer can switch the unknown query off.
+  TPropBuffer active = false;
+  ASSERT_TRUE(form->FindComponent("qryClientes")->GetPropValueByName("Active", active));
+  EXPECT_TRUE(std::get<bool>(active));
+  ASSERT_TRUE(form->FindComponent("qryClientes")->SetPropByName("Active", false));
+  std::string err;
+  EXPECT_TRUE(editor->CheckConsistency(&err)) << err;
+
+  const std::string before = f.files->Contents("proj/uTerceiros.dfm");
+  ASSERT_TRUE(f.host->Module(0)->Save(false, true));
+  std::string expected = ide::testing::ReplaceOnce(before, "    Active = True\r\n", "");
+  // The panel had no TabOrder in the file and keeps none; the edit moved to the front.
+  expected = ide::testing::ReplaceOnce(expected, "[caCopy]\r\n    TabOrder = 2",
+                                       "[caCopy]\r\n    TabOrder = 0");
+  EXPECT_EQ(f.files->Contents("proj/uTerceiros.dfm"), expected);
+}
+
+TEST(ClassTableTest, AFormShowingNoSignDoesNotDecideForTheNextForm) {
+  HostFixture f("Terceiros");
+  // Inside a frame placed inline, an inherited object stores only what it changes.
+  f.files->Create("proj/uBusca.pas",
+                  "unit uBusca;\r\ninterface\r\ntype\r\n  TfrmBusca = class(TForm)\r\n"
+                  "    FrameBusca1: TFrameBusca;\r\n  end;\r\nimplementation\r\nend.\r\n");
+  f.files->Create("proj/uBusca.dfm",
+                  "object frmBusca: TfrmBusca\r\n  Width = 300\r\n  inline FrameBusca1: "
+                  "TFrameBusca\r\n    Left = 0\r\n    TabOrder = 0\r\n    inherited edtBusca: "
+                  "TAdvEdit\r\n      Width = 200\r\n    end\r\n  end\r\nend\r\n");
+  ASSERT_TRUE(f.Load({"proj/uBusca.pas", "proj/uTerceiros.pas"})) << f.errors.front();
+  f.files->Create("proj/uNomes.pas",
+                  "unit uNomes;\r\ninterface\r\ntype\r\n  TfrmNomes = class(TForm)\r\n"
+                  "    edtNome: TAdvEdit;\r\n  end;\r\nimplementation\r\nend.\r\n");
+  f.files->Create("proj/uNomes.dfm",
+                  "object frmNomes: TfrmNomes\r\n  Width = 300\r\n  object edtNome: TAdvEdit\r\n"
+                  "    Left = 8\r\n    TabOrder = 0\r\n  end\r\nend\r\n");
+  ASSERT_TRUE(f.Load({"proj/uNomes.pas"})) << f.errors.front();
+  auto root = [&](int module) { return f.host->Module(module)->Form()->Root(); };
+  EXPECT_FALSE(root(0)
+                   ->FindComponent("FrameBusca1")
+                   ->FindComponent("edtBusca")
+                   ->InheritsFrom("TWinControl"));
+  EXPECT_TRUE(root(2)->FindComponent("edtNome")->InheritsFrom("TWinControl"));
+  EXPECT_EQ(f.host->Module(2)->Form()->InferredClasses().front().parent, "TWinControl");
 }

@@ -103,6 +103,8 @@ TEST(FormRenameTest, RenameUpdatesReferencesTheFormFileAndTheUnitField) {
   EXPECT_THROW(c.Set("edtCodigo", "Name", std::string("edit2")), platform::EComponentError);
   auto root = c.form->GetRootComponent();
   EXPECT_THROW(root->SetPropByName("Name", std::string("MEMO1")), platform::EComponentError);
+  // Nor can a component take the form's name, in any letter case.
+  EXPECT_THROW(c.Set("edtCodigo", "Name", std::string("FRMCADASTRO")), platform::EComponentError);
   EXPECT_NE(c.form->FindComponent("edtCodigo"), nullptr);
   c.Check();
 
