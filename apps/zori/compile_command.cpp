@@ -47,6 +47,7 @@ int Compile(const Options& o, Context& context) {
     context.err << me << note << "\n";
     return 2;
   }
+  session.LoadCatalogue();
   HostSession project = OpenProject({o.project}, o.classes);
   auto done = [&](int result) {
     session.Unload();

@@ -91,6 +91,7 @@ int Layout(const Options& o, Context& context) {
   }
   const bool save = o.action == "save";
   platform::Application().SetModalDriver(std::make_unique<LayoutDriver>(context.err, save));
+  session.LoadCatalogue();
   HostSession project = OpenProject({o.project}, o.classes);
   auto done = [&](int result) {
     session.Unload();

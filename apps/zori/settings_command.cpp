@@ -170,6 +170,7 @@ int Settings(const Options& o, Context& context) {
       }
     }
   }
+  session.LoadCatalogue();
   auto owned = std::make_unique<SettingsDriver>(context, o);
   SettingsDriver& driver = *owned;
   platform::Application().SetModalDriver(std::move(owned));
@@ -217,6 +218,7 @@ int About(Context& context) {
     context.err << "zori about: " << err << "\n";
     return 2;
   }
+  session.LoadCatalogue();
   platform::Application().SetModalDriver(std::make_unique<AboutDriver>(context.out));
   try {
     v_Inst_ZORIIDEx->PR_OnClick_About(nullptr);

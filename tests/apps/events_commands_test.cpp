@@ -103,7 +103,7 @@ TEST_F(EventsCommandsTest, SettingsWriteEveryKeyAndAboutPrintsItsTexts) {
       Zori({"settings", "--set", "hk_lp=Ctrl+Alt+L", "--set", "spe_tempo=10", "--print"});
   ASSERT_EQ(fresh.code, 0) << fresh.err;
   EXPECT_NE(fresh.out.find("hk_lp = 49228 (Ctrl+Alt+L)\n"), std::string::npos) << fresh.out;
-  EXPECT_NE(fresh.out.find("cb_Modo = -1\n"), std::string::npos);
+  EXPECT_NE(fresh.out.find("cb_Modo = 0 (Hide)\n"), std::string::npos);
   EXPECT_EQ(Zori({"config", "get", "hk_lp"}).out, "49228\n");
   EXPECT_EQ(Zori({"config", "get", "spe_tempo"}).out, "10\n");
 
