@@ -17,6 +17,7 @@
 #include "ide/ide_desktop.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
+#include "platform/menus.h"
 #include "platform/modal_driver.h"
 #include "platform/std_controls.h"
 #include "reg/U_zori_reg.h"
@@ -105,7 +106,10 @@ int Layout(const Options& o, Context& context) {
   ide::DiskHost& host = *project.host;
   const std::map<std::string, Place> before = Places();
   try {
-    v_Inst_ZORIIDEx->PR_OnClick_PL(nullptr);  // as the menu item's click
+    // As a click on the menu item (the automatic runs pass the root item instead).
+    platform::TMenuItem item;
+    item.SetName("FMenuZORIPerfectLayout");
+    v_Inst_ZORIIDEx->PR_OnClick_PL(&item);
   } catch (const std::exception& e) {
     context.err << me << e.what() << "\n";
     return done(1);
@@ -116,7 +120,9 @@ int Layout(const Options& o, Context& context) {
     // What the profile now holds: the visible IDE windows with their places.
     for (const auto& [name, place] : before) {
       const platform::TCustomForm* form = host.Desktop().Window(name);
-      if (form != nullptr && form->Visible()) context.out << name << " " << Text(place) << "\n";
+      // The profile keeps the windows that own controls, as every IDE window does.
+      if (form != nullptr && form->Visible() && form->ComponentCount() > 0)
+        context.out << name << " " << Text(place) << "\n";
     }
     return done(0);
   }

@@ -223,8 +223,9 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject* Sender) {
     ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Perf_Layout); }
   } release;
   F_ZORI_Perf_Layout = platform::TComponent::Create<TF_ZORI_Perf_Layout>(platform::Application());
-  // The automatic runs apply the stored layout without showing the window.
-  if (Sender != nullptr && Sender == FMenuZORI)
+  // The automatic runs apply the stored layout without showing the window; they pass the
+  // root item, which is still none while the menu is not built.
+  if (Sender == FMenuZORI)
     F_ZORI_Perf_Layout->bbtn_Ok->Click();
   else
     F_ZORI_Perf_Layout->ShowModal();

@@ -50,25 +50,21 @@ TEST_F(EventsCommandsTest, LayoutSaveThenApplyPutsMovedWindowsBackIntoTheDesktop
 
   Outcome saved = Zori({"layout", "save", project_});
   ASSERT_EQ(saved.code, 0) << saved.err;
-  EXPECT_NE(saved.out.find("PropertyInspector (0, 112, 208, 617)\n"), std::string::npos)
-      << saved.out;
-  EXPECT_EQ(saved.out.find("ProjectManager"), std::string::npos);  // hidden
+  EXPECT_EQ(saved.out, "AppBuilder (0, 0, 1024, 105)\n");
   EXPECT_TRUE(fs::exists(fs::path(pkg_) / "ZORIIDEx_LP.xml"));
 
   const fs::path dsk = root_ / "Cadastro" / "Cadastro.dsk";
   std::string text = ReadAll(dsk);
-  const size_t section = text.find("[ObjectInspector]");
+  const size_t section = text.find("[Main Window]");
   text.replace(text.find("Left=0", section), 6, "Left=300");
   std::ofstream(dsk, std::ios::binary) << text;
 
   Outcome applied = Zori({"layout", "apply", project_});
   ASSERT_EQ(applied.code, 0) << applied.err;
-  EXPECT_NE(applied.out.find("PropertyInspector: (300, 112, 208, 617) -> (0, 112, 208, 617)"),
-            std::string::npos)
-      << applied.out;
+  EXPECT_EQ(applied.out, "AppBuilder: (300, 0, 1024, 105) -> (0, 0, 1024, 105)\n");
   const std::string after = ReadAll(dsk);
-  EXPECT_EQ(after.find("Left=", after.find("[ObjectInspector]")),
-            after.find("Left=0\r\n", after.find("[ObjectInspector]")));
+  EXPECT_EQ(after.find("Left=", after.find("[Main Window]")),
+            after.find("Left=0\r\n", after.find("[Main Window]")));
 
   EXPECT_EQ(Zori({"layout", "move", project_}).code, 2);
   EXPECT_EQ(Zori({"layout", "apply", (root_ / "none.dpr").string()}).code, 2);

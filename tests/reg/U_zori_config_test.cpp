@@ -52,7 +52,7 @@ TEST_F(SettingsDialogTest, OkOnAFreshStoreWritesEveryKeyWithItsType) {
   EXPECT_EQ(Row("chk_before_compile"),
             "TX_CONFIG=\"chk_before_compile\" VL_CONFIG=\"1\" ID_TIPO_DADO=\"0\"");
   EXPECT_EQ(Row("cb_Modo"), "TX_CONFIG=\"cb_Modo\" VL_CONFIG=\"-1\" ID_TIPO_DADO=\"1\"");
-  EXPECT_EQ(Row("edt_Params"), "TX_CONFIG=\"edt_Params\" VL_CONFIG=\"\" ID_TIPO_DADO=\"2\"");
+  EXPECT_EQ(Row("edt_Params"), "TX_CONFIG=\"edt_Params\" ID_TIPO_DADO=\"2\"");
   EXPECT_EQ(Row("spe_limite_exec"),
             "TX_CONFIG=\"spe_limite_exec\" VL_CONFIG=\"0\" ID_TIPO_DADO=\"1\"");
   int rows = 0;

