@@ -13,6 +13,7 @@
 #include "menu_command.h"
 #include "parse_command.h"
 #include "settings_command.h"
+#include "snippets_command.h"
 
 namespace zori::cli {
 
@@ -28,6 +29,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddLayoutCommand(app, context, exit_code);
   AddCompileCommand(app, context, exit_code);
   AddSettingsCommands(app, context, exit_code);
+  AddSnippetsCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

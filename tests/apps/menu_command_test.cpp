@@ -96,17 +96,3 @@ TEST_F(MenuCommandTest, StoredKeysDecideShortcutsAndAutoStartActionsRun) {
   // The layout profile runs at start-up without a window or a message.
   EXPECT_EQ(result.err, "");
 }
-
-TEST_F(MenuCommandTest, MissingStoreLeavesTheMenuWithoutZori) {
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
-  fs::remove(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
-  Outcome result = RunZori({"--package-dir", dir_, "menu"});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.out.find("&ZORI"), std::string::npos);
-  EXPECT_TRUE(result.err.starts_with("zori: the tool menu was not built: ")) << result.err;
-  EXPECT_TRUE(result.err.ends_with(
-      "zori: configuration file ZORIIDEx_Config_New.xml not found in "
-      "the package directory " +
-      dir_ + " (looked for " + (fs::path(dir_) / "ZORIIDEx_Config_New.xml").string() + ")\n"))
-      << result.err;
-}
