@@ -22,6 +22,7 @@ struct Options {
   std::string project;
   bool code_insight = false;
   std::vector<std::string> classes;
+  std::vector<std::string> search_paths;
 };
 
 // Why the add-in stopped the compile, from the program run it recorded.
@@ -48,7 +49,7 @@ int Compile(const Options& o, Context& context) {
     return 2;
   }
   session.LoadCatalogue();
-  HostSession project = OpenProject({o.project}, o.classes);
+  HostSession project = OpenProject({o.project}, o.classes, o.search_paths);
   auto done = [&](int result) {
     session.Unload();
     project.host.reset();
@@ -103,6 +104,7 @@ void AddCompileCommand(CLI::App& app, Context& context, int& exit_code) {
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
       ->option_text("FILE");
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Compile(*options, context); });
 }
 

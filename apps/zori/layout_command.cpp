@@ -29,6 +29,7 @@ struct Options {
   std::string action;
   std::string project;
   std::vector<std::string> classes;
+  std::vector<std::string> search_paths;
 };
 
 // The user picks the option in the layout window and presses OK; messages are printed.
@@ -93,7 +94,7 @@ int Layout(const Options& o, Context& context) {
   const bool save = o.action == "save";
   platform::Application().SetModalDriver(std::make_unique<LayoutDriver>(context.err, save));
   session.LoadCatalogue();
-  HostSession project = OpenProject({o.project}, o.classes);
+  HostSession project = OpenProject({o.project}, o.classes, o.search_paths);
   auto done = [&](int result) {
     session.Unload();
     project.host.reset();
@@ -169,6 +170,7 @@ void AddLayoutCommand(CLI::App& app, Context& context, int& exit_code) {
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
       ->option_text("FILE");
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Layout(*options, context); });
 }
 
