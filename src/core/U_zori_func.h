@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/process.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -207,3 +208,15 @@ void PR_Limpa_Componentes(platform::TCustomForm* Janela, const platform::TCustom
 bool FN_Formulario_Movel(const platform::TComponent* Propria,
                          const platform::TCustomForm* Candidata, bool IncluiParented,
                          bool AceitaTodos);
+
+// ---------------------------------------------------------------------------------------
+// Programs (U_zori_func_process.cpp)
+// ---------------------------------------------------------------------------------------
+
+// Starts the program of Comando (split as the platform splits a command line, no shell)
+// with show mode Modo (0 hidden: its output is discarded; 5 shown: its output goes to the
+// user's terminal) and waits for its end, or at most LimiteSegundos seconds when that is
+// above 0, after which it is stopped. The result is its exit code, or -1 when it could not
+// start, was stopped or ended by a signal; *Resultado, when given, tells those apart.
+int FN_WinExecAndWait(const std::string& Comando, int Modo, int LimiteSegundos = 0,
+                      platform::ProcessResult* Resultado = nullptr);

@@ -145,7 +145,12 @@ void PR_International(platform::TForm& Form) {
       TranslateGrid(form, *grid);
     }
 
-    ApplyConfigValue(component);
+    // One stored value that does not convert leaves that control on its default; the
+    // others still load, so OK does not overwrite good values with defaults.
+    try {
+      ApplyConfigValue(component);
+    } catch (const std::exception&) {
+    }
   }
   Form.SetCaption(FN_Get_Component_StringResource(form, "Caption"));
 }

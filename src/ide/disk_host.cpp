@@ -380,13 +380,13 @@ std::shared_ptr<IOTAProject> DiskHost::Project() {
   return std::make_shared<DiskProject>(project_file_);
 }
 
-bool DiskHost::Compile() {
+bool DiskHost::Compile(bool code_insight) {
   const auto project = Project();
   auto notifiers = notifiers_;
   for (auto& [index, notifier] : notifiers) {
     bool cancel = false;
     if (auto later = Supports<IOTAIDENotifier50>(notifier)) {
-      later->BeforeCompile(project, false, cancel);
+      later->BeforeCompile(project, code_insight, cancel);
     } else {
       notifier->BeforeCompile(project, cancel);
     }
@@ -394,7 +394,7 @@ bool DiskHost::Compile() {
   }
   for (auto& [index, notifier] : notifiers) {
     if (auto later = Supports<IOTAIDENotifier50>(notifier)) {
-      later->AfterCompile(true, false);
+      later->AfterCompile(true, code_insight);
     } else {
       notifier->AfterCompile(true);
     }

@@ -53,9 +53,9 @@ class DiskHost {
   int CurrentModuleIndex() const { return current_; }
   void SetCurrentModule(int index);
 
-  // Runs the notifiers' BeforeCompile; false when one of them cancelled the compile, in
-  // which case AfterCompile is not sent.
-  bool Compile();
+  // Runs the notifiers' BeforeCompile (a code-insight compile when code_insight); false
+  // when one of them cancelled the compile, in which case AfterCompile is not sent.
+  bool Compile(bool code_insight = false);
   // Saves every modified module and the desktop's changed window places (the IDE's
   // File | Save All); false with *err naming the first file that could not be written
   // (the other files are still saved).

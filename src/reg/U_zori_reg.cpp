@@ -10,6 +10,7 @@
 #include "designer/U_zori_sel_foco.h"
 #include "designer/U_zori_taborder.h"
 #include "designer/U_zori_list_comp.h"
+#include "designer/U_zori_perf_layout.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
@@ -17,11 +18,14 @@
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
+#include "platform/client_dataset.h"
 #include "platform/exceptions.h"
 #include "platform/forms.h"
 #include "platform/image_list.h"
 #include "platform/menus.h"
 #include "platform/timer.h"
+#include "reg/U_zori_about.h"
+#include "reg/U_zori_config.h"
 #include "reg/U_zori_notifier.h"
 
 std::unique_ptr<TZORIIDEx_New_Menu_Item> v_Inst_ZORIIDEx;
@@ -269,8 +273,19 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Rename_Comps(platform::TObject*) {
 void TZORIIDEx_New_Menu_Item::PR_OnClick_TabOrder(platform::TObject*) {
   PR_Mostra_Modal(F_ZORI_TabOrder);
 }
-void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Perf_Layout");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject* Sender) {
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Perf_Layout); }
+  } release;
+  F_ZORI_Perf_Layout = platform::TComponent::Create<TF_ZORI_Perf_Layout>(platform::Application());
+  // The automatic runs apply the stored layout without showing the window; they pass the
+  // root item, which is still none while the menu is not built.
+  if (Sender == FMenuZORI)
+    F_ZORI_Perf_Layout->bbtn_Ok->Click();
+  else
+    F_ZORI_Perf_Layout->ShowModal();
+  // Written here rather than when the window is freed, so a failed write is reported.
+  F_ZORI_Perf_Layout->cds_LP->Close();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   struct Release {
@@ -289,13 +304,21 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
   MenuClick(Sender);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Config");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Config); }
+  } release;
+  F_ZORI_Config = platform::TComponent::Create<TF_ZORI_Config>(platform::Application());
+  F_ZORI_Config->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
   PR_Abre_Janela(F_ZORI_Resource_Editor);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_About");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_About); }
+  } release;
+  F_ZORI_About = platform::TComponent::Create<TF_ZORI_About>(platform::Application());
+  F_ZORI_About->ShowModal();
 }
 
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Align(platform::TObject* Sender) {

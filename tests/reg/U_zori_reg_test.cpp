@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "core/U_zori_func.h"
@@ -21,6 +22,8 @@
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/com_controls.h"
+#include "platform/ext_controls.h"
+#include "platform/forms.h"
 #include "platform/image_list.h"
 #include "platform/menus.h"
 #include "platform/modal_driver.h"
@@ -273,6 +276,60 @@ TEST_F(PackageEntryTest, AutoSaveRunsTheIdesSaveAllOncePerPeriod) {
   PR_Finaliza_U_zori_reg();
   Tick(5 * 60000);
   EXPECT_EQ(ide_services->saves_, 2);
+}
+
+TEST_F(PackageEntryTest, AutoSavePeriodZeroNeverSavesAndOkRestartsTheTimer) {
+  v_Diretorio_Package = dir_.string();
+  SetConfig("chk_salvar_Auto", FN_Boolean_Config(true), tTipo_DadoConfig::tpBoolean);
+  SetConfig("spe_tempo", "0", tTipo_DadoConfig::tpInteger);
+  auto ide_services = LoadAndRegister();
+  Tick(1000);
+  Tick(24 * 60 * 60000);
+  EXPECT_EQ(ide_services->saves_, 0);
+
+  // The settings dialog's OK with a period of 2 minutes takes effect at once.
+  driver_->Expect("F_ZORI_Config", [](platform::TCustomForm& form) {
+    static_cast<platform::TSpinEdit*>(form.FindComponent("spe_tempo"))->SetValue(2);
+    static_cast<platform::TControl*>(form.FindComponent("bbtn_Ok"))->Click();
+  });
+  v_Inst_ZORIIDEx->FMenuZORIConfig->Click();
+  Tick(2 * 60000);
+  EXPECT_EQ(ide_services->saves_, 1);
+}
+
+TEST_F(PackageEntryTest, ProjectLoadAppliesTheLayoutOnlyBeforeTheMenuIsBuilt) {
+  v_Diretorio_Package = dir_.string();
+  SetConfig("chk_auto_layout", FN_Boolean_Config(true), tTipo_DadoConfig::tpBoolean);
+  std::ofstream(dir_ / "ZORIIDEx_LP.xml")
+      << "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA>"
+         "<FIELDS><FIELD attrname=\"NM_FORMULARIO\" fieldtype=\"string\" WIDTH=\"60\"/>"
+         "<FIELD attrname=\"NR_TOP\" fieldtype=\"i4\"/><FIELD attrname=\"NR_LEFT\" "
+         "fieldtype=\"i4\"/><FIELD attrname=\"NR_HEIGHT\" fieldtype=\"i4\"/><FIELD "
+         "attrname=\"NR_WIDTH\" fieldtype=\"i4\"/></FIELDS><PARAMS/></METADATA><ROWDATA>"
+         "<ROW NM_FORMULARIO=\"ObjectInspector\" NR_TOP=\"40\" NR_LEFT=\"30\" "
+         "NR_HEIGHT=\"400\" NR_WIDTH=\"200\"/></ROWDATA></DATAPACKET>";
+  platform::TForm inspector;
+  inspector.SetName("ObjectInspector");
+  platform::TComponent::Create<platform::TPanel>(inspector);
+  inspector.SetBounds(0, 0, 100, 100);
+  inspector.SetVisible(true);
+  auto ide_services = LoadAndRegister();
+  auto notify = [&ide_services] {
+    bool cancel = false;
+    for (auto& [index, notifier] : ide_services->notifiers_)
+      notifier->FileNotification(ide::ofnProjectDesktopLoad, "Sales.dsk", cancel);
+    EXPECT_FALSE(cancel);
+  };
+  notify();  // during start-up: applied without a window
+  EXPECT_EQ(inspector.Left(), 30);
+  EXPECT_EQ(inspector.Height(), 400);
+  EXPECT_TRUE(driver_->Shown().empty());
+
+  Tick(1000);  // the menu build applies it once more
+  inspector.SetLeft(500);
+  notify();  // a later project load leaves the windows alone
+  EXPECT_EQ(inspector.Left(), 500);
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
