@@ -34,6 +34,11 @@ void Count(const platform::TComponent& owner, Counts* counts) {
   }
 }
 
+// "1 form", "2 forms".
+std::string Counted(int count, const std::string& one, const std::string& many = {}) {
+  return std::to_string(count) + " " + (count == 1 ? one : many.empty() ? one + "s" : many);
+}
+
 nlohmann::ordered_json ModuleJson(ide::DiskModule& module) {
   nlohmann::ordered_json out;
   out["unit"] = module.GetFileName();
@@ -56,16 +61,25 @@ nlohmann::ordered_json ModuleJson(ide::DiskModule& module) {
 }
 
 int RunCheck(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
-             bool json, Context& context) {
-  HostSession session = OpenProject(paths, classes);
+             const std::vector<std::string>& search_paths, bool json, Context& context) {
+  HostSession session = OpenProject(paths, classes, search_paths);
   ide::DiskHost& host = *session.host;
   nlohmann::ordered_json doc;
   doc["project"] = host.ProjectFile();
   doc["modules"] = nlohmann::ordered_json::array();
   int forms = 0;
+  std::vector<std::string> warnings;
   for (int i = 0; i < host.ModuleCount(); ++i) {
     nlohmann::ordered_json module = ModuleJson(*host.Module(i));
     if (!module["form"].is_null()) ++forms;
+    if (ide::FormEditor* form = host.Module(i)->Form()) {
+      // The form still loads, only without what the missing ancestor gives it.
+      for (const std::string& missing : form->MissingAncestors()) {
+        warnings.push_back(form->GetFileName() + ": the form of ancestor class " + missing +
+                           " was not found (its unit can be given with --search-path); the "
+                           "form is loaded without what it inherits");
+      }
+    }
     doc["modules"].push_back(std::move(module));
   }
   // Classes no class table knew, each once, as the forms showed them: the user can copy
@@ -98,6 +112,7 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
   }
   doc["inferred_classes"] = inferred;
   doc["errors"] = session.errors;
+  doc["warnings"] = warnings;
 
   if (json) {
     context.out << doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
@@ -111,16 +126,19 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
         continue;
       }
       context.out << "form " << f["name"].get<std::string>() << " ("
-                  << f["class"].get<std::string>() << "), " << f["components"].get<int>()
-                  << " components, " << f["windowed"].get<int>() << " windowed, "
-                  << f["datasets"].get<int>() << " datasets\n";
+                  << f["class"].get<std::string>() << "), "
+                  << Counted(f["components"].get<int>(), "component") << ", "
+                  << f["windowed"].get<int>() << " windowed, "
+                  << Counted(f["datasets"].get<int>(), "dataset") << "\n";
     }
     if (!inferred.empty()) {
-      context.out << inferred.size() << (inferred.size() == 1 ? " class" : " classes")
+      context.out << Counted(static_cast<int>(inferred.size()), "class", "classes")
                   << " no class table knows, inferred from the forms (--json lists them)\n";
     }
-    context.out << host.ModuleCount() << (host.ModuleCount() == 1 ? " module, " : " modules, ")
-                << forms << (forms == 1 ? " form" : " forms") << "\n";
+    context.out << Counted(host.ModuleCount(), "module") << ", " << Counted(forms, "form") << "\n";
+  }
+  for (const std::string& warning : warnings) {
+    context.err << "zori check: warning: " << warning << "\n";
   }
   for (const std::string& error : session.errors) context.err << "zori check: " << error << "\n";
   return session.errors.empty() ? 0 : 2;
@@ -132,14 +150,17 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
   auto* cmd = app.add_subcommand(
       "check",
       "Open a Delphi project and list its units: for each, the form's root name and class "
-      "and its counts of components, windowed controls and datasets. Classes no class table "
-      "knows are judged from the form file (a windowed control when its object stores "
+      "and its counts of components, windowed controls and datasets, those an inherited "
+      "form or an inline frame takes from its ancestors' forms included. Classes no class "
+      "table knows are judged from the form file (a windowed control when its object stores "
       "TabOrder or holds controls, a dataset when it holds persistent fields, else a "
       "non-visual component); --json lists them under inferred_classes. Exit 0 when every "
-      "input loaded, 2 when one could not be read (the reasons go to stderr).");
+      "input loaded, 2 when one could not be read (the reasons go to stderr); an ancestor "
+      "form that cannot be found is a warning on stderr and does not change the exit code.");
   struct Options {
     std::vector<std::string> paths;
     std::vector<std::string> classes;
+    std::vector<std::string> search_paths;
     bool json = false;
   };
   auto options = std::make_shared<Options>();
@@ -152,9 +173,11 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
                   "component classes; repeatable. A zori.classes.xml beside the project is "
                   "read too")
       ->option_text("FILE");
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->add_flag("--json", options->json, "print one JSON document instead of text");
   cmd->callback([options, &context, &exit_code] {
-    exit_code = RunCheck(options->paths, options->classes, options->json, context);
+    exit_code =
+        RunCheck(options->paths, options->classes, options->search_paths, options->json, context);
   });
 }
 

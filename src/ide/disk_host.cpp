@@ -9,6 +9,7 @@
 #include "ide/disk_module.h"
 #include "ide/dpr_parser.h"
 #include "ide/file_system.h"
+#include "ide/form_ancestry.h"
 #include "ide/form_editor.h"
 #include "ide/ide_desktop.h"
 #include "ide/source_editor.h"
@@ -113,6 +114,7 @@ static std::string ResolvePath(FileSystem& files, std::string path) {
 
 DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
     : fs_(std::move(fs)),
+      ancestry_(std::make_unique<FormAncestry>(fs_)),
       services_(std::make_shared<Services>(this)),
       desktop_(std::make_unique<IdeDesktop>()) {
   // The commands of the main menu this host carries out; a failure shows as the IDE's
@@ -169,6 +171,10 @@ bool DiskHost::LoadClassTable(const std::string& path, std::string* err) {
   return ide::LoadClassTable(text, path, *classes_, err);
 }
 
+void DiskHost::AddSearchPath(const std::string& folder) {
+  ancestry_->AddSearchFolder(folder);
+}
+
 std::shared_ptr<DiskModule> DiskHost::Module(int index) const {
   if (index < 0 || index >= ModuleCount()) return nullptr;
   return modules_[index];
@@ -192,7 +198,7 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
                         std::vector<std::string>* errors) {
   if (FindModule(pas_path) != nullptr) return true;  // a unit named twice opens once
   std::string err;
-  auto module = DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err);
+  auto module = DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, ancestry_.get());
   if (module == nullptr) {
     errors->push_back(err);
     return false;
@@ -245,6 +251,7 @@ bool DiskHost::LoadProject(const std::vector<std::string>& paths,
         ok = false;
         continue;
       }
+      ancestry_->AddProjectUnit(pas);
       ok = OpenUnit(pas, dfm, errors) && ok;
     } else {
       errors->push_back(path + ": expected a .dpr, .pas or .dfm file or a folder");
@@ -289,6 +296,7 @@ bool DiskHost::LoadFolder(const std::string& path, std::vector<std::string>* err
     return LoadDpr(dprs.front(), errors);
   }
   bool ok = true;
+  for (const std::string& pas : units) ancestry_->AddProjectUnit(pas);
   for (const std::string& pas : units) {
     const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
     ok = OpenUnit(pas, dfm, errors) && ok;
@@ -307,14 +315,20 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
   std::string text;
   fs_->ReadFile(path, &text, &err);
   bool ok = true;
+  // A unit named without a file is the library's (Forms, SysUtils) unless it sits in the
+  // project's folder.
+  auto unit_file = [&](const DprUnit& unit) {
+    if (unit.in_path.empty()) return ResolvePath(*fs_, (folder / (unit.name + ".pas")).string());
+    return unit.exists ? FindFileIgnoringCase(*fs_, unit.path) : std::string();
+  };
+  // Every unit is known before any form opens, so an ancestor form is found among them.
   for (const DprUnit& unit : project.units) {
-    std::string pas = unit.exists ? FindFileIgnoringCase(*fs_, unit.path) : std::string();
-    if (unit.in_path.empty()) {
-      // A unit named without a file is the library's (Forms, SysUtils) unless it sits in
-      // the project's folder.
-      pas = ResolvePath(*fs_, (folder / (unit.name + ".pas")).string());
-      if (pas.empty()) continue;
-    }
+    const std::string pas = unit_file(unit);
+    if (!pas.empty()) ancestry_->AddProjectUnit(pas);
+  }
+  for (const DprUnit& unit : project.units) {
+    const std::string pas = unit_file(unit);
+    if (unit.in_path.empty() && pas.empty()) continue;
     const std::string where =
         path + ":" + std::to_string(unit.line) + ":" + ColumnOf(text, unit.line, unit.name) + ": ";
     if (pas.empty()) {

@@ -16,6 +16,7 @@ namespace ide {
 
 class DiskModule;
 class FileSystem;
+class FormAncestry;
 class IdeDesktop;
 
 class DiskHost {
@@ -31,6 +32,9 @@ class DiskHost {
   platform::ClassRegistry& Classes() { return *classes_; }
   // Adds the classes of a class-table file; false with *err on a read or format fault.
   bool LoadClassTable(const std::string& path, std::string* err);
+  // A folder where the units of ancestor forms and frames are looked for after the
+  // project's units and the unit's own folder (the IDE's search path); before LoadProject.
+  void AddSearchPath(const std::string& folder);
 
   // Opens a project: one .dpr, one folder (its .dpr when it holds exactly one, else its
   // units), or a list of .pas/.dfm files. A zori.classes.xml class table in an input's
@@ -83,6 +87,7 @@ class DiskHost {
   std::shared_ptr<IOTAProject> Project();
 
   std::shared_ptr<FileSystem> fs_;
+  std::unique_ptr<FormAncestry> ancestry_;
   // Shared with the forms, whose components keep their classes while the add-in holds
   // them, even past the host.
   std::shared_ptr<platform::ClassRegistry> classes_ =

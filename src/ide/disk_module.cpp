@@ -1,9 +1,11 @@
 #include "ide/disk_module.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "ide/dfm_document.h"
 #include "ide/file_system.h"
+#include "ide/form_ancestry.h"
 #include "ide/form_editor.h"
 #include "ide/pas_form_class.h"
 #include "ide/source_editor.h"
@@ -17,7 +19,8 @@ DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
 
 std::shared_ptr<DiskModule> DiskModule::Open(
     std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
-    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err) {
+    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
+    FormAncestry* ancestry) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
@@ -37,7 +40,19 @@ std::shared_ptr<DiskModule> DiskModule::Open(
       if (platform::SameTextAscii(cls.name, document->root().class_name())) ancestor = cls.ancestor;
     }
   }
-  module->form_ = FormEditor::Create(module, std::move(document), registry, ancestor, err);
+  FormInheritance inheritance;
+  if (ancestry != nullptr) {
+    const std::string folder = std::filesystem::path(pas_path).parent_path().string();
+    // A form written as `inherited` is designed on the form of its class's ancestor.
+    if (document->root().kind() == DfmObjectKind::Inherited && !ancestor.empty()) {
+      inheritance.ancestors = ancestry->Lineage(ancestor, folder);
+    }
+    inheritance.frames = [ancestry, folder](const std::string& class_name) {
+      return ancestry->Lineage(class_name, folder);
+    };
+  }
+  module->form_ =
+      FormEditor::Create(module, std::move(document), registry, ancestor, err, inheritance);
   if (module->form_ == nullptr) return nullptr;
   // Renaming a component renames its field in the unit's form class, as the designer does.
   std::weak_ptr<DiskModule> weak = module;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +18,20 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kExample = fs::path(ZORI_SOURCE_DIR) / "examples" / "Estoque";
+const fs::path kCadastros = fs::path(ZORI_SOURCE_DIR) / "examples" / "Cadastros";
+const fs::path kHeranca = fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca";
+
+// An empty scratch folder, removed at the end of the test.
+struct ScratchFolder {
+  fs::path dir =
+      fs::temp_directory_path() / ("zori_check_" + std::to_string(::getpid()) + "_" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  ScratchFolder() {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  ~ScratchFolder() { fs::remove_all(dir); }
+};
 
 // A scratch copy of the example project, removed at the end of the test.
 struct ExampleCopy {
@@ -45,7 +61,7 @@ TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormAndCounts) {
       dir +
       "uPrincipal.pas: form frmPrincipal (TfrmPrincipal), 10 components, 2 windowed, 0 datasets\n" +
       dir +
-      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 datasets\n" +
+      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 dataset\n" +
       dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" + dir +
       "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
       "uFuncoes.pas: no form\n" + "5 modules, 4 forms\n";
@@ -109,13 +125,82 @@ TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
   EXPECT_EQ(r.out, "");
 }
 
+TEST(CheckCommandTest, InheritedFormsAndFramesCountWhatTheirAncestorsGive) {
+  const Outcome r = RunZori({"check", (kCadastros / "Cadastros.dpr").string()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string dir = kCadastros.string() + "/";
+  EXPECT_EQ(r.out,
+            dir +
+                "uPrincipal.pas: form frmPrincipal (TfrmPrincipal), 3 components, 3 windowed, "
+                "0 datasets\n" +
+                dir +
+                "uCadastroBase.pas: form frmCadastroBase (TfrmCadastroBase), 9 components, 7 "
+                "windowed, 0 datasets\n" +
+                dir +
+                "uFraEndereco.pas: form fraEndereco (TfraEndereco), 6 components, 3 windowed, 0 "
+                "datasets\n" +
+                dir +
+                "uCadPessoas.pas: form frmCadPessoas (TfrmCadPessoas), 18 components, 12 "
+                "windowed, 0 datasets\n" +
+                dir +
+                "uCadClientes.pas: form frmCadClientes (TfrmCadClientes), 24 components, 13 "
+                "windowed, 1 dataset\n" +
+                dir +
+                "uCadProdutos.pas: form frmCadProdutos (TfrmCadProdutos), 16 components, 9 "
+                "windowed, 1 dataset\n" +
+                "6 modules, 6 forms\n");
+}
+
+TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
+  ScratchFolder scratch;
+  const fs::path proj = scratch.dir / "proj";
+  const fs::path comum = scratch.dir / "comum";
+  fs::create_directories(proj);
+  fs::create_directories(comum);
+  for (const char* file : {"uPessoa.pas", "uPessoa.dfm", "uCliente.pas", "uCliente.dfm"})
+    fs::copy_file(kHeranca / file, proj / file);
+  for (const char* file : {"uBase.pas", "uBase.dfm"}) fs::copy_file(kHeranca / file, comum / file);
+
+  const Outcome missing = RunZori({"check", proj.string()});
+  EXPECT_EQ(missing.code, 0);
+  const std::string warning =
+      ": the form of ancestor class TfrmBase was not found (its unit can be given with "
+      "--search-path); the form is loaded without what it inherits\n";
+  EXPECT_EQ(missing.err, "zori check: warning: " + (proj / "uCliente.dfm").string() + warning +
+                             "zori check: warning: " + (proj / "uPessoa.dfm").string() + warning);
+  EXPECT_EQ(missing.out,
+            (proj / "uCliente.pas").string() +
+                ": form frmCliente (TfrmCliente), 10 components, 4 windowed, 1 dataset\n" +
+                (proj / "uPessoa.pas").string() +
+                ": form frmPessoa (TfrmPessoa), 5 components, 3 windowed, 0 datasets\n" +
+                "2 modules, 2 forms\n");
+
+  const Outcome found =
+      RunZori({"check", "--json", "--search-path", comum.string(), proj.string()});
+  EXPECT_EQ(found.code, 0);
+  EXPECT_EQ(found.err, "");
+  const auto doc = nlohmann::json::parse(found.out);
+  EXPECT_TRUE(doc["warnings"].empty());
+  EXPECT_EQ(doc["modules"][0]["form"]["components"], 13);
+  EXPECT_EQ(doc["modules"][0]["form"]["windowed"], 7);
+  EXPECT_EQ(doc["modules"][1]["form"]["components"], 9);
+  // The ancestor's files are only read.
+  EXPECT_EQ(ReadAll(comum / "uBase.dfm"), ReadAll(kHeranca / "uBase.dfm"));
+
+  const Outcome one = RunZori({"check", (comum / "uBase.pas").string()});
+  EXPECT_EQ(one.out, (comum / "uBase.pas").string() +
+                         ": form frmBase (TfrmBase), 5 components, 4 windowed, 0 datasets\n"
+                         "1 module, 1 form\n");
+}
+
 TEST(CheckCommandTest, ClassesNoTableKnowsAreCountedAsTheFormShowsThemAndListed) {
   const std::string dir = std::string(ZORI_TEST_DATA_DIR) + "/host/Terceiros";
   const Outcome r = RunZori({"check", dir});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, dir +
                        "/uTerceiros.pas: form frmTerceiros (TfrmTerceiros), 8 components, 4 "
-                       "windowed, 1 datasets\n"
+                       "windowed, 1 dataset\n"
                        "5 classes no class table knows, inferred from the forms (--json lists "
                        "them)\n1 module, 1 form\n");
 
