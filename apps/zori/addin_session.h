@@ -32,10 +32,6 @@ class AddinSession {
   // names the file and where it was looked for; empty when the file is there.
   std::string MissingStoreNote() const;
 
-  // Reads the text catalogue, as the menu build does in the IDE, so the windows opened
-  // without a menu build are translated.
-  void LoadCatalogue();
-
   // The package directory in use (absolute, no trailing separator).
   const std::string& PackageDir() const { return package_dir_; }
 

@@ -45,11 +45,6 @@ std::shared_ptr<ide::IOTAServices> ServicesOrFail(int line) {
   return services;
 }
 
-// The windows the tool menu opens in this build; the others answer with a message.
-void PR_Janela_Indisponivel(const std::string& window) {
-  PR_Mensagem("", FN_Msg_Indisponivel(window));
-}
-
 // A tool window created into its global variable, shown modally and freed however the
 // show ends, so the variable is none again afterwards.
 template <class Window>
@@ -60,16 +55,6 @@ void PR_Mostra_Modal(Window*& window) {
     ~Release() { platform::FN_Destroi_Objeto(window); }
   } release{window};
   window->ShowModal();
-// A tool window's life on a menu click: created into its global, shown modally, freed and
-// the global cleared whatever happens.
-template <class T>
-void PR_Abre_Janela(T*& Janela) {
-  Janela = platform::TComponent::Create<T>(platform::Application());
-  struct Release {
-    T*& window;
-    ~Release() { platform::FN_Destroi_Objeto(window); }
-  } release{Janela};
-  Janela->ShowModal();
 }
 
 }  // namespace
@@ -295,10 +280,10 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   F_ZORI_CodeSnippets->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
-  PR_Abre_Janela(F_ZORI_Cust_Menu);
+  PR_Mostra_Modal(F_ZORI_Cust_Menu);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Lista_Comps_Forms(platform::TObject*) {
-  PR_Abre_Janela(F_ZORI_List_Comp);
+  PR_Mostra_Modal(F_ZORI_List_Comp);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
   MenuClick(Sender);
@@ -311,7 +296,7 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
   F_ZORI_Config->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
-  PR_Abre_Janela(F_ZORI_Resource_Editor);
+  PR_Mostra_Modal(F_ZORI_Resource_Editor);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
   struct Release {

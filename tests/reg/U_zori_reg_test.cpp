@@ -332,16 +332,6 @@ TEST_F(PackageEntryTest, ProjectLoadAppliesTheLayoutOnlyBeforeTheMenuIsBuilt) {
   EXPECT_TRUE(Messages().empty());
 }
 
-TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
-  LoadAndRegister();
-  Tick(1000);
-  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
-  v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
-  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_About"),
-                                                  FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
-  EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
-}
-
 TEST_F(PackageEntryTest, DatasetCloserModalFromTheMenuUnattendedWithoutSender) {
   LoadAndRegister();
   Tick(1000);
@@ -362,13 +352,6 @@ TEST_F(PackageEntryTest, TabOrderItemOpensTheValidatorWhichTellsThereIsNoForm) {
             (std::vector<std::string>{FN_Get_Component_StringResource("", "msg_NoActiveForm_Ok")}));
   EXPECT_NE(Messages()[0].find("Nenhum formul"), std::string::npos);
   EXPECT_EQ(F_ZORI_TabOrder, nullptr);  // freed after the show, as every tool window
-}
-
-  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
-  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
-  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
-                                                  FN_Msg_Indisponivel("TF_ZORI_About")}));
-  EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
 }
 
 TEST_F(PackageEntryTest, ListerBrowserAndEditorOpenModallyAndAreFreed) {
