@@ -34,7 +34,10 @@ case "${1:-}" in
   build) build ;;
   example)
     build >/dev/null
-    ./build/apps/zori/zori --package-dir "$(mktemp -d)" check examples/Estoque/Estoque.dpr
+    # Exit 1 means findings (the example's tab orders differ from the suggested ones).
+    status=0
+    ./build/apps/zori/zori --package-dir "$(mktemp -d)" check examples/Estoque/Estoque.dpr || status=$?
+    [ "$status" -le 1 ] || exit "$status"
     ;;
   test)
     build

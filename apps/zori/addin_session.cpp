@@ -62,6 +62,8 @@ std::string AddinSession::MissingStoreNote() const {
 }
 
 void AddinSession::LoadCatalogue() {
+  F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
+  platform::FN_Destroi_Objeto(F_ZORI_Resource);
   if (F_ZORI_Resource != nullptr) return;
   // A catalogue that cannot be read leaves the windows in their own texts.
   try {

@@ -146,8 +146,17 @@ struct TResource_String {
 // The loaded catalogue in file row order; replaced by every load of TF_ZORI_Resource.
 extern std::vector<TResource_String> v_Resource_Strings;
 
-// The catalogue file name: configuration "edt_Resources", else "ZORIIDEx_msg.xml".
+// The catalogue file name: configuration "edt_Resources", else "ZORIIDEx_msg.xml". Raises
+// EFileError when the configured name is not a bare file name of the package directory.
 std::string FN_Arquivo_Resources();
+
+// True when Nome names a file directly in the package directory: not empty, no folder
+// separator, no drive, no ".."; otherwise false with *Motivo saying why.
+bool FN_Nome_Arquivo_Valido(const std::string& Nome, std::string* Motivo);
+
+// The marker file whose presence switches the catalogue capture on:
+// $XDG_CONFIG_HOME/zori/zori.txt, else ~/.config/zori/zori.txt.
+std::string FN_Arquivo_Marcador();
 
 // The text of (window name, component path), both compared after locale-aware
 // upper-casing; the first matching row wins; empty when missing or nothing is loaded.

@@ -135,7 +135,7 @@ bool IsAsciiIdentifier(std::string_view name) {
 
 std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
   // A designed form is the platform's form, so its outer and client sizes answer for
-  // each other as the border style says.
+  // each other as the border style says, and it stands on the screen like any window.
   if (cls->InheritsFrom("TCustomForm")) return std::make_unique<platform::TForm>(cls);
   if (cls->InheritsFrom("TWinControl")) return std::make_unique<TWinControl>(cls);
   if (cls->InheritsFrom("TControl")) return std::make_unique<platform::TControl>(cls);

@@ -53,6 +53,8 @@ void TClientDataSet::LoadFromFile(const std::string& path) {
 void TClientDataSet::DoOpen() {
   write_back_ = false;
   params_.clear();
+  loaded_text_.clear();
+  lock_.Release();
   if (create_empty_) {
     TDataSet::DoOpen();
     write_back_ = !file_name_.empty();
@@ -65,13 +67,18 @@ void TClientDataSet::DoOpen() {
   if (!file_name_.empty()) {
     std::error_code ec;
     if (std::filesystem::exists(file_name_, ec)) {
+      // Another process changing the same table waits until these rows are written back,
+      // so neither change is lost.
+      lock_ = FileLock::Acquire(file_name_);
       try {
         OpenFromPacket(file_name_);
       } catch (const Exception&) {
         unreadable_file_ = file_name_;
+        lock_.Release();
         throw;
       }
       unreadable_file_.clear();
+      loaded_text_ = PacketText();
     } else {
       // No file yet: an empty table from the declared fields, created on close.
       TDataSet::DoOpen();
@@ -116,14 +123,31 @@ void TClientDataSet::OpenFromPacket(const std::string& path) {
 void TClientDataSet::DoBeforeClose() {
   // Rows made up after a failed load (CreateDataSet) must not replace the file the user
   // still has to repair.
-  if (write_back_ && !file_name_.empty() && file_name_ != unreadable_file_) {
-    SaveToFile(file_name_);
+  // Rows read and left as they were are not written: a reader never rewrites the file.
+  try {
+    if (write_back_ && !file_name_.empty() && file_name_ != unreadable_file_) {
+      std::string text = PacketText();
+      if (loaded_text_.empty() || text != loaded_text_) {
+        WriteFileAtomically(file_name_, text);
+      }
+    }
+  } catch (...) {
+    write_back_ = false;
+    loaded_text_.clear();
+    lock_.Release();
+    throw;
   }
   write_back_ = false;
+  loaded_text_.clear();
+  lock_.Release();
 }
 
 void TClientDataSet::SaveToFile(const std::string& path) const {
   CheckActive();
+  WriteFileAtomically(path, PacketText());
+}
+
+std::string TClientDataSet::PacketText() const {
   std::vector<const TFieldDef*> defs;
   std::vector<int> index;
   for (int i = 0; i < FieldCount(); ++i) {
@@ -135,7 +159,7 @@ void TClientDataSet::SaveToFile(const std::string& path) const {
   std::vector<const std::vector<Variant>*> rows;
   rows.reserve(Records().size());
   for (const auto& rec : Records()) rows.push_back(&rec->values);
-  WriteFileAtomically(path, FormatDataPacket(defs, index, params_, rows));
+  return FormatDataPacket(defs, index, params_, rows);
 }
 
 Variant TClientDataSet::GetPropValue(std::string_view name) const {

@@ -4,11 +4,17 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer/U_zori_sel_foco.h"
+#include "designer/U_zori_taborder.h"
+#include "designer/U_zori_list_comp.h"
 #include "designer/U_zori_perf_layout.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
@@ -42,6 +48,28 @@ std::shared_ptr<ide::IOTAServices> ServicesOrFail(int line) {
 // The windows the tool menu opens in this build; the others answer with a message.
 void PR_Janela_Indisponivel(const std::string& window) {
   PR_Mensagem("", FN_Msg_Indisponivel(window));
+}
+
+// A tool window created into its global variable, shown modally and freed however the
+// show ends, so the variable is none again afterwards.
+template <class Window>
+void PR_Mostra_Modal(Window*& window) {
+  window = platform::TComponent::Create<Window>(platform::Application());
+  struct Release {
+    Window*& window;
+    ~Release() { platform::FN_Destroi_Objeto(window); }
+  } release{window};
+  window->ShowModal();
+// A tool window's life on a menu click: created into its global, shown modally, freed and
+// the global cleared whatever happens.
+template <class T>
+void PR_Abre_Janela(T*& Janela) {
+  Janela = platform::TComponent::Create<T>(platform::Application());
+  struct Release {
+    T*& window;
+    ~Release() { platform::FN_Destroi_Objeto(window); }
+  } release{Janela};
+  Janela->ShowModal();
 }
 
 }  // namespace
@@ -219,14 +247,31 @@ void TZORIIDEx_New_Menu_Item::RemoveMenuItems() {
   }
 }
 
-void TZORIIDEx_New_Menu_Item::PR_OnClick_Close_DataSets(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Sel_Foco");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_Close_DataSets(platform::TObject* Sender) {
+  // The window goes however the run ends; an error goes on to the caller, so the run
+  // before a compile can cancel the compile on it.
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Sel_Foco); }
+  } release;
+  F_ZORI_Sel_Foco = platform::TComponent::Create<TF_ZORI_Sel_Foco>(platform::Application());
+  if (Sender != nullptr) {
+    F_ZORI_Sel_Foco->ShowModal();
+    return;
+  }
+  // Unattended: every open module checked, OK pressed at once.
+  F_ZORI_Sel_Foco->SetTag(1);
+  F_ZORI_Sel_Foco->Show();
+  F_ZORI_Sel_Foco->bbtn_Ok->Click();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Rename_Comps(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Ren_Comps");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps); }
+  } release;
+  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
+  F_ZORI_Ren_Comps->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_TabOrder(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_TabOrder");
+  PR_Mostra_Modal(F_ZORI_TabOrder);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject* Sender) {
   struct Release {
@@ -250,10 +295,10 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   F_ZORI_CodeSnippets->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Cust_Menu");
+  PR_Abre_Janela(F_ZORI_Cust_Menu);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Lista_Comps_Forms(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_List_Comp");
+  PR_Abre_Janela(F_ZORI_List_Comp);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
   MenuClick(Sender);
@@ -266,7 +311,7 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
   F_ZORI_Config->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Resource_Editor");
+  PR_Abre_Janela(F_ZORI_Resource_Editor);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
   struct Release {
@@ -318,6 +363,9 @@ void PR_Finaliza_U_zori_reg() {
     platform::FN_Destroi_Objeto(F_ZORI_Align);
     if (v_Inst_ZORIIDEx) v_Inst_ZORIIDEx->RemoveMenuItems();
     v_Inst_ZORIIDEx.reset();
+    // A holder left by a failed menu build goes too: a later load builds a fresh one
+    // instead of reaching for a window that is no more.
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
   } catch (const std::exception&) {
     // Swallowed on purpose; what was not removed is left.
   }

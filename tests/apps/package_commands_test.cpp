@@ -1,5 +1,6 @@
 // zori config and zori catalogue as a user types them, on a temporary package directory.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -90,6 +91,35 @@ TEST_F(PackageCommandsTest, ConfigValuesAreReadAndWrittenTheStoresWay) {
   Outcome missing = RunZori({"--package-dir", dir_, "config", "get", "hk_nada"});
   EXPECT_EQ(missing.code, 1);
   EXPECT_EQ(missing.out, "");
+}
+
+TEST_F(PackageCommandsTest, ReadingATableLeavesItsFileAloneAndTwoWritersBothLand) {
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
+  const fs::path table = fs::path(dir_) / "ZORIIDEx_Config_New.xml";
+  struct stat before {};
+  struct stat after {};
+  ASSERT_EQ(::stat(table.c_str(), &before), 0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "get", "chk_auto_load"}).code, 0);
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
+  ASSERT_EQ(::stat(table.c_str(), &after), 0);
+  EXPECT_EQ(before.st_ino, after.st_ino);  // a rewrite would put a new file in its place
+
+  // Two processes set different keys at the same moment, round after round.
+  const std::string zori = std::string("'") + ZORI_BINARY + "' --package-dir '" + dir_ + "'";
+  std::string script;
+  constexpr int kRounds = 15;
+  for (int i = 0; i < kRounds; ++i) {
+    const std::string n = std::to_string(i);
+    script += zori + " config set edt_a" + n + " a" + n + " --type string >/dev/null & " + zori +
+              " config set edt_b" + n + " b" + n + " --type string >/dev/null & wait; ";
+  }
+  ASSERT_EQ(std::system(("sh -c \"" + script + "\"").c_str()), 0);
+  const std::string list = RunZori({"--package-dir", dir_, "config", "list"}).out;
+  for (int i = 0; i < kRounds; ++i) {
+    const std::string n = std::to_string(i);
+    EXPECT_NE(list.find("edt_a" + n), std::string::npos) << n;
+    EXPECT_NE(list.find("edt_b" + n), std::string::npos) << n;
+  }
 }
 
 TEST_F(PackageCommandsTest, ConfigSetRefusesWhatTheStoreCannotHold) {

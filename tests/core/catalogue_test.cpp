@@ -215,3 +215,16 @@ TEST_F(MessageTest, QuestionShowsBothButtonsAndOnlyOkIsYes) {
   EXPECT_FALSE(FN_Confirma("", "Substituir?"));
   EXPECT_EQ(F_ZORI_Msg, nullptr);
 }
+
+TEST_F(CatalogueTest, MessageShownOverAnOpenMessageLeavesTheOuterOneWhole) {
+  WriteConfig({});
+  // The user clicks a link of the first message and its opener fails with a message.
+  driver_->Expect("F_ZORI_Msg", [](platform::TCustomForm&) {
+    PR_Mensagem("", "o endereço não abre");
+    EXPECT_NE(F_ZORI_Msg, nullptr);  // the outer window is on screen again
+  });
+  EXPECT_TRUE(FN_Confirma("Pergunta", "Continuar?"));
+  EXPECT_EQ(F_ZORI_Msg, nullptr);
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{"ROVUVUVoravud|o endereço não abre", "Pergunta|Continuar?"}));
+}

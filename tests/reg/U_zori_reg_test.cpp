@@ -9,9 +9,15 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer/U_zori_sel_foco.h"
+#include "designer/U_zori_taborder.h"
+#include "designer/U_zori_list_comp.h"
 #include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/clock.h"
@@ -329,11 +335,54 @@ TEST_F(PackageEntryTest, ProjectLoadAppliesTheLayoutOnlyBeforeTheMenuIsBuilt) {
 TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
   LoadAndRegister();
   Tick(1000);
-  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
   v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
-  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
+  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_About"),
                                                   FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
   EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, DatasetCloserModalFromTheMenuUnattendedWithoutSender) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORICloseDataSets->Click();
+  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_Sel_Foco", "F_ZORI_Ren_Comps"}));
+  v_Inst_ZORIIDEx->PR_OnClick_Close_DataSets(nullptr);  // before a compile: never modal
+  EXPECT_EQ(driver_->Shown().size(), 2u);
+  EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);
+  EXPECT_EQ(F_ZORI_Ren_Comps, nullptr);
+}
+
+TEST_F(PackageEntryTest, TabOrderItemOpensTheValidatorWhichTellsThereIsNoForm) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORITabOrder->Click();
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{FN_Get_Component_StringResource("", "msg_NoActiveForm_Ok")}));
+  EXPECT_NE(Messages()[0].find("Nenhum formul"), std::string::npos);
+  EXPECT_EQ(F_ZORI_TabOrder, nullptr);  // freed after the show, as every tool window
+}
+
+  v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  v_Inst_ZORIIDEx->FMenuZORIAbout->Click();
+  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
+                                                  FN_Msg_Indisponivel("TF_ZORI_About")}));
+  EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+}
+
+TEST_F(PackageEntryTest, ListerBrowserAndEditorOpenModallyAndAreFreed) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
+  v_Inst_ZORIIDEx->FMenuZORICust_Menu->Click();
+  v_Inst_ZORIIDEx->FMenuZORIResourceString->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_List_Comp", "F_ZORI_Cust_Menu",
+                                                        "F_ZORI_Resource_Editor"}));
+  EXPECT_EQ(F_ZORI_List_Comp, nullptr);
+  EXPECT_EQ(F_ZORI_Cust_Menu, nullptr);
+  EXPECT_EQ(F_ZORI_Resource_Editor, nullptr);
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
@@ -353,6 +402,27 @@ TEST_F(PackageEntryTest, UnloadAfterTheBuildTakesTheMenuAway) {
   PR_Finaliza_U_zori_reg();
   EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
   EXPECT_TRUE(ide_services->notifiers_.empty());
+}
+
+TEST_F(PackageEntryTest, HolderLeftByAFailedBuildGoesAtUnload) {
+  // An IDE that has lost its main menu by the first tick: the build fails its assertion
+  // after making the catalogue holder.
+  class NoMenu : public ide::IBorlandIDEServices, public ide::IOTAServices {
+   public:
+    int AddNotifier(const std::shared_ptr<ide::IOTAIDENotifier>&) override { return 0; }
+    void RemoveNotifier(int) override {}
+  };
+  LoadAndRegister();
+  ide::BorlandIDEServices = std::make_shared<NoMenu>();
+  EXPECT_THROW(Tick(1000), platform::EAssertionFailed);
+  EXPECT_NE(F_ZORI_Resource, nullptr);
+  PR_Finaliza_U_zori_reg();
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
+  // A second load in the same process builds its own.
+  auto again = LoadAndRegister();
+  Tick(1000);
+  EXPECT_EQ(again->TopLevel().size(), kDelphiMenu.size() + 1);
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
 }
 
 TEST_F(PackageEntryTest, PackageDirectoryIsTheLastKnownPackageEndingInTheName) {

@@ -1,0 +1,24 @@
+// What the paths of a project-wide command (check, taborder, ...) ask to be opened, one
+// project at a time: a folder is searched through, each project file found is a project
+// of its own, and the units no project names are taken on their own.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zori::cli {
+
+struct InputGroup {
+  std::string project;             // the .dpr, or empty for units taken on their own
+  std::vector<std::string> paths;  // what to hand the host in one load
+};
+
+// Groups the paths: each .dpr is a group; .pas and .dfm files given by name make one group;
+// a folder is searched recursively (hidden folders skipped), each .dpr found is a group and
+// the .pas files that none of the projects found names make one more group. A path that
+// does not exist is handed on as it is, so the host names it. A folder that holds no .dpr,
+// .pas or .dfm adds "PATH: nothing to check (no .dpr, .pas or .dfm file)" to *errors.
+std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
+                                    std::vector<std::string>* errors);
+
+}  // namespace zori::cli
