@@ -130,12 +130,13 @@ TEST_F(CatalogueTest, WindowWithoutRowsKeepsResourceCaptionsButLosesTitleAndButt
   EXPECT_FALSE(window.chk_Ori_Data->Checked());
 }
 
-TEST_F(CatalogueTest, BadConfigurationValueForAControlEndsThePass) {
+TEST_F(CatalogueTest, BadConfigurationValueLeavesThatControlAndTheRestLoads) {
   WriteConfig({{"chk_Ori_Data", "talvez", "2"}});
   WriteCatalogue("ZORIIDEx_msg.xml", {{"F_ZORI_Teste", "Caption", "Janela de teste"}});
   LoadCatalogue();
-  auto* window = platform::TComponent::Create<TF_Janela_Teste>(platform::Application());
-  EXPECT_THROW(window->ShowModal(), platform::EConvertError);
+  TF_Janela_Teste& window = ShowWindow();
+  EXPECT_FALSE(window.chk_Ori_Data->Checked());
+  EXPECT_EQ(window.Caption(), "Janela de teste");
 }
 
 TEST_F(CatalogueTest, LinkLabelsTurnBlueUnderTheMouse) {
