@@ -28,7 +28,8 @@ void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders) {
                   "a folder holding units of ancestor forms and frames the project inherits "
                   "from (looked for among the project's units, then in the unit's folder, "
                   "then here); repeatable")
-      ->option_text("DIR");
+      ->option_text("DIR")
+      ->allow_extra_args(false);  // one folder per use, so paths after it stay paths
 }
 
 }  // namespace zori::cli
