@@ -81,16 +81,16 @@ TEST_F(AlignCommandTest, BadInputIsNamedAndNothingIsWritten) {
 }
 
 TEST_F(AlignCommandTest, InheritedFormsWriteOnlyTheDescendantsDifferences) {
-  // The first ancestor lives in a shared folder found through --search-path.
+  // Both ancestors live in a shared folder found through --search-path.
   fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", dir_ / "her");
   fs::create_directories(dir_ / "comum");
-  for (const char* file : {"uBase.pas", "uBase.dfm"}) {
+  for (const char* file : {"uBase.pas", "uBase.dfm", "uPessoa.pas", "uPessoa.dfm"}) {
     fs::rename(dir_ / "her" / file, dir_ / "comum" / file);
   }
   const std::string cliente = (dir_ / "her" / "uCliente.dfm").string();
   const std::string search = (dir_ / "comum").string();
   std::map<std::string, std::string> before;
-  for (const char* file : {"her/uCliente.dfm", "her/uPessoa.dfm", "comum/uBase.dfm"}) {
+  for (const char* file : {"her/uCliente.dfm", "comum/uPessoa.dfm", "comum/uBase.dfm"}) {
     before[file] = ReadAll(dir_ / file);
   }
 
@@ -107,6 +107,6 @@ TEST_F(AlignCommandTest, InheritedFormsWriteOnlyTheDescendantsDifferences) {
       before["her/uCliente.dfm"], "      Width = 120\r\n", "      Width = 300\r\n");
   expected = ide::testing::ReplaceOnce(expected, "      Width = 100\r\n", "      Width = 300\r\n");
   EXPECT_EQ(ReadAll(dir_ / "her" / "uCliente.dfm"), expected);
-  EXPECT_EQ(ReadAll(dir_ / "her" / "uPessoa.dfm"), before["her/uPessoa.dfm"]);
+  EXPECT_EQ(ReadAll(dir_ / "comum" / "uPessoa.dfm"), before["comum/uPessoa.dfm"]);
   EXPECT_EQ(ReadAll(dir_ / "comum" / "uBase.dfm"), before["comum/uBase.dfm"]);
 }
