@@ -50,7 +50,10 @@ TEST_F(EventsCommandsTest, LayoutSaveThenApplyPutsMovedWindowsBackIntoTheDesktop
 
   Outcome saved = Zori({"layout", "save", project_});
   ASSERT_EQ(saved.code, 0) << saved.err;
-  EXPECT_EQ(saved.out, "AppBuilder (0, 0, 1024, 105)\n");
+  // Every visible IDE window, the docked Code Explorer too; the hidden Project Manager not.
+  EXPECT_EQ(saved.out,
+            "AppBuilder (0, 0, 1024, 105)\nCodeExplorer (0, 12, 140, 578)\n"
+            "EditWindow_0 (210, 112, 814, 617)\nPropertyInspector (0, 112, 208, 617)\n");
   EXPECT_TRUE(fs::exists(fs::path(pkg_) / "ZORIIDEx_LP.xml"));
 
   const fs::path dsk = root_ / "Cadastro" / "Cadastro.dsk";
