@@ -98,6 +98,7 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
   }
   doc["inferred_classes"] = inferred;
   doc["errors"] = session.errors;
+  doc["notes"] = session.notes;
 
   if (json) {
     context.out << doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
@@ -122,6 +123,9 @@ int RunCheck(const std::vector<std::string>& paths, const std::vector<std::strin
     context.out << host.ModuleCount() << (host.ModuleCount() == 1 ? " module, " : " modules, ")
                 << forms << (forms == 1 ? " form" : " forms") << "\n";
   }
+  if (!json) {
+    for (const std::string& note : session.notes) context.out << note << "\n";
+  }
   for (const std::string& error : session.errors) context.err << "zori check: " << error << "\n";
   return session.errors.empty() ? 0 : 2;
 }
@@ -144,8 +148,10 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
   };
   auto options = std::make_shared<Options>();
   cmd->add_option("PATH", options->paths,
-                  "a .dpr project, a folder (its one .dpr, else every unit in it), or .pas/.dfm "
-                  "files")
+                  "a Delphi project (.dpr) or Lazarus project (.lpi, .lpr), a folder (its one "
+                  ".dpr, else its one .lpi, else its one .lpr, else every unit in it), or "
+                  ".pas/.dfm/.lfm files. A Lazarus project's forms are read with the LCL's "
+                  "class table (data/classes-lcl.xml)")
       ->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml) for your own "

@@ -1,5 +1,6 @@
 #include "ide/disk_module.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ide/dfm_document.h"
@@ -17,11 +18,18 @@ DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
 
 std::shared_ptr<DiskModule> DiskModule::Open(
     std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
-    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err) {
+    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err, bool lazarus_unit) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
   module->encoding_ = DetectEncoding(bytes);
+  // Lazarus keeps its sources in UTF-8: a plain ASCII unit of a Lazarus project takes
+  // accented text as UTF-8, where the Delphi IDE would assume Windows-1252.
+  if (lazarus_unit && module->encoding_ == TextEncoding::Windows1252 &&
+      std::all_of(bytes.begin(), bytes.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    module->encoding_ = TextEncoding::Utf8;
+  }
   const std::string text = DecodeText(bytes, module->encoding_);
   module->source_ = std::make_shared<SourceEditor>(module, pas_path, text);
   if (dfm_path.empty()) return module;
