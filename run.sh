@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds zori and runs the example job or the tests.
-#   ./run.sh example   check the bundled example project
+#   ./run.sh example   check the bundled example projects (Delphi and Lazarus)
 #   ./run.sh test      build and run every test suite
 #   ./run.sh build     configure and build only
 set -euo pipefail
@@ -35,6 +35,7 @@ case "${1:-}" in
   example)
     build >/dev/null
     ./build/apps/zori/zori --package-dir "$(mktemp -d)" check examples/Estoque/Estoque.dpr
+    ./build/apps/zori/zori --package-dir "$(mktemp -d)" check examples/Agenda/agenda.lpi
     ;;
   test)
     build
