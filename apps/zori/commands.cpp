@@ -10,6 +10,7 @@
 #include "config_command.h"
 #include "menu_command.h"
 #include "parse_command.h"
+#include "snippets_command.h"
 
 namespace zori::cli {
 
@@ -22,6 +23,7 @@ void RegisterCommands(CLI::App& app, Context& context, int& exit_code) {
   AddMenuCommand(app, context, exit_code);
   AddAlignCommand(app, context, exit_code);
   AddCommentCommand(app, context, exit_code);
+  AddSnippetsCommand(app, context, exit_code);
 }
 
 }  // namespace zori::cli

@@ -41,6 +41,18 @@ std::optional<tTipo_DadoConfig> ParseType(const std::string& name) {
   return std::nullopt;
 }
 
+size_t CharCount(const std::string& text) {
+  size_t count = 0;
+  for (unsigned char c : text)
+    if ((c & 0xC0) != 0x80) ++count;
+  return count;
+}
+
+// Longer than a text field of size characters (a size of 0 holds any length).
+bool TooLong(const std::string& text, int32_t size) {
+  return size > 0 && CharCount(text) > static_cast<size_t>(size);
+}
+
 // A value as the user reads it: Booleans as true/false.
 std::string Show(const platform::Variant& value) {
   if (value.Type() == platform::VarType::Boolean) return value.AsBoolean() ? "true" : "false";
@@ -110,6 +122,17 @@ int Set(Context& context, const std::string& key, const std::string& value,
         const std::string& type_name) {
   return WithStore(context, [&](AddinSession&) {
     std::optional<tTipo_DadoConfig> type;
+    const bool exists = FN_Existe_Valor_Config(key);
+    const int32_t key_size = vg_cds_config->FieldByName("TX_CONFIG")->Size();
+    const int32_t value_size = vg_cds_config->FieldByName("VL_CONFIG")->Size();
+    const int stored_type = exists ? vg_cds_config->FieldByName("ID_TIPO_DADO")->AsInteger() : -1;
+    vg_cds_config->Close();
+    // The store would keep only what fits of a longer key or value and call it done.
+    if (TooLong(key, key_size)) {
+      context.err << "zori: a key holds at most " << key_size << " characters; this one has "
+                  << CharCount(key) << "\n";
+      return 2;
+    }
     if (!type_name.empty()) {
       type = ParseType(type_name);
       if (!type) {
@@ -117,9 +140,8 @@ int Set(Context& context, const std::string& key, const std::string& value,
                     << "'\n";
         return 2;
       }
-    } else if (FN_Existe_Valor_Config(key)) {
-      type = static_cast<tTipo_DadoConfig>(vg_cds_config->FieldByName("ID_TIPO_DADO")->AsInteger());
-      vg_cds_config->Close();
+    } else if (exists) {
+      type = static_cast<tTipo_DadoConfig>(stored_type);
     } else {
       context.err << "zori: " << key << " is a new key; give its --type (boolean, integer or "
                   << "string)\n";
@@ -142,6 +164,11 @@ int Set(Context& context, const std::string& key, const std::string& value,
       stored = std::to_string(number);
     } else if (*type != tTipo_DadoConfig::tpString) {
       context.err << "zori: " << key << " has an unknown type code; give its --type\n";
+      return 2;
+    }
+    if (TooLong(stored, value_size)) {
+      context.err << "zori: a value holds at most " << value_size << " characters; this one has "
+                  << CharCount(stored) << "\n";
       return 2;
     }
     FN_Seta_Valor_Config(key, stored, *type);

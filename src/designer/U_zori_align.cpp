@@ -63,7 +63,6 @@ class Selecao {
     return !nomes_.empty();
   }
   int n() const { return static_cast<int>(nomes_.size()); }
-  const std::string& Nome(int i) const { return nomes_[i]; }
   const std::shared_ptr<ide::IOTAFormEditor>& Editor() const { return editor_; }
 
   // Checks that every property in props can be read from every selected component (or

@@ -64,6 +64,9 @@ void AddDataClasses(ClassRegistry& registry) {
   AddData(r, "TDBMemo", NearestKnown(r, {"TCustomMemo", "TCustomEdit", "TWinControl"}),
           {Ref("DataSource"), Text("DataField"), Bool("ReadOnly", false),
            Enum("ScrollBars", "ssNone"), Bool("WordWrap", true)});
+  AddData(r, "TDBRichEdit", NearestKnown(r, {"TCustomRichEdit", "TCustomMemo", "TWinControl"}),
+          {Ref("DataSource"), Text("DataField"), Bool("ReadOnly", false),
+           Enum("ScrollBars", "ssNone")});
   AddData(r, "TDBCheckBox", NearestKnown(r, {"TCustomCheckBox", "TButtonControl", "TWinControl"}),
           {Ref("DataSource"), Text("DataField"), Text("Caption"), Bool("ReadOnly", false),
            TextDefault("ValueChecked", "True"), TextDefault("ValueUnchecked", "False")});

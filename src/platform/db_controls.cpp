@@ -23,7 +23,7 @@ void TDBEdit::DataChanged() {
 }
 
 void TDBEdit::SetText(const std::string& text) {
-  if (WriteField(text)) DataChanged();
+  if (WriteText(text)) DataChanged();
 }
 
 void TDBEdit::SetPropValue(std::string_view name, const Variant& value, bool strict) {
@@ -54,10 +54,31 @@ void TDBMemo::DataChanged() {
 }
 
 void TDBMemo::SetText(const std::string& text) {
-  if (WriteField(text)) DataChanged();
+  if (WriteText(text)) DataChanged();
 }
 
 void TDBMemo::SetPropValue(std::string_view name, const Variant& value, bool strict) {
+  if (SameTextAscii(name, "Text") || SameTextAscii(name, "Lines")) {
+    SetText(value.AsString());
+    return;
+  }
+  TDBControl::SetPropValue(name, value, strict);
+}
+
+// --- TDBRichEdit ------------------------------------------------------------------------
+
+TDBRichEdit::TDBRichEdit(const TClassInfo* cls) : TDBControl(ClassOr(cls, "TDBRichEdit")) {}
+
+void TDBRichEdit::DataChanged() {
+  const TField* field = Field();
+  TCustomRichEdit::SetText(field != nullptr ? field->DisplayText() : std::string());
+}
+
+void TDBRichEdit::SetText(const std::string& text) {
+  if (WriteText(text)) DataChanged();
+}
+
+void TDBRichEdit::SetPropValue(std::string_view name, const Variant& value, bool strict) {
   if (SameTextAscii(name, "Text") || SameTextAscii(name, "Lines")) {
     SetText(value.AsString());
     return;

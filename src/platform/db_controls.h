@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/classes.h"
+#include "platform/com_controls.h"
 #include "platform/component.h"
 #include "platform/data_source.h"
 #include "platform/exceptions.h"
@@ -63,6 +64,13 @@ class TDBControl : public Base {
     field->SetValue(value);
     return true;
   }
+  // Writes text the user typed through the field's text handling (OnSetText).
+  bool WriteText(const std::string& text) {
+    TField* field = Field();
+    if (field == nullptr || ReadOnly() || !link_.Edit()) return false;
+    field->SetText(text);
+    return true;
+  }
 
   TDataSource* ResolveSource(const std::string& name) const {
     if (name.empty()) return nullptr;
@@ -95,6 +103,19 @@ class TDBEdit : public TDBControl<TCustomEdit> {
 class TDBMemo : public TDBControl<TCustomMemo> {
  public:
   explicit TDBMemo(const TClassInfo* cls = nullptr);
+  void SetText(const std::string& text) override;
+
+  void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
+
+ protected:
+  void DataChanged() override;
+};
+
+// A rich-text field over a text field; like TDBMemo, the text the user typed reaches the
+// field whole (its OnSetText decides what is stored).
+class TDBRichEdit : public TDBControl<TCustomRichEdit> {
+ public:
+  explicit TDBRichEdit(const TClassInfo* cls = nullptr);
   void SetText(const std::string& text) override;
 
   void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;

@@ -48,6 +48,14 @@ void TField::SetValue(const Variant& value) {
   dataset_.SetFieldValue(*this, Convert(value));
 }
 
+void TField::SetText(const std::string& text) {
+  if (OnSetText) {
+    OnSetText(*this, text);
+  } else {
+    SetAsString(text);
+  }
+}
+
 Variant TField::Convert(const Variant& value) const {
   if (value.IsEmpty()) return {};
   switch (def_.DataType) {

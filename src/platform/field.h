@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -92,6 +93,10 @@ class TField {
   void SetAsBoolean(bool value) { SetValue(value); }
   // The text a data-aware control shows for the value.
   std::string DisplayText() const { return AsString(); }
+  // Text a data-aware control writes: OnSetText decides what is stored when assigned (it
+  // may refuse the text by raising), otherwise the text is stored as SetAsString does.
+  void SetText(const std::string& text);
+  std::function<void(TField& sender, const std::string& text)> OnSetText;
 
   // The value converted to this field's type (what SetValue would store).
   Variant Convert(const Variant& value) const;

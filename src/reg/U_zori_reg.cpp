@@ -5,6 +5,7 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
@@ -146,8 +147,17 @@ void TZORIIDEx_New_Menu_Item::AddMenuItems(platform::TObject*) {
       {"hk_Comment", FMenuZORIComment},
   };
   for (const auto& [key, item] : shortcuts) {
-    const int32_t shortcut = FN_Valor_Config(key).AsInteger();  // missing: 0, no shortcut
-    if (item != nullptr) item->SetShortCut(static_cast<platform::TShortCut>(shortcut));
+    if (item == nullptr) continue;
+    // Missing, or stored as something other than a number: no shortcut for that item
+    // alone; the rest of the menu is still built.
+    const platform::Variant value = FN_Valor_Config(key);
+    int32_t shortcut = 0;
+    if (value.Type() == platform::VarType::Integer)
+      shortcut = value.AsInteger();
+    else if (value.Type() == platform::VarType::String &&
+             !platform::TryStrToInt(value.AsString(), shortcut))
+      shortcut = 0;
+    item->SetShortCut(static_cast<platform::TShortCut>(shortcut));
   }
 
   // Three places before the end keeps the IDE's last three menus to the right; a menu bar
@@ -217,7 +227,11 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Perf_Layout");
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_CodeSnippets");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_CodeSnippets); }
+  } release;
+  F_ZORI_CodeSnippets = platform::TComponent::Create<TF_ZORI_CodeSnippets>(platform::Application());
+  F_ZORI_CodeSnippets->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
   PR_Janela_Indisponivel("TF_ZORI_Cust_Menu");

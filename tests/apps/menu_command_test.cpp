@@ -98,17 +98,3 @@ TEST_F(MenuCommandTest, StoredKeysDecideShortcutsAndAutoStartActionsRun) {
             "ROVUVUVoravud: TF_ZORI_Perf_Layout is not available yet in this "
             "version of ROVUVUVoravud.\n");
 }
-
-TEST_F(MenuCommandTest, MissingStoreLeavesTheMenuWithoutZori) {
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
-  fs::remove(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
-  Outcome result = RunZori({"--package-dir", dir_, "menu"});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.out.find("&ZORI"), std::string::npos);
-  EXPECT_TRUE(result.err.starts_with("zori: the tool menu was not built: ")) << result.err;
-  EXPECT_TRUE(result.err.ends_with(
-      "zori: configuration file ZORIIDEx_Config_New.xml not found in "
-      "the package directory " +
-      dir_ + " (looked for " + (fs::path(dir_) / "ZORIIDEx_Config_New.xml").string() + ")\n"))
-      << result.err;
-}

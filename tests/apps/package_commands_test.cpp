@@ -92,16 +92,48 @@ TEST_F(PackageCommandsTest, ConfigValuesAreReadAndWrittenTheStoresWay) {
   EXPECT_EQ(missing.out, "");
 }
 
-TEST_F(PackageCommandsTest, MissingStoreSaysWhichFileAndWhere) {
+TEST_F(PackageCommandsTest, ConfigSetRefusesWhatTheStoreCannotHold) {
   ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
-  fs::remove(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
-  Outcome result = RunZori({"--package-dir", dir_, "config", "get", "chk_auto_load"});
-  EXPECT_EQ(result.code, 1);
-  EXPECT_EQ(result.err,
-            "zori: configuration file ZORIIDEx_Config_New.xml not found in the "
-            "package directory " +
-                dir_ + " (looked for " + (fs::path(dir_) / "ZORIIDEx_Config_New.xml").string() +
-                ")\n");
+  const fs::path store = fs::path(dir_) / "ZORIIDEx_Config_New.xml";
+  const std::string before = ReadAll(store);
+
+  Outcome key = RunZori(
+      {"--package-dir", dir_, "config", "set", std::string(61, 'k'), "x", "--type", "string"});
+  EXPECT_EQ(key.code, 2);
+  EXPECT_EQ(key.err, "zori: a key holds at most 60 characters; this one has 61\n");
+  Outcome value =
+      RunZori({"--package-dir", dir_, "config", "set", "edt_app_exec", std::string(256, 'v')});
+  EXPECT_EQ(value.code, 2);
+  EXPECT_EQ(value.err, "zori: a value holds at most 255 characters; this one has 256\n");
+  EXPECT_EQ(ReadAll(store), before);
+
+  // Characters are counted, not bytes.
+  std::string accented;
+  for (int i = 0; i < 255; ++i) accented += "é";
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "edt_app_exec", accented}).code, 0);
+  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "edt_app_exec"}).out, accented + "\n");
+}
+
+TEST_F(PackageCommandsTest, MissingStoreIsNamedByEveryCommandThatReadsIt) {
+  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
+  const fs::path store = fs::path(dir_) / "ZORIIDEx_Config_New.xml";
+  fs::remove(store);
+  const std::string note =
+      "zori: configuration file ZORIIDEx_Config_New.xml not found in the "
+      "package directory " +
+      dir_ + " (looked for " + store.string() + ")\n";
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"config", "get", "chk_auto_load"},
+        {"menu"},
+        {"snippets", "list"}}) {
+    std::vector<std::string> args = {"--package-dir", dir_};
+    args.insert(args.end(), command.begin(), command.end());
+    const Outcome result = RunZori(args);
+    EXPECT_EQ(result.code, 1) << command[0];
+    EXPECT_TRUE(result.err.ends_with(note)) << result.err;
+    // The tool menu is not inserted into the IDE's menu bar without its store.
+    EXPECT_EQ(result.out.find("&ZORI"), std::string::npos) << command[0];
+  }
 }
 
 TEST_F(PackageCommandsTest, CatalogueLookupFollowsTheConfiguredLanguage) {

@@ -144,12 +144,3 @@ TEST(ParseCommandTest, BadInputEndsWithAClearErrorOrAResult) {
   EXPECT_EQ(binary.code, 0);
   EXPECT_EQ(nlohmann::json::parse(binary.out)["name"], "TForm1.Calc");
 }
-
-TEST(ParseCommandTest, HelpDescribesInputOutputAndErrors) {
-  const Outcome help = RunZori({"parse", "--help"}, "");
-  EXPECT_EQ(help.code, 0);
-  for (const char* text : {"Usage: zori parse", "FILE", "standard input", "JSON", "standard error",
-                           "exit code is 1"}) {
-    EXPECT_NE(help.out.find(text), std::string::npos) << text << " missing from\n" << help.out;
-  }
-}

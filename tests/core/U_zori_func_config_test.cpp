@@ -61,9 +61,7 @@ TEST_F(ConfigStoreTest, EveryReadSeesTheFileAsItIsNow) {
   EXPECT_EQ(FN_Valor_Config("spe_tempo").AsInteger(), 15);
 }
 
-TEST_F(ConfigStoreTest, MissingStoreFailsTheAccessAndUnknownDirectoryIsReported) {
-  EXPECT_THROW(FN_Valor_Config("chk_auto_load"), platform::EDatabaseError);
-
+TEST_F(ConfigStoreTest, UnknownPackageDirectoryIsReported) {
   WriteConfig({{"chk_auto_load", "0", "0"}});
   v_Diretorio_Package.clear();
   try {

@@ -9,6 +9,7 @@
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
 #include "designer/U_zori_align.h"
+#include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
 #include "platform/actions.h"
 #include "platform/application.h"
@@ -183,6 +184,32 @@ TEST_F(PackageEntryTest, ShortcutsOnlyFromStoredKeysAndShortMenuBarsTakeZoriFirs
     EXPECT_EQ(item->ShortCut(), 0) << item->Name();
 }
 
+TEST_F(PackageEntryTest, HotKeyThatIsNoNumberLeavesOnlyThatItemWithoutShortcut) {
+  v_Diretorio_Package = dir_.string();
+  SetConfig("hk_code_snippet", "Ctrl+S", tTipo_DadoConfig::tpString);
+  auto ide_services = LoadAndRegister();
+  Tick(1000);
+  ASSERT_TRUE(v_Inst_ZORIIDEx->FMenuBuilt);
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORICodeSnippets->ShortCut(), 0);
+  // The items after it in the build keep their shortcuts.
+  EXPECT_EQ(v_Inst_ZORIIDEx->FMenuZORIComment->ShortCut(), 0xC000 + 'C');
+  EXPECT_EQ(ide_services->TopLevel().size(), kDelphiMenu.size() + 1);
+}
+
+TEST_F(PackageEntryTest, CodeSnippetsItemOpensTheLibraryAndFreesIt) {
+  LoadAndRegister();
+  Tick(1000);
+  std::string caption;
+  driver_->Expect("F_ZORI_CodeSnippets", [&caption](platform::TCustomForm& form) {
+    caption = form.Caption();
+    form.SetModalResult(platform::mrCancel);
+  });
+  v_Inst_ZORIIDEx->FMenuZORICodeSnippets->Click();
+  EXPECT_EQ(caption, "Code Snippets");
+  EXPECT_EQ(F_ZORI_CodeSnippets, nullptr);
+  EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(PackageEntryTest, AutoLoadedPaletteTogglesWithTheAlignmentItem) {
   std::filesystem::remove(dir_ / "ZORIIDEx_Config_New.xml");
   std::filesystem::copy(ZORI_TEST_DATA_DIR "/config/ZORIIDEx_Config_New.xml", dir_);
@@ -269,15 +296,6 @@ TEST_F(PackageEntryTest, UnloadAfterTheBuildTakesTheMenuAway) {
   PR_Finaliza_U_zori_reg();
   EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
   EXPECT_TRUE(ide_services->notifiers_.empty());
-}
-
-TEST_F(PackageEntryTest, MissingStoreStopsTheBuildBeforeTheMenuIsInserted) {
-  std::filesystem::remove(dir_ / "ZORIIDEx_Config_New.xml");
-  auto ide_services = LoadAndRegister();
-  EXPECT_ANY_THROW(Tick(1000));
-  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
-  Tick(1000);  // not retried
-  EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
 }
 
 TEST_F(PackageEntryTest, PackageDirectoryIsTheLastKnownPackageEndingInTheName) {
