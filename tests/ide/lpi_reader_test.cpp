@@ -88,9 +88,9 @@ TEST(LpiReaderTest, ProjectListsItsUnitsInAndOutOfTheProjectAndTheMissingFiles) 
                    std::to_string(unit.line));
   }
   EXPECT_EQ(seen, (std::vector<std::string>{
-                      "proj/agenda.lpr|||in|9", "proj/umain.pas|frmMain|Form|in|13",
-                      "proj/forms/uDados.pas|dmDados|DataModule|in|20",
-                      "rascunho.pas|||out|missing|26", "proj/urelatorio.pas|||in|missing|29"}));
+                      "proj/agenda.lpr|||in|10", "proj/umain.pas|frmMain|Form|in|14",
+                      "proj/forms/uDados.pas|dmDados|DataModule|in|21",
+                      "rascunho.pas|||out|missing|27", "proj/urelatorio.pas|||in|missing|30"}));
   ASSERT_NE(project.MainUnit(), nullptr);
   EXPECT_EQ(project.MainUnit()->file_name, "agenda.lpr");
   ASSERT_EQ(project.MissingUnits().size(), 1u);
@@ -117,12 +117,12 @@ TEST(LpiReaderTest, ProjectListsItsUnitsInAndOutOfTheProjectAndTheMissingFiles) 
       {"<CONFIG>\n  <ProjectOptions>\n</CONFIG>\n",
        "bad.lpi:3:3: expected a well-formed XML document, found Start-end tags mismatch"},
       {"<?xml version=\"1.0\"?>\n<Project/>\n",
-       "bad.lpi:2:1: expected a <CONFIG> element, found <Project>"},
+       "bad.lpi:2:2: expected a <CONFIG> element, found <Project>"},
       {"<CONFIG>\n  <Package/>\n</CONFIG>\n",
-       "bad.lpi:1:1: expected a Lazarus project (<ProjectOptions>), found none"},
+       "bad.lpi:1:2: expected a Lazarus project (<ProjectOptions>), found none"},
       {"<CONFIG><ProjectOptions><Units>\n<Unit><IsPartOfProject Value=\"True\"/></Unit>"
        "</Units></ProjectOptions></CONFIG>",
-       "bad.lpi:2:1: expected the unit's Filename, found none"},
+       "bad.lpi:2:2: expected the unit's Filename, found none"},
   };
   for (const Case& c : cases) {
     files.Create("bad.lpi", c.text);
@@ -142,9 +142,9 @@ TEST(LpiReaderTest, HostOpensTheProjectsUnitsWithTheirLfmForms) {
   ASSERT_NE(f.host->Module(0)->Form(), nullptr);
   EXPECT_EQ(f.host->Module(1)->GetFileName(), "proj/forms/uDados.pas");
   EXPECT_EQ(f.errors, (std::vector<std::string>{
-                          "proj/agenda.lpi:20: expected the form file of dmDados beside "
+                          "proj/agenda.lpi:21: expected the form file of dmDados beside "
                           "proj/forms/uDados.pas, found no such file",
-                          "proj/agenda.lpi:29: expected the unit file urelatorio.pas, found no "
+                          "proj/agenda.lpi:30: expected the unit file urelatorio.pas, found no "
                           "such file"}));
 
   // The program alone is read like a Delphi program: its remark names no form.
