@@ -6,6 +6,7 @@
 
 #include "cli.h"
 #include "core/U_zori_func.h"
+#include "core/U_zori_resource.h"
 #include "package_dir.h"
 #include "platform/application.h"
 #include "platform/modal_driver.h"
@@ -58,6 +59,17 @@ std::string AddinSession::MissingStoreNote() const {
   if (std::filesystem::exists(file)) return {};
   return "configuration file ZORIIDEx_Config_New.xml not found in the package directory " +
          package_dir_ + " (looked for " + file.string() + ")";
+}
+
+void AddinSession::LoadCatalogue() {
+  if (F_ZORI_Resource != nullptr) return;
+  // A catalogue that cannot be read leaves the windows in their own texts.
+  try {
+    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
+  } catch (const std::exception& e) {
+    context_.err << "zori: " << e.what() << "\n";
+  }
 }
 
 bool AddinSession::Load(std::string* err) {

@@ -20,6 +20,10 @@ class AddinSession {
   // package directory cannot be had.
   bool Load(std::string* err);
 
+  // Loads the text catalogue as the tool menu's build does, for a run that opens the
+  // add-in's windows without building the menu.
+  void LoadCatalogue();
+
   // The package's unload step, at most once; the destructor calls it when not done yet.
   // Call it before the IDE host goes, so the package leaves the host's menu and notifiers.
   void Unload();

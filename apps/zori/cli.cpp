@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "commands.h"
@@ -11,6 +13,7 @@ namespace zori::cli {
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         std::istream& in) {
   Context context{out, err, in, {}};
+  context.progress = &err == &std::cerr && ::isatty(STDERR_FILENO) != 0;
   CLI::App app{
       "zori: form and source tools for Delphi projects on disk (the ZORI design-time add-in, "
       "run from the command line)",

@@ -13,6 +13,7 @@ struct Context {
   std::ostream& err;
   std::istream& in;
   std::string package_dir;  // --package-dir, empty when not given
+  bool progress = false;    // err is a terminal: long runs may show their progress there
 };
 
 // Runs zori with the given arguments (without the program name); returns the exit code.

@@ -1,11 +1,14 @@
 #include "host_session.h"
 
+#include <CLI/CLI.hpp>
+
 #include "ide/file_system.h"
 
 namespace zori::cli {
 
 HostSession OpenProject(const std::vector<std::string>& paths,
-                        const std::vector<std::string>& class_tables) {
+                        const std::vector<std::string>& class_tables,
+                        const std::vector<std::string>& search_paths) {
   HostSession session;
   auto files = std::make_shared<ide::RealFileSystem>();
   session.host = std::make_unique<ide::DiskHost>(files);
@@ -18,9 +21,20 @@ HostSession OpenProject(const std::vector<std::string>& paths,
     std::string err;
     if (!session.host->LoadClassTable(table, &err)) session.errors.push_back(err);
   }
+  for (const std::string& folder : search_paths) session.host->AddSearchPath(folder);
   session.host->LoadProject(paths, &session.errors);
   session.notes = session.host->Notes();
   return session;
+}
+
+void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders) {
+  command
+      .add_option("--search-path", folders,
+                  "a folder holding units of ancestor forms and frames the project inherits "
+                  "from (looked for among the project's units, then in the unit's folder, "
+                  "then here); repeatable")
+      ->option_text("DIR")
+      ->allow_extra_args(false);  // one folder per use, so paths after it stay paths
 }
 
 }  // namespace zori::cli

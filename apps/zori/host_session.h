@@ -8,6 +8,10 @@
 
 #include "ide/disk_host.h"
 
+namespace CLI {
+class App;
+}
+
 namespace zori::cli {
 
 struct HostSession {
@@ -19,10 +23,14 @@ struct HostSession {
 };
 
 // Starts a host (it becomes the IDE's services object), loads the installed class table
-// (the LCL's for a Lazarus project)
-// and each of class_tables, then the project at paths. A class table that cannot be read
-// is an error like an unreadable unit.
+// (the LCL's for a Lazarus project) and each of class_tables, then the project at paths;
+// the units of ancestor forms and frames are looked for in search_paths after the
+// project's own. A class table that cannot be read is an error like an unreadable unit.
 HostSession OpenProject(const std::vector<std::string>& paths,
-                        const std::vector<std::string>& class_tables);
+                        const std::vector<std::string>& class_tables,
+                        const std::vector<std::string>& search_paths = {});
+
+// Adds the repeatable --search-path DIR option of the commands that open projects.
+void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders);
 
 }  // namespace zori::cli

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/process.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -145,8 +146,17 @@ struct TResource_String {
 // The loaded catalogue in file row order; replaced by every load of TF_ZORI_Resource.
 extern std::vector<TResource_String> v_Resource_Strings;
 
-// The catalogue file name: configuration "edt_Resources", else "ZORIIDEx_msg.xml".
+// The catalogue file name: configuration "edt_Resources", else "ZORIIDEx_msg.xml". Raises
+// EFileError when the configured name is not a bare file name of the package directory.
 std::string FN_Arquivo_Resources();
+
+// True when Nome names a file directly in the package directory: not empty, no folder
+// separator, no drive, no ".."; otherwise false with *Motivo saying why.
+bool FN_Nome_Arquivo_Valido(const std::string& Nome, std::string* Motivo);
+
+// The marker file whose presence switches the catalogue capture on:
+// $XDG_CONFIG_HOME/zori/zori.txt, else ~/.config/zori/zori.txt.
+std::string FN_Arquivo_Marcador();
 
 // The text of (window name, component path), both compared after locale-aware
 // upper-casing; the first matching row wins; empty when missing or nothing is loaded.
@@ -198,3 +208,15 @@ void PR_Limpa_Componentes(platform::TCustomForm* Janela, const platform::TCustom
 bool FN_Formulario_Movel(const platform::TComponent* Propria,
                          const platform::TCustomForm* Candidata, bool IncluiParented,
                          bool AceitaTodos);
+
+// ---------------------------------------------------------------------------------------
+// Programs (U_zori_func_process.cpp)
+// ---------------------------------------------------------------------------------------
+
+// Starts the program of Comando (split as the platform splits a command line, no shell)
+// with show mode Modo (0 hidden: its output is discarded; 5 shown: its output goes to the
+// user's terminal) and waits for its end, or at most LimiteSegundos seconds when that is
+// above 0, after which it is stopped. The result is its exit code, or -1 when it could not
+// start, was stopped or ended by a signal; *Resultado, when given, tells those apart.
+int FN_WinExecAndWait(const std::string& Comando, int Modo, int LimiteSegundos = 0,
+                      platform::ProcessResult* Resultado = nullptr);

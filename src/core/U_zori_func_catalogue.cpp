@@ -2,9 +2,13 @@
 #include <unicode/locid.h>
 #include <unicode/unistr.h>
 
+#include <cstdlib>
+#include <filesystem>
+
 #include "core/U_zori_func.h"
 #include "platform/classes.h"
 #include "platform/db_controls.h"
+#include "platform/exceptions.h"
 #include "platform/ext_controls.h"
 #include "platform/forms.h"
 #include "platform/strings.h"
@@ -24,7 +28,41 @@ std::string UpperLocale(const std::string& text) {
 
 std::string FN_Arquivo_Resources() {
   std::string name = FN_Valor_Config("edt_Resources").AsString();
-  return name.empty() ? "ZORIIDEx_msg.xml" : name;
+  if (name.empty()) return "ZORIIDEx_msg.xml";
+  std::string why;
+  // The name comes from the configuration store: it must not reach outside the package
+  // directory.
+  if (!FN_Nome_Arquivo_Valido(name, &why))
+    throw platform::EFileError("The catalogue file \"" + name +
+                               "\" set in edt_Resources is refused: " + why);
+  return name;
+}
+
+bool FN_Nome_Arquivo_Valido(const std::string& Nome, std::string* Motivo) {
+  const char* why = nullptr;
+  if (Nome.empty())
+    why = "the name is empty";
+  else if (Nome.find_first_of("/\\") != std::string::npos)
+    why = "it holds a folder separator";
+  else if (Nome.find(':') != std::string::npos)
+    why = "it names a drive";
+  else if (Nome.find("..") != std::string::npos)
+    why = "it holds \"..\"";
+  if (why != nullptr && Motivo != nullptr) *Motivo = why;
+  return why == nullptr;
+}
+
+std::string FN_Arquivo_Marcador() {
+  namespace fs = std::filesystem;
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  fs::path base;
+  if (config != nullptr && *config != '\0') {
+    base = config;
+  } else {
+    const char* home = std::getenv("HOME");
+    base = fs::path(home != nullptr ? home : "") / ".config";
+  }
+  return (base / "zori" / "zori.txt").string();
 }
 
 std::string FN_Get_Component_StringResource(const std::string& Form, const std::string& Path) {
@@ -107,7 +145,12 @@ void PR_International(platform::TForm& Form) {
       TranslateGrid(form, *grid);
     }
 
-    ApplyConfigValue(component);
+    // One stored value that does not convert leaves that control on its default; the
+    // others still load, so OK does not overwrite good values with defaults.
+    try {
+      ApplyConfigValue(component);
+    } catch (const std::exception&) {
+    }
   }
   Form.SetCaption(FN_Get_Component_StringResource(form, "Caption"));
 }

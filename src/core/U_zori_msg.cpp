@@ -1,6 +1,7 @@
 #include "core/U_zori_msg.h"
 
 #include <filesystem>
+#include <memory>
 
 #include "core/U_zori_func.h"
 #include "core/xpm_image.h"
@@ -62,15 +63,26 @@ void TF_ZORI_Msg::FormShow(platform::TObject* Sender) {
 
 namespace {
 
-// Shows the message window modally and frees it whatever happens; the message log keeps
-// what the user saw.
-platform::TModalResult ShowAndFree(const std::string& buttons) {
+// Shows a message window modally and frees it whatever happens; the message log keeps what
+// the user saw. The window is held here, not through the global: a message raised while
+// another is on screen (a link label whose opener fails) takes the global over and clears
+// it on its way out, and the global then points at the window still shown beneath. Such a
+// second window of the same name cannot be owned by the application next to the first, so
+// message windows are owned here.
+platform::TModalResult ShowAndFree(std::unique_ptr<TF_ZORI_Msg> window,
+                                   const std::string& buttons) {
   struct Release {
-    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Msg); }
-  } release;
-  const platform::TModalResult result = F_ZORI_Msg->ShowModal();
+    std::unique_ptr<TF_ZORI_Msg>& window;
+    TF_ZORI_Msg* outer;
+    ~Release() {
+      F_ZORI_Msg = outer;
+      platform::FN_Destroi_Objeto(window);
+    }
+  } release{window, F_ZORI_Msg};
+  F_ZORI_Msg = window.get();
+  const platform::TModalResult result = window->ShowModal();
   platform::Application().RecordMessage(
-      F_ZORI_Msg->Caption(), F_ZORI_Msg->lbl_Mensagem->Caption(), buttons,
+      window->Caption(), window->lbl_Mensagem->Caption(), buttons,
       result == platform::mrOk ? platform::IDOK : platform::IDCANCEL);
   return result;
 }
@@ -78,16 +90,16 @@ platform::TModalResult ShowAndFree(const std::string& buttons) {
 }  // namespace
 
 void PR_Mensagem(const std::string& Caption, const std::string& Texto) {
-  F_ZORI_Msg = platform::TComponent::Create<TF_ZORI_Msg>(platform::Application());
-  F_ZORI_Msg->SetCaption(Caption.empty() ? vg_Desc_Zori : Caption);
-  F_ZORI_Msg->lbl_Mensagem->SetCaption(Texto);
-  F_ZORI_Msg->SetTag(kPlainMessage);
-  ShowAndFree("OK");
+  auto window = std::make_unique<TF_ZORI_Msg>();
+  window->SetCaption(Caption.empty() ? vg_Desc_Zori : Caption);
+  window->lbl_Mensagem->SetCaption(Texto);
+  window->SetTag(kPlainMessage);
+  ShowAndFree(std::move(window), "OK");
 }
 
 bool FN_Confirma(const std::string& Caption, const std::string& Texto) {
-  F_ZORI_Msg = platform::TComponent::Create<TF_ZORI_Msg>(platform::Application());
-  F_ZORI_Msg->SetCaption(Caption);
-  F_ZORI_Msg->lbl_Mensagem->SetCaption(Texto);
-  return ShowAndFree("OKCancel") == platform::mrOk;
+  auto window = std::make_unique<TF_ZORI_Msg>();
+  window->SetCaption(Caption);
+  window->lbl_Mensagem->SetCaption(Texto);
+  return ShowAndFree(std::move(window), "OKCancel") == platform::mrOk;
 }

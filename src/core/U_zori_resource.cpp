@@ -37,10 +37,12 @@ TF_ZORI_Resource::TF_ZORI_Resource()
 }
 
 void TF_ZORI_Resource::FormCreate() {
-  const std::string file = FN_Arquivo_Resources();
+  // A store that cannot be read stops the creation here, as it always did; a catalogue
+  // name that is refused is reported below like a file that fails to open.
+  FN_Valor_Config("edt_Resources");
   try {
     cds_Resources->DisableControls();
-    PR_Abre_DataSet(*cds_Resources, file);
+    PR_Abre_DataSet(*cds_Resources, FN_Arquivo_Resources());
   } catch (const std::exception& e) {
     PR_Mensagem("", std::string(e.what()) + "\r\nOnCreate: F_ZORI_Resource");
   }

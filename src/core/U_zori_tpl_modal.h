@@ -31,6 +31,11 @@ class TF_ZORI_Tpl_Modal : public platform::TForm {
   // The show handling; a derived window's own show handler calls it first.
   virtual void FormShow(platform::TObject* Sender);
 
+  // The catalogue capture, on a double-click of the button bar when the marker file
+  // exists: after two questions, writes the window's caption, grid column titles, radio
+  // group items and the captions of its components (Tag -1 excluded) into the catalogue.
+  void pnl_downDblClick(platform::TObject* Sender);
+
   // The link labels: open the clicked label's caption with the shell; blue under the
   // mouse, black again when it leaves.
   void lbl_HttpClick(platform::TObject* Sender);

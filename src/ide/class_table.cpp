@@ -107,6 +107,12 @@ bool LoadClassTable(std::string_view text, const std::string& file_name,
       platform::PropInfo info;
       info.name = prop.attribute("name").value();
       if (info.name.empty()) return Fail(err, prop_at + "expected a property name, found none");
+      // An ancestor's property the class does not publish needs no kind.
+      if (std::string_view(prop.attribute("published").value()) == "false") {
+        info.published = false;
+        properties.push_back(std::move(info));
+        continue;
+      }
       const std::string_view kind = prop.attribute("kind").value();
       auto found = std::find_if(kKinds.begin(), kKinds.end(),
                                 [&](const KindName& k) { return k.name == kind; });

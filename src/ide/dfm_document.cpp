@@ -34,9 +34,16 @@ std::string_view DfmProperty::source_text() const {
 }
 
 size_t DfmObject::line() const {
+  if (added_) return 0;
   std::string_view text = source_->text;
   return 1 + static_cast<size_t>(std::count(
                  text.begin(), text.begin() + static_cast<std::ptrdiff_t>(keyword_begin_), '\n'));
+}
+
+bool DfmObject::omitted() const {
+  return added_ && properties_.empty() &&
+         std::all_of(children_.begin(), children_.end(),
+                     [](const DfmObject* child) { return child->omitted(); });
 }
 
 const DfmProperty* DfmObject::FindProperty(std::string_view name) const {
@@ -103,6 +110,24 @@ void DfmObject::Rename(std::string name) {
   name_ = std::move(name);
 }
 
+DfmObject& DfmObject::AddChild(size_t index, DfmObjectKind kind, std::string name,
+                               std::string class_name) {
+  DfmObject& child = document_objects_->emplace_back();
+  child.kind_ = kind;
+  child.name_ = std::move(name);
+  child.source_name_ = child.name_;
+  child.class_name_ = std::move(class_name);
+  child.parent_ = this;
+  child.source_ = source_;
+  child.document_objects_ = document_objects_;
+  child.edited_ = true;
+  child.added_ = true;
+  children_.insert(
+      children_.begin() + static_cast<std::ptrdiff_t>(std::min(index, children_.size())), &child);
+  edited_ = true;
+  return child;
+}
+
 std::unique_ptr<DfmDocument> DfmDocument::Parse(std::string path, std::string bytes,
                                                 std::string* err) {
   return DfmParser::ParseDocument(std::move(path), std::move(bytes), err);
@@ -135,7 +160,8 @@ void CollectObjects(DfmObject& object, std::vector<DfmObject*>* out) {
 bool DfmDocument::Verify(std::string* err) const {
   std::vector<const DfmObject*> objects{&root()};
   for (size_t i = 0; i < objects.size(); ++i)
-    for (const DfmObject* child : objects[i]->children()) objects.push_back(child);
+    for (const DfmObject* child : objects[i]->children())
+      if (!child->omitted()) objects.push_back(child);
   for (const DfmObject* object : objects) {
     for (const DfmObject* child : object->children())
       if (child->parent() != object) {

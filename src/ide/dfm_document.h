@@ -76,8 +76,13 @@ class DfmObject {
   // Properties in file order, then those added since loading.
   const std::vector<DfmProperty>& properties() const { return properties_; }
   const std::vector<DfmObject*>& children() const { return children_; }
-  // 1-based line of the object's header in the file (counted on each call).
+  // 1-based line of the object's header in the file (counted on each call); 0 for an
+  // object added since loading.
   size_t line() const;
+  // True for an object added since loading.
+  bool added() const { return added_; }
+  // True for an added object with nothing to write: no properties and no child written.
+  bool omitted() const;
 
   // The property of that name (letter case ignored), or nullptr when the object has none.
   const DfmProperty* FindProperty(std::string_view name) const;
@@ -92,6 +97,10 @@ class DfmObject {
   bool RemoveProperty(std::string_view name);
   // Renames the object in the file; the caller has checked the name.
   void Rename(std::string name);
+  // Adds a child object of that kind at position index of children() (at the end when
+  // past it); it is written with its properties and children, and not at all while it
+  // has neither. The caller has checked the name.
+  DfmObject& AddChild(size_t index, DfmObjectKind kind, std::string name, std::string class_name);
 
  private:
   friend class DfmDocument;
@@ -108,11 +117,14 @@ class DfmObject {
   std::vector<DfmProperty> removed_;  // properties of the file that were removed
   std::vector<DfmObject*> children_;  // owned by the document
   const DfmSource* source_ = nullptr;
+  std::deque<DfmObject>* document_objects_ = nullptr;  // where added children are made
   bool edited_ = false;  // anything to write differently from the file
+  bool added_ = false;   // not in the file: written whole
   size_t keyword_begin_ = 0;
   size_t name_begin_ = 0;      // start of the name, or of the class for an unnamed object
   size_t name_end_ = 0;        // end of "Name: ", or name_begin_ for an unnamed object
   size_t properties_end_ = 0;  // end of the last property of the file, or of the header
+  size_t end_begin_ = 0;       // the object's closing 'end'
 };
 
 class DfmDocument {

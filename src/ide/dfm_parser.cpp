@@ -23,6 +23,9 @@ constexpr auto kClasses = [] {
   for (int c = 'a'; c <= 'z'; ++c) table[c] = kStart;
   for (int c = 'A'; c <= 'Z'; ++c) table[c] = kStart;
   table['_'] = kStart;
+  // Later IDE versions write names in any script (object Añadir: TButton): every byte of
+  // a non-ASCII character, in UTF-8 or Windows-1252, is part of a name.
+  for (int c = 0x80; c <= 0xFF; ++c) table[c] = kStart;
   for (int c = '0'; c <= '9'; ++c) table[c] = kDigit;
   return table;
 }();
@@ -52,8 +55,10 @@ inline bool EqualsIgnoreCase(std::string_view text, std::string_view keyword) {
   return true;
 }
 
+// The platform's binary stream starts with TPF0; a form kept as a compiled resource, as
+// older tools wrote .dfm files, starts with the resource header's 0xFF.
 bool IsBinaryForm(std::string_view bytes) {
-  return bytes.substr(0, 4) == "TPF0" || bytes.substr(0, 3) == std::string_view("\xFF\x0A\x00", 3);
+  return bytes.substr(0, 4) == "TPF0" || (!bytes.empty() && bytes[0] == '\xFF');
 }
 
 }  // namespace
@@ -131,6 +136,7 @@ DfmObject* DfmParser::ParseObject(DfmObject* parent, int depth) {
   }
   DfmObject* object = &objects_->emplace_back();
   object->source_ = &source_;
+  object->document_objects_ = objects_;
   object->parent_ = parent;
   object->keyword_begin_ = tok_.begin;
   std::string_view keyword = TokenText();
@@ -147,17 +153,17 @@ DfmObject* DfmParser::ParseObject(DfmObject* parent, int depth) {
   object->name_begin_ = first.begin;
   object->name_end_ = first.begin;
   if (IsSymbol(':')) {
-    object->name_ = std::string(text_.substr(first.begin, first.end - first.begin));
+    object->name_ = DecodeName(text_.substr(first.begin, first.end - first.begin));
     if (!Advance()) return nullptr;
     if (tok_.kind != Token::Ident) {
       Expected("class name");
       return nullptr;
     }
     object->name_end_ = tok_.begin;
-    object->class_name_ = std::string(TokenText());
+    object->class_name_ = DecodeName(TokenText());
     if (!Advance()) return nullptr;
   } else {
-    object->class_name_ = std::string(text_.substr(first.begin, first.end - first.begin));
+    object->class_name_ = DecodeName(text_.substr(first.begin, first.end - first.begin));
   }
   object->source_name_ = object->name_;
   if (IsSymbol('[')) {
@@ -191,6 +197,7 @@ DfmObject* DfmParser::ParseObject(DfmObject* parent, int depth) {
                                        : "child object or 'end'");
     return nullptr;
   }
+  object->end_begin_ = tok_.begin;
   if (!Advance()) return nullptr;
   return object;
 }
@@ -203,7 +210,7 @@ bool DfmParser::ParseProperties(std::vector<DfmProperty>* properties, size_t* la
     property.source_ = &source_;
     property.lead_begin_ = *last_end;
     property.name_begin_ = tok_.begin;
-    property.name_ = std::string(TokenText());
+    property.name_ = DecodeName(TokenText());
     if (pos_ + 1 < text_.size() && text_[pos_] == ' ' && text_[pos_ + 1] == '=') {
       // " = " as the platform writes it, without lexing the sign as a token.
       pos_ += 2;
@@ -261,9 +268,8 @@ bool DfmParser::ParseValue(int depth, DfmValue* out) {
       return Advance();
     case Token::Float:
       if (out) {
-        std::string text(TokenText());
-        *out = DfmValue::Float(std::strtod(text.c_str(), nullptr));
-        out->text = text;
+        *out = DfmValue::ParseFloat(TokenText()).value_or(DfmValue::Float(0));
+        out->text = std::string(TokenText());
       }
       return Advance();
     case Token::String:
@@ -274,7 +280,7 @@ bool DfmParser::ParseValue(int depth, DfmValue* out) {
         if (EqualsIgnoreCase(text, "true") || EqualsIgnoreCase(text, "false"))
           *out = DfmValue::Boolean(EqualsIgnoreCase(text, "true"));
         else
-          *out = DfmValue::Identifier(std::string(text));
+          *out = DfmValue::Identifier(DecodeName(text));
       }
       return Advance();
     case Token::Symbol:
@@ -480,10 +486,14 @@ bool DfmParser::LexNumber() {
         while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
       }
     }
-    // Single, currency and date floats carry a type letter.
-    if (is_float && pos_ < text_.size() &&
-        std::string_view("sScCdD").find(text_[pos_]) != std::string_view::npos)
+    // Single, currency and date floats carry a type letter, also on a whole number
+    // (Value = 38353d, Ratio = 0s); a letter that starts a longer word is not one.
+    if (pos_ < text_.size() &&
+        std::string_view("sScCdD").find(text_[pos_]) != std::string_view::npos &&
+        (pos_ + 1 >= text_.size() || !IsIdentChar(text_[pos_ + 1]))) {
+      is_float = true;
       ++pos_;
+    }
   }
   tok_.end = pos_;
   if (pos_ < text_.size() && IsIdentChar(text_[pos_])) {
@@ -622,6 +632,17 @@ void DfmParser::DecodeString(size_t begin, size_t end, char32_t* high, std::stri
         AppendUtf8(code >= 0xDC00 && code <= 0xDFFF ? 0xFFFD : code, out);
     }
   }
+}
+
+// A name as the host holds it, in UTF-8; the file's own bytes stay for writing back.
+std::string DfmParser::DecodeName(std::string_view raw) const {
+  if (source_.encoding != TextEncoding::Windows1252 ||
+      std::all_of(raw.begin(), raw.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::string(raw);
+  std::string out;
+  for (char c : raw) AppendUtf8(Windows1252ToUnicode(static_cast<unsigned char>(c)), &out);
+  return out;
 }
 
 // One test for the words that end a property list ("end", "object", "inline",

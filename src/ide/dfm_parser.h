@@ -47,6 +47,7 @@ class DfmParser {
   bool LexNumber();
   bool LexString();
   void DecodeString(size_t begin, size_t end, char32_t* high, std::string* out) const;
+  std::string DecodeName(std::string_view raw) const;
 
   bool IsKeyword(std::string_view word) const;
   bool IsSymbol(char symbol) const {

@@ -1,5 +1,6 @@
 #include "ide/dfm_value.h"
 
+#include <charconv>
 #include <limits>
 
 namespace ide {
@@ -22,11 +23,43 @@ DfmValue DfmValue::Integer(int64_t value) {
   return v;
 }
 
-DfmValue DfmValue::Float(double value) {
+DfmValue DfmValue::Float(double value, DfmFloatType type) {
   DfmValue v;
   v.kind = DfmValueKind::Float;
   v.number = value;
+  v.float_type = type;
   return v;
+}
+
+std::optional<DfmValue> DfmValue::ParseFloat(std::string_view text) {
+  DfmFloatType type = DfmFloatType::Extended;
+  if (!text.empty()) {
+    switch (text.back()) {
+      case 's':
+      case 'S':
+        type = DfmFloatType::Single;
+        break;
+      case 'c':
+      case 'C':
+        type = DfmFloatType::Currency;
+        break;
+      case 'd':
+      case 'D':
+        type = DfmFloatType::Date;
+        break;
+      default:
+        break;
+    }
+  }
+  if (type != DfmFloatType::Extended) text.remove_suffix(1);
+  if (text.empty()) return std::nullopt;
+  // Read without the locale: the form file always writes a point.
+  double number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (type == DfmFloatType::Currency) number /= 10000;
+  DfmValue value = Float(number, type);
+  return value;
 }
 
 DfmValue DfmValue::String(std::string utf8) {
@@ -80,7 +113,7 @@ bool DfmValue::operator==(const DfmValue& other) const {
     case DfmValueKind::Integer:
       return integer == other.integer;
     case DfmValueKind::Float:
-      return number == other.number;
+      return number == other.number && float_type == other.float_type;
     case DfmValueKind::String:
     case DfmValueKind::Identifier:
       return text == other.text;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,12 +24,17 @@ enum class DfmValueKind {
   Binary,      // { 0A1B... }
 };
 
+// The type a float of the form file is stored as, from its suffix: none for extended,
+// "s" single, "c" currency, "d" date (38353d).
+enum class DfmFloatType { Extended, Single, Currency, Date };
+
 struct DfmItem;
 
 struct DfmValue {
   DfmValueKind kind = DfmValueKind::Identifier;
-  int64_t integer = 0;             // Integer
-  double number = 0;               // Float
+  int64_t integer = 0;  // Integer
+  double number = 0;    // Float, in its type's units (a currency in currency units)
+  DfmFloatType float_type = DfmFloatType::Extended;  // Float
   std::string text;                // String (UTF-8), Identifier, Float (as written)
   bool boolean = false;            // Boolean
   std::vector<std::string> names;  // Set
@@ -46,7 +52,10 @@ struct DfmValue {
   DfmValue& operator=(DfmValue&& other) noexcept;
 
   static DfmValue Integer(int64_t value);
-  static DfmValue Float(double value);
+  static DfmValue Float(double value, DfmFloatType type = DfmFloatType::Extended);
+  // A float as the form file writes it ("1.5", "-2.5E-5s", "123400c", "38353d"); nullopt
+  // when text is not one. A currency is written in ten-thousandths of its unit.
+  static std::optional<DfmValue> ParseFloat(std::string_view text);
   static DfmValue String(std::string utf8);
   static DfmValue Identifier(std::string name);
   static DfmValue Boolean(bool value);

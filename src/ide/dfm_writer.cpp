@@ -36,6 +36,19 @@ void AppendHex(std::string_view bytes, std::string* out) {
   }
 }
 
+const char* FloatSuffix(DfmFloatType type) {
+  switch (type) {
+    case DfmFloatType::Single:
+      return "s";
+    case DfmFloatType::Currency:
+      return "c";
+    case DfmFloatType::Date:
+      return "d";
+    default:
+      return "";
+  }
+}
+
 }  // namespace
 
 // The LCL's writer: UTF-8 text in quotes, control characters as #code, no line splits.
@@ -117,12 +130,32 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
     case DfmValueKind::Integer:
       return std::to_string(value.integer);
     case DfmValueKind::Float: {
+      // Fifteen significant digits as the platform's float-to-text gives them (1.5E-7, not
+      // 1.5E-07); a currency in ten-thousandths, and the type letter after the number.
+      const double shown =
+          value.float_type == DfmFloatType::Currency ? value.number * 10000 : value.number;
       char buffer[64];
-      auto result = std::to_chars(buffer, buffer + sizeof buffer, value.number);
-      out.assign(buffer, result.ptr);
-      // Without a point or exponent the text would read back as an integer.
-      if (out.find_first_of(".eEn") == std::string::npos) out += ".0";
-      return out;
+      const auto written =
+          std::to_chars(buffer, buffer + sizeof buffer - 1, shown, std::chars_format::general, 15);
+      *written.ptr = '\0';
+      for (char* c = buffer; *c; ++c) {
+        if (*c != 'e') continue;
+        *c = 'E';
+        std::string exponent = c[1] == '-' ? "-" : "";
+        const char* digits = c + (c[1] == '-' || c[1] == '+' ? 2 : 1);
+        while (*digits == '0' && digits[1] != '\0') ++digits;
+        out.assign(buffer, c + 1);
+        return out + exponent + digits + FloatSuffix(value.float_type);
+      }
+      out = buffer;
+      switch (value.float_type) {
+        case DfmFloatType::Extended:
+          // Without a point the text would read back as an integer.
+          if (out.find_first_of(".En") == std::string::npos) out += ".0";
+          return out;
+        default:
+          return out + FloatSuffix(value.float_type);
+      }
     }
     case DfmValueKind::String:
       return FormatDfmString(value.text, indent, line_break, dialect);
@@ -199,6 +232,28 @@ size_t DfmWriter::NewPropertyPlace(const DfmObject& object, std::string_view nam
   return object.properties_end_;
 }
 
+std::string FormatDfmObject(const DfmObject& object, std::string_view indent,
+                            std::string_view line_break, FormDialect dialect) {
+  const std::string inner = std::string(indent) + "  ";
+  std::string out(indent);
+  out += object.kind() == DfmObjectKind::Inherited ? "inherited "
+         : object.kind() == DfmObjectKind::Inline  ? "inline "
+                                                   : "object ";
+  if (!object.name().empty()) out += object.name() + ": ";
+  out += object.class_name();
+  if (object.child_index()) out += " [" + std::to_string(*object.child_index()) + "]";
+  out += line_break;
+  for (const DfmProperty& p : object.properties()) {
+    out += inner + p.name() + " = " + FormatDfmValue(p.value(), inner, line_break, dialect);
+    out += line_break;
+  }
+  for (const DfmObject* child : object.children())
+    if (!child->omitted()) out += FormatDfmObject(*child, inner, line_break, dialect);
+  out += std::string(indent) + "end";
+  out += line_break;
+  return out;
+}
+
 std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
   std::vector<Patch> patches;
   std::vector<const DfmObject*> stack{&root};
@@ -208,7 +263,7 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
     const DfmObject& object = *stack.back();
     stack.pop_back();
     for (auto it = object.children_.rbegin(); it != object.children_.rend(); ++it)
-      stack.push_back(*it);
+      if (!(*it)->added_) stack.push_back(*it);
     if (!object.edited_) continue;
     if (object.name_ != object.source_name_) {
       std::string header = object.name_.empty() ? "" : object.name_ + ": ";
@@ -241,6 +296,27 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
     }
     for (const DfmProperty& p : object.removed_)
       patches.push_back({p.lead_begin_, p.value_end_, ""});
+
+    // Added children go before the next child of the file, else before the object's end,
+    // on lines of their own.
+    for (size_t i = 0; i < object.children_.size(); ++i) {
+      const DfmObject& child = *object.children_[i];
+      if (!child.added_ || child.omitted()) continue;
+      const DfmObject* next = nullptr;
+      for (size_t j = i + 1; j < object.children_.size() && !next; ++j)
+        if (!object.children_[j]->added_) next = object.children_[j];
+      const size_t at = next ? next->keyword_begin_ : object.end_begin_;
+      const std::string indent =
+          next ? IndentBefore(text, at, object_indent + "  ") : object_indent + "  ";
+      size_t line_start = at;
+      while (line_start > 0 && (text[line_start - 1] == ' ' || text[line_start - 1] == '\t'))
+        --line_start;
+      if (line_start == 0 || text[line_start - 1] == '\n')
+        patches.push_back(
+            {line_start, line_start, FormatDfmObject(child, indent, br, source.dialect)});
+      else
+        patches.push_back({at, at, br + FormatDfmObject(child, indent, br, source.dialect)});
+    }
   }
   if (patches.empty()) return source.text;
 
@@ -251,7 +327,17 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
   size_t pos = 0;
   for (const Patch& patch : patches) {
     out.append(text.substr(pos, patch.begin - pos));
-    out += patch.text;
+    // Names and identifiers are the only raw text written (strings are escaped): in a
+    // Windows-1252 form they go in its code page.
+    std::string encoded;
+    std::string ignored;
+    if (source.encoding == TextEncoding::Windows1252 &&
+        std::any_of(patch.text.begin(), patch.text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; }) &&
+        EncodeText(patch.text, TextEncoding::Windows1252, &encoded, &ignored))
+      out += encoded;
+    else
+      out += patch.text;
     pos = patch.end;
     // A file that puts several items on one line keeps a blank between them.
     if (pos < text.size() && static_cast<unsigned char>(text[pos]) > ' ' && !out.empty() &&

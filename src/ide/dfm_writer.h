@@ -21,6 +21,11 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
 std::string FormatDfmString(std::string_view utf8, std::string_view indent,
                             std::string_view line_break, FormDialect dialect = FormDialect::Delphi);
 
+// An object added since loading, written whole as the platform writes it: the header
+// at indent, its properties and children two spaces deeper, and "end", each line ended.
+std::string FormatDfmObject(const DfmObject& object, std::string_view indent,
+                            std::string_view line_break, FormDialect dialect = FormDialect::Delphi);
+
 class DfmWriter {
  public:
   static std::string Write(const DfmSource& source, const DfmObject& root);

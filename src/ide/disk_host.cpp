@@ -9,6 +9,7 @@
 #include "ide/disk_module.h"
 #include "ide/dpr_parser.h"
 #include "ide/file_system.h"
+#include "ide/form_ancestry.h"
 #include "ide/form_editor.h"
 #include "ide/ide_desktop.h"
 #include "ide/lpi_reader.h"
@@ -123,6 +124,7 @@ static std::string ResolvePath(FileSystem& files, std::string path) {
 
 DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
     : fs_(std::move(fs)),
+      ancestry_(std::make_unique<FormAncestry>(fs_)),
       services_(std::make_shared<Services>(this)),
       desktop_(std::make_unique<IdeDesktop>()) {
   // The commands of the main menu this host carries out; a failure shows as the IDE's
@@ -179,6 +181,10 @@ bool DiskHost::LoadClassTable(const std::string& path, std::string* err) {
   return ide::LoadClassTable(text, path, *classes_, err);
 }
 
+void DiskHost::AddSearchPath(const std::string& folder) {
+  ancestry_->AddSearchFolder(folder);
+}
+
 std::shared_ptr<DiskModule> DiskHost::Module(int index) const {
   if (index < 0 || index >= ModuleCount()) return nullptr;
   return modules_[index];
@@ -202,7 +208,8 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
                         std::vector<std::string>* errors) {
   if (FindModule(pas_path) != nullptr) return true;  // a unit named twice opens once
   std::string err;
-  auto module = DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, lazarus_);
+  auto module =
+      DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, ancestry_.get(), lazarus_);
   if (module == nullptr) {
     errors->push_back(err);
     return false;
@@ -316,6 +323,7 @@ bool DiskHost::LoadProject(const std::vector<std::string>& paths,
         continue;
       }
       const std::string form = ext == ".PAS" ? FormBeside(*fs_, pas, lazarus_) : path;
+      ancestry_->AddProjectUnit(pas);
       ok = OpenUnit(pas, form, errors) && ok;
     } else {
       errors->push_back(path +
@@ -357,8 +365,11 @@ bool DiskHost::LoadFolder(const std::string& path, std::vector<std::string>* err
     return Extension(project) == ".LPI" ? LoadLpi(project, errors) : LoadDpr(project, errors);
   }
   bool ok = true;
-  for (const std::string& name : WithExtension(names, ".PAS")) {
-    const std::string pas = (fs::path(path) / name).string();
+  std::vector<std::string> units;
+  for (const std::string& name : WithExtension(names, ".PAS"))
+    units.push_back((fs::path(path) / name).string());
+  for (const std::string& pas : units) ancestry_->AddProjectUnit(pas);
+  for (const std::string& pas : units) {
     ok = OpenUnit(pas, FormBeside(*fs_, pas, lazarus_), errors) && ok;
   }
   return ok;
@@ -376,14 +387,20 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
   std::string text;
   fs_->ReadFile(path, &text, &err);
   bool ok = true;
+  // A unit named without a file is the library's (Forms, SysUtils) unless it sits in the
+  // project's folder.
+  auto unit_file = [&](const DprUnit& unit) {
+    if (unit.in_path.empty()) return ResolvePath(*fs_, (folder / (unit.name + ".pas")).string());
+    return unit.exists ? FindFileIgnoringCase(*fs_, unit.path) : std::string();
+  };
+  // Every unit is known before any form opens, so an ancestor form is found among them.
   for (const DprUnit& unit : project.units) {
-    std::string pas = unit.exists ? FindFileIgnoringCase(*fs_, unit.path) : std::string();
-    if (unit.in_path.empty()) {
-      // A unit named without a file is the library's (Forms, SysUtils) unless it sits in
-      // the project's folder.
-      pas = ResolvePath(*fs_, (folder / (unit.name + ".pas")).string());
-      if (pas.empty()) continue;
-    }
+    const std::string pas = unit_file(unit);
+    if (!pas.empty()) ancestry_->AddProjectUnit(pas);
+  }
+  for (const DprUnit& unit : project.units) {
+    const std::string pas = unit_file(unit);
+    if (unit.in_path.empty() && pas.empty()) continue;
     const std::string where =
         path + ":" + std::to_string(unit.line) + ":" + ColumnOf(text, unit.line, unit.name) + ": ";
     if (pas.empty()) {
@@ -413,11 +430,16 @@ bool DiskHost::LoadLpi(const std::string& path, std::vector<std::string>* errors
     return false;
   }
   bool ok = true;
-  for (const LpiUnit& unit : project.units) {
-    // Units listed without IsPartOfProject were only open in the IDE's editor.
-    if (!unit.part_of_project || &unit == project.MainUnit()) continue;
+  // Units listed without IsPartOfProject were only open in the IDE's editor.
+  const auto in_project = [&](const LpiUnit& unit) {
     const std::string ext = Extension(unit.file_name);
-    if (ext != ".PAS" && ext != ".PP") continue;
+    return unit.part_of_project && &unit != project.MainUnit() && (ext == ".PAS" || ext == ".PP");
+  };
+  // Every unit is known before any form opens, so an ancestor form is found among them.
+  for (const LpiUnit& unit : project.units)
+    if (in_project(unit) && unit.exists) ancestry_->AddProjectUnit(unit.path);
+  for (const LpiUnit& unit : project.units) {
+    if (!in_project(unit)) continue;
     const std::string where = path + ":" + std::to_string(unit.line) + ": ";
     if (!unit.exists) {
       errors->push_back(where + "expected the unit file " + unit.file_name +
@@ -469,13 +491,13 @@ std::shared_ptr<IOTAProject> DiskHost::Project() {
   return std::make_shared<DiskProject>(project_file_);
 }
 
-bool DiskHost::Compile() {
+bool DiskHost::Compile(bool code_insight) {
   const auto project = Project();
   auto notifiers = notifiers_;
   for (auto& [index, notifier] : notifiers) {
     bool cancel = false;
     if (auto later = Supports<IOTAIDENotifier50>(notifier)) {
-      later->BeforeCompile(project, false, cancel);
+      later->BeforeCompile(project, code_insight, cancel);
     } else {
       notifier->BeforeCompile(project, cancel);
     }
@@ -483,7 +505,7 @@ bool DiskHost::Compile() {
   }
   for (auto& [index, notifier] : notifiers) {
     if (auto later = Supports<IOTAIDENotifier50>(notifier)) {
-      later->AfterCompile(true, false);
+      later->AfterCompile(true, code_insight);
     } else {
       notifier->AfterCompile(true);
     }

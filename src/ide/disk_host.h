@@ -16,6 +16,7 @@ namespace ide {
 
 class DiskModule;
 class FileSystem;
+class FormAncestry;
 class IdeDesktop;
 
 class DiskHost {
@@ -31,6 +32,9 @@ class DiskHost {
   platform::ClassRegistry& Classes() { return *classes_; }
   // Adds the classes of a class-table file; false with *err on a read or format fault.
   bool LoadClassTable(const std::string& path, std::string* err);
+  // A folder where the units of ancestor forms and frames are looked for after the
+  // project's units and the unit's own folder (the IDE's search path); before LoadProject.
+  void AddSearchPath(const std::string& folder);
 
   // Opens a project: one .dpr, .lpi or .lpr, one folder (its project file, see
   // ChooseProjectFile, else its units), or a list of .pas/.dfm/.lfm files. A unit's form is
@@ -64,9 +68,9 @@ class DiskHost {
   int CurrentModuleIndex() const { return current_; }
   void SetCurrentModule(int index);
 
-  // Runs the notifiers' BeforeCompile; false when one of them cancelled the compile, in
-  // which case AfterCompile is not sent.
-  bool Compile();
+  // Runs the notifiers' BeforeCompile (a code-insight compile when code_insight); false
+  // when one of them cancelled the compile, in which case AfterCompile is not sent.
+  bool Compile(bool code_insight = false);
   // Saves every modified module and the desktop's changed window places (the IDE's
   // File | Save All); false with *err naming the first file that could not be written
   // (the other files are still saved).
@@ -100,6 +104,7 @@ class DiskHost {
   std::shared_ptr<IOTAProject> Project();
 
   std::shared_ptr<FileSystem> fs_;
+  std::unique_ptr<FormAncestry> ancestry_;
   // Shared with the forms, whose components keep their classes while the add-in holds
   // them, even past the host.
   std::shared_ptr<platform::ClassRegistry> classes_ =

@@ -1,10 +1,12 @@
 #include "ide/disk_module.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "ide/dfm_document.h"
 #include "ide/file_system.h"
+#include "ide/form_ancestry.h"
 #include "ide/form_editor.h"
 #include "ide/pas_form_class.h"
 #include "ide/source_editor.h"
@@ -18,7 +20,8 @@ DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
 
 std::shared_ptr<DiskModule> DiskModule::Open(
     std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
-    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err, bool lazarus_unit) {
+    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
+    FormAncestry* ancestry, bool lazarus_unit) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
@@ -45,7 +48,21 @@ std::shared_ptr<DiskModule> DiskModule::Open(
       if (platform::SameTextAscii(cls.name, document->root().class_name())) ancestor = cls.ancestor;
     }
   }
-  module->form_ = FormEditor::Create(module, std::move(document), registry, ancestor, err);
+  FormInheritance inheritance;
+  if (ancestry != nullptr) {
+    const std::string folder = std::filesystem::path(pas_path).parent_path().string();
+    // Ancestor forms are files of the same IDE as the descendant (.dfm or .lfm).
+    const std::string form_ext = std::filesystem::path(dfm_path).extension().string();
+    // A form written as `inherited` is designed on the form of its class's ancestor.
+    if (document->root().kind() == DfmObjectKind::Inherited && !ancestor.empty()) {
+      inheritance.ancestors = ancestry->Lineage(ancestor, folder, form_ext);
+    }
+    inheritance.frames = [ancestry, folder, form_ext](const std::string& class_name) {
+      return ancestry->Lineage(class_name, folder, form_ext);
+    };
+  }
+  module->form_ =
+      FormEditor::Create(module, std::move(document), registry, ancestor, err, inheritance);
   if (module->form_ == nullptr) return nullptr;
   // Renaming a component renames its field in the unit's form class, as the designer does.
   std::weak_ptr<DiskModule> weak = module;

@@ -15,17 +15,21 @@ class ClassRegistry;
 namespace ide {
 
 class FileSystem;
+class FormAncestry;
 class FormEditor;
 class SourceEditor;
 
 class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskModule> {
  public:
-  // Opens the unit at pas_path and, when dfm_path is not empty, its form. nullptr with
-  // *err when a file cannot be read or the form is malformed; nothing is written.
+  // Opens the unit at pas_path and, when dfm_path is not empty, its form, built on the
+  // forms it inherits from as ancestry finds them (none when ancestry is nullptr).
+  // nullptr with *err when a file cannot be read or the form is malformed; nothing is
+  // written, the ancestors' files least of all.
   static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs,
                                           const std::string& pas_path, const std::string& dfm_path,
                                           const std::shared_ptr<platform::ClassRegistry>& registry,
-                                          std::string* err, bool lazarus_unit = false);
+                                          std::string* err, FormAncestry* ancestry = nullptr,
+                                          bool lazarus_unit = false);
 
   SourceEditor& Source() { return *source_; }
   // The form designer, or nullptr for a plain unit.

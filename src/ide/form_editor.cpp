@@ -109,6 +109,10 @@ DfmValue FileValue(const Variant& value, std::optional<PropKind> kind,
     if (!current.empty()) names.push_back(current);
     return DfmValue::Set(std::move(names));
   }
+  if (previous == DfmValueKind::Float) {
+    // A float keeps its type letter: the live value is the text the file gave it.
+    if (auto number = DfmValue::ParseFloat(value.AsString())) return *number;
+  }
   if (kind == PropKind::Integer) return DfmValue::Integer(value.AsInteger());
   if (kind == PropKind::Boolean) return DfmValue::Boolean(value.AsBoolean());
   if (kind == PropKind::Text) return DfmValue::String(value.AsString());
@@ -122,34 +126,48 @@ DfmValue FileValue(const Variant& value, std::optional<PropKind> kind,
   }
 }
 
+bool IsAsciiIdentifier(std::string_view name) {
+  auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+  if (name.empty() || !letter(name[0])) return false;
+  return std::all_of(name.begin(), name.end(),
+                     [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
 std::unique_ptr<TComponent> NewComponent(const platform::TClassInfo* cls) {
   // A designed form is the platform's form, so its outer and client sizes answer for
-  // each other as the border style says.
+  // each other as the border style says, and it stands on the screen like any window.
   if (cls->InheritsFrom("TCustomForm")) return std::make_unique<platform::TForm>(cls);
   if (cls->InheritsFrom("TWinControl")) return std::make_unique<TWinControl>(cls);
   if (cls->InheritsFrom("TControl")) return std::make_unique<platform::TControl>(cls);
   return std::make_unique<TComponent>(cls);
 }
 
-// The class of an object: from the class tables, else the root's from the form class's
-// ancestor, else judged from what the form file shows of it (recorded in *inferred). A
-// class judged non-visual only for want of a sign is kept in this form's own registry
-// (guessed), so a later form whose objects of that class show it windowed still can.
-const platform::TClassInfo* ResolveClass(platform::ClassRegistry& registry,
-                                         platform::ClassRegistry& guessed, const DfmObject& object,
-                                         bool is_root, std::string_view root_ancestor,
-                                         std::optional<InferredClass>* inferred) {
-  const std::string& name = object.class_name();
-  if (const platform::TClassInfo* known = guessed.Find(name)) return known;
-  if (is_root) {
-    const platform::TClassInfo* ancestor =
-        root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
-    return registry.Add(name, ancestor != nullptr ? ancestor->Name() : "TForm", {}, nullptr);
-  }
-  *inferred = InferClass(registry, object);
-  platform::ClassRegistry& target = (*inferred)->parent == "TComponent" ? guessed : registry;
-  return target.Add(name, (*inferred)->parent, {}, nullptr);
+// The class of a form's root: from the class tables, else a descendant of root_ancestor
+// (the form class's ancestor), else of TForm.
+const platform::TClassInfo* RootClass(platform::ClassRegistry& registry, const std::string& name,
+                                      std::string_view root_ancestor) {
+  if (const platform::TClassInfo* known = registry.Find(name)) return known;
+  const platform::TClassInfo* ancestor =
+      root_ancestor.empty() ? nullptr : registry.Find(root_ancestor);
+  return registry.Add(name, ancestor != nullptr ? ancestor->Name() : "TForm", {}, nullptr);
 }
+
+// Registers the root classes of a line of forms, each a descendant of the one before and
+// the first of the class its unit declares (a form when that is unknown); returns the
+// last class's name, or fallback when the line holds no form.
+std::string RegisterLineage(platform::ClassRegistry& registry, const FormLineage& lineage,
+                            const std::string& base_fallback, const std::string& fallback) {
+  std::string parent = lineage.base_class.empty() ? base_fallback : lineage.base_class;
+  for (const auto& form : lineage.forms) {
+    const platform::TClassInfo* cls = RootClass(registry, form->root().class_name(), parent);
+    if (cls == nullptr) break;
+    parent = cls->Name();
+  }
+  return lineage.forms.empty() ? fallback : parent;
+}
+
+// Deeper than any real nesting of frames; it stops frames that hold themselves.
+constexpr int kMaxFrameDepth = 16;
 
 }  // namespace
 
@@ -165,65 +183,132 @@ FormEditor::~FormEditor() {
 std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
                                                std::unique_ptr<DfmDocument> document,
                                                std::shared_ptr<platform::ClassRegistry> registry,
-                                               std::string_view root_ancestor, std::string* err) {
+                                               std::string_view root_ancestor, std::string* err,
+                                               const FormInheritance& inheritance) {
   std::shared_ptr<FormEditor> editor(new FormEditor(std::move(module), std::move(document)));
   editor->classes_ = std::move(registry);
   editor->guessed_classes_ = std::make_unique<platform::ClassRegistry>(editor->classes_.get());
-  if (!editor->Build(editor->document_->root(), nullptr, nullptr, *editor->classes_, root_ancestor,
-                     err)) {
+  editor->frames_ = inheritance.frames;
+  DfmDocument& own = *editor->document_;
+  const DfmObject& root_object = own.root();
+  const FormLineage& ancestors = inheritance.ancestors;
+  if (root_object.kind() == DfmObjectKind::Inherited && !ancestors.missing.empty()) {
+    editor->NoteMissing(ancestors.missing);
+  }
+  const std::string parent = RegisterLineage(
+      *editor->classes_, ancestors, std::string(root_ancestor), std::string(root_ancestor));
+  const platform::TClassInfo* cls = RootClass(*editor->classes_, root_object.class_name(), parent);
+  if (cls == nullptr) {
+    if (err != nullptr) {
+      *err = At(own, root_object) + "expected a class the host can register, found '" +
+             root_object.class_name() + "'";
+    }
     return nullptr;
   }
+  editor->root_ = NewComponent(cls);
+  try {
+    editor->root_->SetName(root_object.name());
+  } catch (const platform::EComponentError&) {
+    if (err != nullptr) {
+      *err = At(own, root_object) + "expected a valid component name, found '" +
+             root_object.name() + "'";
+    }
+    return nullptr;
+  }
+  TComponent* root = editor->root_.get();
+  editor->order_[root] = 0;
+  // A designed form keeps both sizes its files store while it loads.
+  auto* designed = dynamic_cast<platform::TCustomForm*>(root);
+  if (designed != nullptr) {
+    designed->SetHasDesigner(true);
+    designed->SetLoading(true);
+  }
+  // The ancestors' forms first, as the IDE streams a descendant in; what they leave is
+  // what the form's own file is written against.
+  if (root_object.kind() == DfmObjectKind::Inherited) {
+    for (const auto& form : ancestors.forms) {
+      if (!editor->Apply(form->root(), root, nullptr, false, *form, 0, err)) return nullptr;
+    }
+    editor->SortTabLists(root);
+    editor->ancestors_[root] = {root->StoredProperties(), -1};
+    editor->Snapshot(0);
+  }
+  if (!editor->Apply(root_object, root, nullptr, true, own, 0, err)) return nullptr;
+  if (designed != nullptr) designed->SetLoading(false);
+  editor->SortTabLists(root);
+  for (auto& [component, object] : editor->objects_) {
+    editor->synced_[component] = component->StoredProperties();
+  }
+  for (TComponent* component : editor->made_) {
+    editor->synced_[component] = component->StoredProperties();
+  }
   // The designer opens with the form itself selected.
-  editor->selection_.push_back(editor->root_.get());
+  editor->selection_.push_back(root);
+  editor->frames_ = nullptr;  // it borrows the host's finder, needed only while building
   return editor;
 }
 
-bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
-                       platform::ClassRegistry& registry, std::string_view root_ancestor,
-                       std::string* err) {
-  const bool is_root = owner == nullptr;
+TComponent* FormEditor::Make(const DfmObject& object, TComponent* owner, TComponent* parent,
+                             const DfmDocument& form, std::string* err) {
+  if (object.kind() == DfmObjectKind::Inline && frames_) {
+    // A frame's class comes from its own forms, when they can be found.
+    RegisterLineage(*classes_, frames_(object.class_name()), "TFrame", "TFrame");
+  }
+  // A class no table knows is judged from what the form file shows of it.
   std::optional<InferredClass> inferred;
-  const platform::TClassInfo* cls =
-      ResolveClass(registry, *guessed_classes_, object, is_root, root_ancestor, &inferred);
+  // A class this form alone judged non-visual, for want of a sign, stays in its own
+  // registry, so a later form that shows it windowed still can.
+  const platform::TClassInfo* cls = guessed_classes_->Find(object.class_name());
+  if (cls == nullptr) {
+    inferred = InferClass(*classes_, object);
+    platform::ClassRegistry& target =
+        inferred->parent == "TComponent" ? *guessed_classes_ : *classes_;
+    cls = target.Add(object.class_name(), inferred->parent, {}, nullptr);
+  }
   if (cls == nullptr) {
     if (err != nullptr) {
-      *err = At(*document_, object) + "expected a class the host can register, found '" +
+      *err = At(form, object) + "expected a class the host can register, found '" +
              object.class_name() + "'";
     }
-    return false;
+    return nullptr;
   }
   if (inferred) {
-    inferred->file = document_->path();
+    inferred->file = form.path();
     inferred_.push_back(std::move(*inferred));
   }
   std::unique_ptr<TComponent> made = NewComponent(cls);
   TComponent* component = made.get();
   try {
     made->SetName(object.name());
-    if (is_root) {
-      root_ = std::move(made);
-    } else {
-      owner->InsertComponent(std::move(made));
-    }
+    owner->InsertComponent(std::move(made));
   } catch (const platform::EComponentError&) {
     if (err != nullptr) {
-      *err = At(*document_, object) + "expected a unique component name, found '" + object.name() +
-             "'";
+      *err = At(form, object) + "expected a unique component name, found '" + object.name() + "'";
     }
-    return false;
+    return nullptr;
   }
-  objects_[component] = &object;
   auto* control = dynamic_cast<platform::TControl*>(component);
   if (auto* parent_control = dynamic_cast<TWinControl*>(parent); control && parent_control) {
     control->SetParent(parent_control);
   }
-  auto* form = is_root ? dynamic_cast<platform::TCustomForm*>(component) : nullptr;
-  if (form != nullptr) {
-    form->SetHasDesigner(true);
-    form->SetLoading(true);
+  order_[component] = made_.size() + 1;
+  made_.push_back(component);
+  return component;
+}
+
+bool FormEditor::Apply(const DfmObject& object, TComponent* component, TComponent* parent,
+                       bool editable, const DfmDocument& form, int depth, std::string* err) {
+  if (editable) {
+    objects_[component] = const_cast<DfmObject*>(&object);
+    components_[&object] = component;
   }
   for (const DfmProperty& property : object.properties()) {
-    if (SameTextAscii(property.name(), "TabOrder")) continue;  // applied with the siblings
+    if (SameTextAscii(property.name(), "TabOrder")) {
+      // Applied with the siblings, once every form has given its values.
+      const DfmValue tab = property.value();
+      if (tab.kind == DfmValueKind::Integer) tab_values_[component] = tab.integer;
+      continue;
+    }
     const Variant value = StoredValue(property);
     if (value.IsEmpty()) continue;  // lists, collections, binary: the file keeps them
     try {
@@ -233,32 +318,134 @@ bool FormEditor::Build(DfmObject& object, TComponent* owner, TComponent* parent,
       // and the component reports the class default.
     }
   }
-  if (form != nullptr) form->SetLoading(false);
-  synced_[component] = component->StoredProperties();
-  // Components of an inline frame belong to the frame, as its names are its own.
-  TComponent* child_owner =
-      is_root ? component : (object.kind() == DfmObjectKind::Inline ? component : owner);
+  // Components of an inline frame belong to the frame, as its names are its own; the
+  // other components of a form belong to the form.
+  const bool owns_children = component == root_.get() || frame_components_.count(component) != 0;
+  TComponent* child_owner = owns_children ? component : component->Owner();
+  auto* control = dynamic_cast<platform::TControl*>(component);
   TComponent* child_parent =
       control != nullptr && dynamic_cast<TWinControl*>(component) ? component : parent;
-  for (const auto& child : object.children()) {
-    if (!Build(*child, child_owner, child_parent, registry, root_ancestor, err)) return false;
-  }
-  // The tab list follows the TabOrder values of the file, file order breaking ties.
-  if (auto* win = dynamic_cast<TWinControl*>(component)) {
-    std::vector<std::pair<int64_t, TWinControl*>> order;
-    for (size_t i = 0; i < win->TabList().size(); ++i) {
-      TWinControl* child = win->TabList()[i];
-      const DfmProperty* tab = objects_[child]->FindProperty("TabOrder");
-      const int64_t value = tab != nullptr && tab->value().kind == DfmValueKind::Integer
-                                ? tab->value().integer
-                                : INT32_MAX;
-      order.emplace_back(value, child);
+  for (const DfmObject* child : object.children()) {
+    // An `inherited` object stands for the component of that name; so does an `inline`
+    // one naming a frame the ancestors placed already.
+    TComponent* existing = child->kind() != DfmObjectKind::Object
+                               ? child_owner->FindComponent(child->name())
+                               : nullptr;
+    if (existing != nullptr && child->kind() == DfmObjectKind::Inline &&
+        frame_components_.count(existing) == 0) {
+      existing = nullptr;
     }
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (size_t i = 0; i < order.size(); ++i) order[i].second->SetTabOrder(static_cast<int32_t>(i));
+    if (existing != nullptr) {
+      if (!Apply(*child, existing, child_parent, editable, form, depth, err)) return false;
+      continue;
+    }
+    const size_t first = made_.size();
+    TComponent* made = Make(*child, child_owner, child_parent, form, err);
+    if (made == nullptr) return false;
+    stream_parent_[made] = component;
+    if (!editable) inherited_.insert(made);
+    if (child->kind() == DfmObjectKind::Inline) {
+      frame_components_.insert(made);
+      if (!ApplyFrameForms(*child, made, child_parent, depth + 1, err)) return false;
+      if (editable) {
+        // What the frame's own forms left is what this form's inline object is written
+        // against.
+        SortTabLists(made);
+        ancestors_[made] = {made->StoredProperties(), -1};
+        Snapshot(first + 1);
+      }
+    }
+    if (!Apply(*child, made, child_parent, editable, form, depth, err)) return false;
   }
   return true;
+}
+
+bool FormEditor::ApplyFrameForms(const DfmObject& object, TComponent* frame, TComponent* parent,
+                                 int depth, std::string* err) {
+  if (!frames_ || depth > kMaxFrameDepth) return true;
+  const FormLineage lineage = frames_(object.class_name());
+  if (!lineage.missing.empty()) NoteMissing(lineage.missing);
+  // The root object of the frame's own form stands for the frame component; its children
+  // are made inside the frame.
+  for (const auto& form : lineage.forms) {
+    if (!Apply(form->root(), frame, parent, false, *form, depth, err)) return false;
+  }
+  return true;
+}
+
+void FormEditor::SortTabLists(TComponent* component) {
+  auto* win = dynamic_cast<TWinControl*>(component);
+  if (win == nullptr) return;
+  // The tab list follows the TabOrder values of the forms, the order made breaking ties.
+  std::vector<std::pair<int64_t, TWinControl*>> order;
+  for (TWinControl* child : win->TabList()) {
+    auto tab = tab_values_.find(child);
+    order.emplace_back(tab != tab_values_.end() ? tab->second : INT32_MAX, child);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (size_t i = 0; i < order.size(); ++i) order[i].second->SetTabOrder(static_cast<int32_t>(i));
+  for (int i = 0; i < win->ControlCount(); ++i) SortTabLists(win->Controls(i));
+}
+
+void FormEditor::Snapshot(size_t first) {
+  for (size_t i = first; i < made_.size(); ++i) {
+    TComponent* component = made_[i];
+    auto* win = dynamic_cast<TWinControl*>(component);
+    ancestors_[component] = {component->StoredProperties(),
+                             win != nullptr && win->Parent() != nullptr ? win->TabOrder() : -1};
+  }
+}
+
+void FormEditor::NoteMissing(const std::string& class_name) {
+  if (std::find(missing_ancestors_.begin(), missing_ancestors_.end(), class_name) ==
+      missing_ancestors_.end()) {
+    missing_ancestors_.push_back(class_name);
+  }
+}
+
+DfmObject* FormEditor::FindObject(const TComponent& component) const {
+  auto found = objects_.find(&component);
+  return found != objects_.end() ? found->second : nullptr;
+}
+
+DfmObject& FormEditor::ObjectFor(TComponent& component) {
+  if (DfmObject* object = FindObject(component)) return *object;
+  DfmObject& parent = ObjectFor(*stream_parent_.at(&component));
+  // In the ancestors' order: before the first inherited object that comes later there, or
+  // the first of the form's own objects that the file does not place by position.
+  const size_t order = order_.at(&component);
+  size_t index = parent.children().size();
+  for (size_t i = 0; i < parent.children().size(); ++i) {
+    const DfmObject* sibling = parent.children()[i];
+    auto other = components_.find(sibling);
+    if (other == components_.end()) continue;
+    const bool later_inherited = IsInherited(*other->second) && order_.at(other->second) > order;
+    const bool own_unplaced = !IsInherited(*other->second) && !sibling->child_index();
+    if (later_inherited || own_unplaced) {
+      index = i;
+      break;
+    }
+  }
+  DfmObject& made =
+      parent.AddChild(index, DfmObjectKind::Inherited, component.Name(), component.ClassName());
+  objects_[&component] = &made;
+  components_[&made] = &component;
+  return made;
+}
+
+std::optional<int64_t> FormEditor::WrittenTabOrder(const TComponent& component) const {
+  if (const DfmObject* object = FindObject(component)) {
+    if (const DfmProperty* tab = object->FindProperty("TabOrder")) {
+      const DfmValue value = tab->value();
+      if (value.kind == DfmValueKind::Integer) return value.integer;
+    }
+  }
+  auto ancestor = ancestors_.find(&component);
+  if (ancestor != ancestors_.end() && ancestor->second.tab_order >= 0) {
+    return ancestor->second.tab_order;
+  }
+  return std::nullopt;
 }
 
 std::string FormEditor::GetFileName() {
@@ -344,7 +531,9 @@ bool FormEditor::SetProp(TComponent& component, const std::string& name, const T
     }
     return true;
   }
-  if (component.GetPropValue(name) == before && objects_[&component]->FindProperty(name)) {
+  const DfmObject* object = FindObject(component);
+  if (component.GetPropValue(name) == before &&
+      (ancestors_.count(&component) != 0 || (object != nullptr && object->FindProperty(name)))) {
     return true;  // nothing changed: the file and the modified mark stay as they are
   }
   WriteProperty(component, name);
@@ -352,15 +541,31 @@ bool FormEditor::SetProp(TComponent& component, const std::string& name, const T
 }
 
 void FormEditor::WriteProperty(TComponent& component, const std::string& name) {
-  DfmObject& object = *objects_.at(&component);
   const Variant now = component.GetPropValue(name);
   const platform::PropInfo* info = component.ClassInfo().FindProperty(name);
-  if (info != nullptr && info->has_default && now == info->default_value && !AlwaysStored(name)) {
+  if (auto ancestor = ancestors_.find(&component); ancestor != ancestors_.end()) {
+    // A descendant stores only what differs from its ancestors: a value back at theirs
+    // leaves the form's file.
+    const auto& values = ancestor->second.values;
+    auto was = std::find_if(values.begin(), values.end(),
+                            [&](const auto& entry) { return SameTextAscii(entry.first, name); });
+    const bool at_default = info != nullptr && info->has_default && now == info->default_value;
+    if (was != values.end() ? now == was->second : at_default) {
+      if (was == values.end()) component.ClearPropValue(name);
+      synced_[&component] = component.StoredProperties();
+      DfmObject* object = FindObject(component);
+      if (object != nullptr && object->RemoveProperty(name)) modified_ = true;
+      return;
+    }
+  } else if (info != nullptr && info->has_default && now == info->default_value &&
+             !AlwaysStored(name)) {
+    DfmObject& object = ObjectFor(component);
     component.ClearPropValue(name);
     synced_[&component] = component.StoredProperties();
     if (object.RemoveProperty(name)) modified_ = true;
     return;
   }
+  DfmObject& object = ObjectFor(component);
   std::optional<DfmValueKind> previous;
   std::string file_name = info != nullptr ? info->name : name;
   if (const DfmProperty* existing = object.FindProperty(name)) {
@@ -376,15 +581,29 @@ void FormEditor::WriteTabOrders(TComponent& parent, const TComponent* moved) {
   auto* win = dynamic_cast<TWinControl*>(&parent);
   if (win == nullptr) return;
   for (TWinControl* child : win->TabList()) {
-    auto it = objects_.find(child);
-    if (it == objects_.end()) continue;
-    const DfmProperty* tab = it->second->FindProperty("TabOrder");
+    DfmObject* object = FindObject(*child);
+    const DfmProperty* tab = object != nullptr ? object->FindProperty("TabOrder") : nullptr;
     const int64_t now = child->TabOrder();
+    auto ancestor = ancestors_.find(child);
+    if (ancestor != ancestors_.end() && ancestor->second.tab_order >= 0) {
+      // An inherited control: its tab order is written where it differs from the
+      // ancestors', under an `inherited` object made for it when needed.
+      if (WrittenTabOrder(*child) == now) continue;
+      if (now == ancestor->second.tab_order) {
+        object->RemoveProperty("TabOrder");
+      } else {
+        ObjectFor(*child).SetProperty(tab != nullptr ? tab->name() : "TabOrder",
+                                      DfmValue::Integer(now));
+      }
+      modified_ = true;
+      continue;
+    }
+    if (object == nullptr) continue;
     // Controls the file gives no tab order keep none, unless it is the one moved.
     if (tab == nullptr && child != moved) continue;
     if (tab == nullptr || tab->value().kind != DfmValueKind::Integer ||
         tab->value().integer != now) {
-      it->second->SetProperty(tab != nullptr ? tab->name() : "TabOrder", DfmValue::Integer(now));
+      object->SetProperty(tab != nullptr ? tab->name() : "TabOrder", DfmValue::Integer(now));
       modified_ = true;
     }
   }
@@ -393,6 +612,16 @@ void FormEditor::WriteTabOrders(TComponent& parent, const TComponent* moved) {
 void FormEditor::Rename(TComponent& component, const std::string& name) {
   const std::string old_name = component.Name();
   if (name == old_name) return;
+  // Forms may carry names in any script, written by later IDE versions; a name given here
+  // keeps the Delphi 6 rule of ASCII letters, digits and underscores.
+  if (!IsAsciiIdentifier(name)) {
+    throw platform::EComponentError("'" + name + "' is not a valid component name");
+  }
+  // A component of an ancestor form is named there, as the designer holds it.
+  if (IsInherited(component)) {
+    throw platform::EComponentError("Cannot rename " + old_name +
+                                    ": it was introduced in an ancestor form");
+  }
   // The form shares one name space with its components, as the designer enforces: the
   // form cannot take a component's name, nor a component the form's.
   const bool taken = &component == root_.get() ? root_->FindComponent(name) != nullptr
@@ -404,7 +633,7 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
 
 void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
   const std::string name = component.Name();
-  objects_.at(&component)->Rename(name);
+  ObjectFor(component).Rename(name);
   // Every reference to the component in the form follows it.
   for (auto& [other, object] : objects_) {
     std::vector<std::string> refs;
@@ -429,9 +658,14 @@ void FormEditor::FollowRename(TComponent& component, const std::string& old_name
 }
 
 void FormEditor::SyncFromComponents() {
-  for (auto& [key, object] : objects_) {
-    auto* component = const_cast<TComponent*>(key);
-    if (component->Name() != object->name()) {
+  // Writing may add `inherited` objects, so the walk is over the components.
+  std::vector<TComponent*> components{root_.get()};
+  components.insert(components.end(), made_.begin(), made_.end());
+  for (TComponent* component : components) {
+    // An inherited component's name is the ancestor form's, which the written form cannot
+    // change; the designer refuses such a rename before it happens.
+    if (const DfmObject* object = FindObject(*component);
+        !IsInherited(*component) && object != nullptr && component->Name() != object->name()) {
       const std::string old_name = object->name();  // a copy: the rename changes the object
       FollowRename(*component, old_name);
     }
@@ -452,16 +686,15 @@ void FormEditor::SyncFromComponents() {
     }
     for (const std::string& name : changed) WriteProperty(*component, name);
     for (const std::string& name : cleared) {
-      if (object->RemoveProperty(name)) modified_ = true;
+      DfmObject* object = FindObject(*component);
+      if (object != nullptr && object->RemoveProperty(name)) modified_ = true;
     }
     synced_[component] = component->StoredProperties();
     // Tab order moved on the objects.
     auto* win = dynamic_cast<TWinControl*>(component);
     if (win != nullptr && win->Parent() != nullptr) {
-      const DfmProperty* tab = object->FindProperty("TabOrder");
-      if (tab != nullptr && tab->value().integer != win->TabOrder()) {
-        WriteTabOrders(*win->Parent(), nullptr);
-      }
+      const std::optional<int64_t> tab = WrittenTabOrder(*win);
+      if (tab && *tab != win->TabOrder()) WriteTabOrders(*win->Parent(), nullptr);
     }
   }
 }
@@ -491,8 +724,14 @@ bool FormEditor::CheckConsistency(std::string* err) const {
       return fail(component->Name() + ": form file gives class " + object->class_name());
     }
   }
+  for (const auto& [component, object] : objects_) {
+    auto back = components_.find(object);
+    if (back == components_.end() || back->second != component) {
+      return fail(component->Name() + ": its object in the form file is not its own");
+    }
+  }
   for (const TComponent* selected : selection_) {
-    if (objects_.count(selected) == 0) return fail("selection holds a component not on the form");
+    if (order_.count(selected) == 0) return fail("selection holds a component not on the form");
   }
   return true;
 }

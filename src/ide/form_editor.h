@@ -5,13 +5,16 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "ide/ToolsAPI.h"
 #include "ide/class_inference.h"
+#include "ide/form_ancestry.h"
 #include "platform/variant.h"
 
 namespace platform {
@@ -24,19 +27,33 @@ namespace ide {
 class DfmDocument;
 class DfmObject;
 
+// What a form is designed on top of: the forms of its root's ancestors, for a form
+// written as `inherited`, and the forms of the frames it places inline.
+struct FormInheritance {
+  FormLineage ancestors;
+  // The forms of an inline frame's class; nullptr finds none.
+  std::function<FormLineage(const std::string& class_name)> frames;
+};
+
 class FormEditor : public IOTAFormEditor,
                    public INTAFormEditor,
                    public std::enable_shared_from_this<FormEditor> {
  public:
-  // Builds the components of a parsed form. Classes the registry does not know are added
-  // to it: the root's class as a descendant of root_ancestor (the form class's ancestor in
-  // the unit; TForm when empty or unknown), any other as what the file shows of it (a
-  // windowed control, a dataset, a field, a frame, else a non-visual component). nullptr
-  // with *err ("file:line:column: expected ..., found ...") on a duplicate or invalid name.
+  // Builds the components of a parsed form, as the IDE streams it in: the ancestors'
+  // forms first, then the form's own objects on top (an `inherited` object sets the
+  // properties of the component of that name, any other adds one); an inline frame is
+  // built from its own forms, then from what the form sets on it. Classes the registry
+  // does not know are added to it: the root's class as a descendant of the last ancestor
+  // form's class, else of root_ancestor (the form class's ancestor in the unit; TForm when
+  // empty or unknown), a frame's from its own forms, any other as what the file shows of
+  // it (a windowed control, a dataset, a field, a frame, else a non-visual component).
+  // nullptr with *err ("file:line:column: expected ..., found ...") on a duplicate or
+  // invalid name.
   static std::shared_ptr<FormEditor> Create(std::weak_ptr<IOTAModule> module,
                                             std::unique_ptr<DfmDocument> document,
                                             std::shared_ptr<platform::ClassRegistry> registry,
-                                            std::string_view root_ancestor, std::string* err);
+                                            std::string_view root_ancestor, std::string* err,
+                                            const FormInheritance& inheritance = {});
   ~FormEditor() override;
 
   platform::TComponent* Root() const { return root_.get(); }
@@ -45,6 +62,14 @@ class FormEditor : public IOTAFormEditor,
   // module calls it before writing the form.
   void SyncFromComponents();
   DfmDocument& Document() { return *document_; }
+  // Classes whose forms the form builds on but that were not found (its root's ancestor,
+  // frames placed inline), each once, in the order met.
+  const std::vector<std::string>& MissingAncestors() const { return missing_ancestors_; }
+  // True for a component designed in an ancestor form or a frame's own form: its name is
+  // the ancestor's.
+  bool IsInherited(const platform::TComponent& component) const {
+    return inherited_.count(&component) != 0;
+  }
   // The classes this form named that no class table knew, in the order they were met
   // (a class met first in another form of the same host is not listed again).
   const std::vector<InferredClass>& InferredClasses() const { return inferred_; }
@@ -77,9 +102,34 @@ class FormEditor : public IOTAFormEditor,
   void Select(platform::TComponent& component, bool add_to_selection);
 
  private:
+  // What the ancestors' forms left on a component, before the form's own objects: the
+  // written form stores only what differs from it.
+  struct AncestorState {
+    std::vector<std::pair<std::string, platform::Variant>> values;
+    int32_t tab_order = -1;
+  };
+
   FormEditor(std::weak_ptr<IOTAModule> module, std::unique_ptr<DfmDocument> document);
-  bool Build(DfmObject& object, platform::TComponent* owner, platform::TComponent* parent,
-             platform::ClassRegistry& registry, std::string_view root_ancestor, std::string* err);
+  // Applies an object of a form (editable: of the form being designed, not an ancestor's)
+  // to component: its properties, then its children, found by name or made.
+  bool Apply(const DfmObject& object, platform::TComponent* component, platform::TComponent* parent,
+             bool editable, const DfmDocument& form, int depth, std::string* err);
+  platform::TComponent* Make(const DfmObject& object, platform::TComponent* owner,
+                             platform::TComponent* parent, const DfmDocument& form,
+                             std::string* err);
+  // Applies the forms of an inline frame's class to the frame component just made.
+  bool ApplyFrameForms(const DfmObject& object, platform::TComponent* frame,
+                       platform::TComponent* parent, int depth, std::string* err);
+  void SortTabLists(platform::TComponent* component);
+  // Records the ancestors' state of the components made from index first of made_ on.
+  void Snapshot(size_t first);
+  void NoteMissing(const std::string& class_name);
+  // The component's object in the form file, made (an `inherited` object in the
+  // ancestors' order) when the form had none for it.
+  DfmObject& ObjectFor(platform::TComponent& component);
+  DfmObject* FindObject(const platform::TComponent& component) const;
+  // The tab order the written form gives a control (its own, else its ancestors').
+  std::optional<int64_t> WrittenTabOrder(const platform::TComponent& component) const;
   std::shared_ptr<IOTAComponent> Wrap(platform::TComponent* component);
   void Rename(platform::TComponent& component, const std::string& name);
   // The form file and the unit follow a component already renamed from old_name.
@@ -95,7 +145,20 @@ class FormEditor : public IOTAFormEditor,
   // Classes this form alone judged non-visual, for want of a sign; falls back to classes_.
   std::unique_ptr<platform::ClassRegistry> guessed_classes_;
   std::unique_ptr<platform::TComponent> root_;
-  std::unordered_map<const platform::TComponent*, DfmObject*> objects_;
+  std::unordered_map<const platform::TComponent*, DfmObject*> objects_;  // those with one
+  std::unordered_map<const DfmObject*, platform::TComponent*> components_;
+  // The component whose object holds a component's object, and the order components were
+  // made in (the ancestors' first).
+  std::unordered_map<const platform::TComponent*, platform::TComponent*> stream_parent_;
+  std::unordered_map<const platform::TComponent*, size_t> order_;
+  std::vector<platform::TComponent*> made_;
+  std::unordered_map<const platform::TComponent*, AncestorState> ancestors_;
+  std::unordered_set<const platform::TComponent*> inherited_;
+  std::unordered_set<const platform::TComponent*> frame_components_;  // placed inline
+  // The TabOrder each control's forms gave it, the last form's winning.
+  std::unordered_map<const platform::TComponent*, int64_t> tab_values_;
+  std::function<FormLineage(const std::string&)> frames_;
+  std::vector<std::string> missing_ancestors_;
   std::vector<platform::TComponent*> selection_;
   std::vector<InferredClass> inferred_;
   // The values each component stored when its object in the file was last brought up to

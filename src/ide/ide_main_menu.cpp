@@ -1,10 +1,13 @@
 #include "ide/ide_main_menu.h"
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "platform/actions.h"
+#include "platform/graphics.h"
+#include "platform/image_list.h"
 #include "platform/menus.h"
 
 namespace ide {
@@ -164,12 +167,37 @@ std::vector<std::string> Split(const std::string& line) {
   return fields;
 }
 
+// The pictures the menu's image indices point at (0 to 25). The IDE's own glyphs are
+// Borland's artwork; each stand-in is a framed square of its own colour, so pictures of
+// different indices never compare equal.
+platform::TImageList* BuildMenuImages(platform::TComponent& owner, int count) {
+  auto* images = platform::TComponent::Create<platform::TImageList>(owner);
+  images->SetName("MenuImages");
+  images->SetWidth(16);
+  images->SetHeight(16);
+  for (int index = 0; index < count; ++index) {
+    const uint32_t colour = 0xFF000000u | (static_cast<uint32_t>(index * 97 % 256) << 16) |
+                            (static_cast<uint32_t>(index * 53 % 256) << 8) |
+                            static_cast<uint32_t>(255 - index * 9);
+    platform::TBitmap picture(16, 16, colour);
+    for (int i = 0; i < 16; ++i) {
+      picture.SetPixel(i, 0, 0xFF000000u);
+      picture.SetPixel(i, 15, 0xFF000000u);
+      picture.SetPixel(0, i, 0xFF000000u);
+      picture.SetPixel(15, i, 0xFF000000u);
+    }
+    images->Add(picture);
+  }
+  return images;
+}
+
 }  // namespace
 
 platform::TMainMenu* BuildIdeMainMenu(platform::TComponent& owner) {
   auto* menu = platform::TComponent::Create<platform::TMainMenu>(owner);
   menu->SetName("MainMenu1");
   std::vector<platform::TMenuItem*> parents{menu->Items()};
+  int pictures = 0;
   std::istringstream lines(kMenu);
   std::string line;
   while (std::getline(lines, line)) {
@@ -182,6 +210,7 @@ platform::TMainMenu* BuildIdeMainMenu(platform::TComponent& owner) {
     item->SetCaption(f[1]);
     if (!f[2].empty()) item->SetShortCut(platform::TextToShortCut(f[2]));
     item->SetImageIndex(std::stoi(f[3]));
+    pictures = std::max(pictures, item->ImageIndex() + 1);
     if (!f[4].empty()) item->SetHint(f[4]);
     if (!f[5].empty()) {
       auto* action = platform::TComponent::Create<platform::TAction>(owner);
@@ -193,6 +222,7 @@ platform::TMainMenu* BuildIdeMainMenu(platform::TComponent& owner) {
     parents[depth]->Add(item);
     parents.push_back(item);
   }
+  menu->SetImages(BuildMenuImages(owner, pictures));
   return menu;
 }
 

@@ -1,6 +1,7 @@
 // The IDE main menu as the IDE's main window holds it: File, Edit, Search, View, Project,
 // Run, Component, Database, Tools, Window and Help, with component names, captions,
-// shortcuts, image indices, hints and the actions of the IDE's commands.
+// shortcuts, image indices, hints and the actions of the IDE's commands, and the image list
+// its items' pictures come from.
 #pragma once
 
 namespace platform {

@@ -15,6 +15,8 @@ class MemoryFileSystem : public FileSystem {
  public:
   // Creates or replaces a file; folders exist implicitly as path prefixes.
   void Create(const std::string& path, const std::string& contents);
+  // Removes a file; nothing happens when there is none.
+  void Remove(const std::string& path) { files_.erase(path); }
 
   // Every later write to path fails with "path: write failed" and leaves the old file.
   void FailWritesTo(const std::string& path) { failing_.insert(path); }

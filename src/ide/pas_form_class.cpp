@@ -19,7 +19,9 @@ bool EndsFieldSection(const PascalLexer& lexer, const PascalToken& token) {
 class ClassFinder {
  public:
   ClassFinder(const std::string& path, std::string_view text)
-      : path_(path), text_(text), lexer_(text) {}
+      : path_(path), text_(text), lexer_(text) {
+    lexer_.AllowNamesBeyondAscii();
+  }
 
   bool Find(std::vector<PasFormClass>* classes, std::string* err) {
     // A sliding window of the last tokens spots "Name = class (".
@@ -47,7 +49,13 @@ class ClassFinder {
   // From the '(' of the heading to the end of the first section.
   bool ReadClass(PasFormClass* found, std::string* err) {
     if (!Advance(err)) return false;
-    if (tok_.kind == PascalToken::Ident) found->ancestor = std::string(lexer_.Text(tok_));
+    // A qualified ancestor (Vcl.Forms.TForm, uBase.TfrmBase) is named by its last part.
+    while (tok_.kind == PascalToken::Ident) {
+      found->ancestor = std::string(lexer_.Text(tok_));
+      if (!Advance(err)) return false;
+      if (!IsSymbol(tok_, '.')) break;
+      if (!Advance(err)) return false;
+    }
     while (tok_.kind != PascalToken::Eof && !IsSymbol(tok_, ')'))
       if (!Advance(err)) return false;
     if (!Advance(err)) return false;

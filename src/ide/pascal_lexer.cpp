@@ -4,14 +4,11 @@ namespace ide {
 
 namespace {
 
-bool IsIdentStart(char c) {
+bool IsAsciiIdentStart(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
 }
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-bool IsIdentChar(char c) {
-  return IsIdentStart(c) || IsDigit(c);
 }
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -31,14 +28,22 @@ bool SameIdentifier(std::string_view a, std::string_view b) {
 }
 
 bool IsIdentifier(std::string_view text) {
-  if (text.empty() || !IsIdentStart(text[0])) return false;
+  if (text.empty() || !IsAsciiIdentStart(text[0])) return false;
   for (char c : text)
-    if (!IsIdentChar(c)) return false;
+    if (!IsAsciiIdentStart(c) && !IsDigit(c)) return false;
   return true;
 }
 
 bool PascalLexer::Is(const PascalToken& token, std::string_view word) const {
   return token.kind == PascalToken::Ident && SameIdentifier(Text(token), word);
+}
+
+// Every byte of a non-ASCII character is part of a name when such names are read.
+bool PascalLexer::IsNameStart(char c) const {
+  return IsAsciiIdentStart(c) || (names_beyond_ascii_ && static_cast<unsigned char>(c) >= 0x80);
+}
+bool PascalLexer::IsNameChar(char c) const {
+  return IsNameStart(c) || IsDigit(c);
 }
 
 bool PascalLexer::Fail(size_t offset, const std::string& message) {
@@ -81,8 +86,8 @@ bool PascalLexer::Next(PascalToken* token, bool keep_braces) {
       while (pos_ < text_.size() && text_[pos_] != '\n' && text_[pos_] != '\r') ++pos_;
       continue;
     }
-    if (IsIdentStart(c)) {
-      while (pos_ < text_.size() && IsIdentChar(text_[pos_])) ++pos_;
+    if (IsNameStart(c)) {
+      while (pos_ < text_.size() && IsNameChar(text_[pos_])) ++pos_;
       token->kind = PascalToken::Ident;
     } else if (IsDigit(c) || (c == '$' && IsHexDigit(next))) {
       ++pos_;

@@ -35,6 +35,10 @@ class PascalLexer {
   // Whether token is the given keyword or name, letter case ignored.
   bool Is(const PascalToken& token, std::string_view word) const;
 
+  // Reads names in any script (Añadir: TButton) as later IDE versions write them in
+  // units; by default a name is ASCII, as Delphi 6 has it.
+  void AllowNamesBeyondAscii() { names_beyond_ascii_ = true; }
+
   // After a failed Next(): where, and "expected X, found Y".
   size_t error_offset() const { return error_offset_; }
   const std::string& error() const { return error_; }
@@ -42,8 +46,12 @@ class PascalLexer {
  private:
   bool Fail(size_t offset, const std::string& message);
 
+  bool IsNameStart(char c) const;
+  bool IsNameChar(char c) const;
+
   std::string_view text_;
   size_t pos_;
+  bool names_beyond_ascii_ = false;
   size_t error_offset_ = 0;
   std::string error_;
 };
@@ -51,7 +59,8 @@ class PascalLexer {
 // Case-insensitive equality of ASCII names, as Pascal compares identifiers.
 bool SameIdentifier(std::string_view a, std::string_view b);
 
-// Whether text is a Pascal identifier (a letter or '_', then letters, digits, '_').
+// Whether text is an identifier as Delphi 6 allows it: an ASCII letter or '_', then ASCII
+// letters, digits and '_'.
 bool IsIdentifier(std::string_view text);
 
 }  // namespace ide

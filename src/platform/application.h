@@ -50,6 +50,7 @@ struct ProcessRecord {
   std::string command_line;
   int show_mode = 0;
   int exit_code = -1;
+  std::string error;  // why it did not start or did not end normally; empty otherwise
 };
 
 class TApplication : public TComponent {

@@ -16,6 +16,12 @@ inline PropInfo Int(std::string name, int32_t def) {
 inline PropInfo IntStored(std::string name) {
   return {std::move(name), PropKind::Integer, {}, false};
 }
+// An ancestor's property the class keeps unpublished (a tab sheet's TabOrder).
+inline PropInfo Unpublished(std::string name) {
+  PropInfo info{std::move(name), PropKind::Integer, {}, false};
+  info.published = false;
+  return info;
+}
 inline PropInfo Bool(std::string name, bool def) {
   return {std::move(name), PropKind::Boolean, def, true};
 }

@@ -34,7 +34,7 @@ bool TClassInfo::InheritsFrom(std::string_view class_name) const {
 const PropInfo* TClassInfo::FindProperty(std::string_view name) const {
   for (const TClassInfo* c = this; c != nullptr; c = c->parent_) {
     for (const PropInfo& p : c->properties_) {
-      if (SameTextAscii(p.name, name)) return &p;
+      if (SameTextAscii(p.name, name)) return p.published ? &p : nullptr;
     }
   }
   return nullptr;
@@ -56,6 +56,7 @@ std::vector<const PropInfo*> TClassInfo::Properties() const {
       if (!overridden) result.push_back(&p);
     }
   }
+  std::erase_if(result, [](const PropInfo* p) { return !p->published; });
   return result;
 }
 

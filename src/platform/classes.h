@@ -29,6 +29,9 @@ struct PropInfo {
   PropKind kind = PropKind::Other;
   Variant default_value;     // the class default; a value equal to it is not stored
   bool has_default = false;  // false: always stored when set
+  // False when the class keeps an ancestor's property unpublished (a tab sheet's
+  // TabOrder): the designer neither shows nor writes it.
+  bool published = true;
 };
 
 // One class: its name, its parent class and the properties it publishes itself.
@@ -40,7 +43,8 @@ class TClassInfo {
   const TClassInfo* Parent() const { return parent_; }
   // True when this class is class_name or descends from it (letter case ignored).
   bool InheritsFrom(std::string_view class_name) const;
-  // The published property of that name in this class or an ancestor, or nullptr.
+  // The published property of that name in this class or an ancestor, or nullptr (also
+  // when the nearest class that names it leaves it unpublished).
   const PropInfo* FindProperty(std::string_view name) const;
   // Every published property, ancestors' first.
   std::vector<const PropInfo*> Properties() const;

@@ -9,13 +9,15 @@ namespace platform {
 
 namespace {
 
+// Letters of any script count, as later platform versions read them from form files
+// (Añadir); the designer holds names it is given to ASCII.
 bool IsValidIdent(const std::string& name) {
   if (name.empty()) return false;
-  const auto first = static_cast<unsigned char>(name[0]);
-  if (std::isalpha(first) == 0 && first != '_') return false;
-  return std::all_of(name.begin(), name.end(), [](char c) {
+  const auto letter = [](unsigned char u) { return std::isalpha(u) != 0 || u == '_' || u >= 0x80; };
+  if (!letter(static_cast<unsigned char>(name[0]))) return false;
+  return std::all_of(name.begin(), name.end(), [&](char c) {
     const auto u = static_cast<unsigned char>(c);
-    return std::isalnum(u) != 0 || u == '_';
+    return letter(u) || std::isdigit(u) != 0;
   });
 }
 

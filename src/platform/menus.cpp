@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/forms.h"
+#include "platform/image_list.h"
 #include "platform/strings.h"
 
 namespace platform {
@@ -250,6 +251,14 @@ TMenuItem* FindShortCut(const TMenuItem& parent, TShortCut shortcut) {
 TMenuItem* TMenu::FindItemByShortCut(TShortCut shortcut) const {
   if (shortcut == 0) return nullptr;
   return FindShortCut(*items_, shortcut);
+}
+
+TCustomImageList* TMenu::Images() const {
+  return dynamic_cast<TCustomImageList*>(GetComponentRef("Images"));
+}
+
+void TMenu::SetImages(TCustomImageList* images) {
+  SetPropValue("Images", images != nullptr ? images->Name() : std::string());
 }
 
 TMainMenu::TMainMenu(const TClassInfo* cls) : TMenu(ClassOr(cls, "TMainMenu")) {}

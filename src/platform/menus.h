@@ -99,10 +99,16 @@ class TMenuItem : public TComponent {
 };
 
 // A menu: its top-level items hang under Items, an unnamed item the menu holds itself.
+class TCustomImageList;
+
 class TMenu : public TComponent {
  public:
   explicit TMenu(const TClassInfo* cls = nullptr);
   TMenuItem* Items() const { return items_.get(); }
+  // The pictures the items' ImageIndex points into, among the owner's components; nullptr
+  // when none is set or it is gone.
+  TCustomImageList* Images() const;
+  void SetImages(TCustomImageList* images);
   // The item anywhere in the menu whose shortcut is shortcut, or nullptr.
   TMenuItem* FindItemByShortCut(TShortCut shortcut) const;
 

@@ -197,6 +197,8 @@ ProcessResult RunProcess(const std::vector<std::string>& argv, int show_mode,
     if (done == 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
   result.exit_code = ExitCodeOf(status);
+  result.signaled = WIFSIGNALED(status);
+  if (result.signaled) result.error = "the program was ended by signal " + std::to_string(WTERMSIG(status));
   return result;
 }
 
@@ -204,7 +206,7 @@ ProcessResult RunCommandLine(std::string_view command_line, int show_mode,
                              std::optional<int64_t> time_limit_ms) {
   const ProcessResult result = RunProcess(SplitCommandLine(command_line), show_mode, time_limit_ms);
   if (TApplication* app = CurrentApplication()) {
-    app->RecordProcess({std::string(command_line), show_mode, result.exit_code});
+    app->RecordProcess({std::string(command_line), show_mode, result.exit_code, result.error});
   }
   return result;
 }

@@ -23,6 +23,7 @@ std::vector<std::string> SplitCommandLine(std::string_view command_line);
 struct ProcessResult {
   bool started = false;
   bool timed_out = false;
+  bool signaled = false;  // ended by a signal rather than by its own exit
   // The program's exit code; -1 when it could not start or was stopped at the time limit;
   // 128 + n when it ended by signal n.
   int exit_code = -1;

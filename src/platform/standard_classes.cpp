@@ -162,7 +162,7 @@ void AddListsAndContainers(ClassRegistry& r) {
   AddOrDie(r, "TPageControl", "TCustomTabControl", {Bool("TabStop", true), Ref("ActivePage")});
   AddOrDie(r, "TTabSheet", "TWinControl",
            {Text("Caption"), Int("ImageIndex", 0), Bool("TabVisible", true),
-            Bool("Highlighted", false)});
+            Bool("Highlighted", false), Unpublished("TabOrder")});
   AddOrDie(r, "TCustomTreeView", "TWinControl",
            {Other("Items"), Int("Indent", 19), Bool("ReadOnly", false), Bool("HideSelection", true),
             Ref("Images"), Ref("StateImages"), Bool("ShowLines", true), Bool("ShowRoot", true),
@@ -177,9 +177,9 @@ void AddListsAndContainers(ClassRegistry& r) {
            {Int("ButtonHeight", 22), Int("ButtonWidth", 23), Ref("Images"),
             Bool("ShowCaptions", false), Bool("Flat", false), Bool("Wrapable", true),
             Bool("ShowHint", false), Bool("AutoSize", false), Bool("List", false)});
-  AddOrDie(
-      r, "TStatusBar", "TWinControl",
-      {Text("SimpleText"), Bool("SimplePanel", false), Other("Panels"), Bool("SizeGrip", true)});
+  AddOrDie(r, "TStatusBar", "TWinControl",
+           {Text("SimpleText"), Bool("SimplePanel", false), Other("Panels"), Bool("SizeGrip", true),
+            Unpublished("TabOrder")});
   // Grids: the data developer's data grid derives from TCustomGrid.
   AddOrDie(r, "TCustomGrid", "TCustomControl",
            {Bool("TabStop", true), Int("ColCount", 5), Int("RowCount", 5), Int("FixedCols", 1),

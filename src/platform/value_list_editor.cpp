@@ -49,6 +49,13 @@ void TValueListEditor::DeleteRow(int row) {
   strings_.Delete(row - 1);
 }
 
+bool TValueListEditor::SelectCell(int col, int row) {
+  bool can_select = true;
+  if (OnSelectCell) OnSelectCell(this, col, row, can_select);
+  if (can_select) row_ = row;
+  return can_select;
+}
+
 bool TValueListEditor::FindRow(const std::string& key, int& row) const {
   const int index = strings_.IndexOfName(key);
   if (index < 0) return false;

@@ -1,6 +1,7 @@
 // The value-list editor: a two-column grid over Name=Value lines (Strings).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/component.h"
@@ -29,6 +30,12 @@ class TValueListEditor : public TWinControl {
   void DeleteRow(int row);
   // The row of key, or false when there is none.
   bool FindRow(const std::string& key, int& row) const;
+  // The user clicks the cell at col, row: OnSelectCell may refuse it. True when selected.
+  bool SelectCell(int col, int row);
+  // The selected row (1-based), 1 until the user selects another.
+  int Row() const { return row_; }
+
+  std::function<void(TObject* sender, int col, int row, bool& can_select)> OnSelectCell;
 
   Variant GetPropValue(std::string_view name) const override;
   void SetPropValue(std::string_view name, const Variant& value, bool strict = true) override;
@@ -36,6 +43,7 @@ class TValueListEditor : public TWinControl {
  private:
   TStringList strings_;
   TStringList titles_;
+  int row_ = 1;
 };
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 // TZORIIDEEvents: the add-in's IDE notifier, registered by Register and removed at unload.
-// It answers every IDE event and, for now, does nothing with any of them: closing the
-// datasets and running a program before a compile, and applying the layout when a project
-// loads, come with the notifier's own work.
+// Before a compile (not a code-insight one) it closes the designed forms' datasets when so
+// configured and runs the configured program, cancelling the compile unless the program
+// ran to its end with the expected exit code. A project loaded before the tool menu is
+// built gets the stored window layout applied.
 #pragma once
 
 #include <memory>

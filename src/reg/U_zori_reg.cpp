@@ -4,17 +4,28 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer/U_zori_sel_foco.h"
+#include "designer/U_zori_taborder.h"
+#include "designer/U_zori_list_comp.h"
+#include "designer/U_zori_perf_layout.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
+#include "platform/buttons.h"
+#include "platform/client_dataset.h"
 #include "platform/exceptions.h"
 #include "platform/forms.h"
 #include "platform/image_list.h"
 #include "platform/menus.h"
 #include "platform/timer.h"
+#include "reg/U_zori_about.h"
+#include "reg/U_zori_config.h"
 #include "reg/U_zori_notifier.h"
 
 std::unique_ptr<TZORIIDEx_New_Menu_Item> v_Inst_ZORIIDEx;
@@ -34,9 +45,16 @@ std::shared_ptr<ide::IOTAServices> ServicesOrFail(int line) {
   return services;
 }
 
-// The windows the tool menu opens in this build; the others answer with a message.
-void PR_Janela_Indisponivel(const std::string& window) {
-  PR_Mensagem("", FN_Msg_Indisponivel(window));
+// A tool window created into its global variable, shown modally and freed however the
+// show ends, so the variable is none again afterwards.
+template <class Window>
+void PR_Mostra_Modal(Window*& window) {
+  window = platform::TComponent::Create<Window>(platform::Application());
+  struct Release {
+    Window*& window;
+    ~Release() { platform::FN_Destroi_Objeto(window); }
+  } release{window};
+  window->ShowModal();
 }
 
 }  // namespace
@@ -214,17 +232,45 @@ void TZORIIDEx_New_Menu_Item::RemoveMenuItems() {
   }
 }
 
-void TZORIIDEx_New_Menu_Item::PR_OnClick_Close_DataSets(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Sel_Foco");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_Close_DataSets(platform::TObject* Sender) {
+  // The window goes however the run ends; an error goes on to the caller, so the run
+  // before a compile can cancel the compile on it.
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Sel_Foco); }
+  } release;
+  F_ZORI_Sel_Foco = platform::TComponent::Create<TF_ZORI_Sel_Foco>(platform::Application());
+  if (Sender != nullptr) {
+    F_ZORI_Sel_Foco->ShowModal();
+    return;
+  }
+  // Unattended: every open module checked, OK pressed at once.
+  F_ZORI_Sel_Foco->SetTag(1);
+  F_ZORI_Sel_Foco->Show();
+  F_ZORI_Sel_Foco->bbtn_Ok->Click();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Rename_Comps(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Ren_Comps");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps); }
+  } release;
+  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
+  F_ZORI_Ren_Comps->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_TabOrder(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_TabOrder");
+  PR_Mostra_Modal(F_ZORI_TabOrder);
 }
-void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Perf_Layout");
+void TZORIIDEx_New_Menu_Item::PR_OnClick_PL(platform::TObject* Sender) {
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Perf_Layout); }
+  } release;
+  F_ZORI_Perf_Layout = platform::TComponent::Create<TF_ZORI_Perf_Layout>(platform::Application());
+  // The automatic runs apply the stored layout without showing the window; they pass the
+  // root item, which is still none while the menu is not built.
+  if (Sender == FMenuZORI)
+    F_ZORI_Perf_Layout->bbtn_Ok->Click();
+  else
+    F_ZORI_Perf_Layout->ShowModal();
+  // Written here rather than when the window is freed, so a failed write is reported.
+  F_ZORI_Perf_Layout->cds_LP->Close();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   struct Release {
@@ -234,22 +280,30 @@ void TZORIIDEx_New_Menu_Item::PR_OnClick_CodeSnippets(platform::TObject*) {
   F_ZORI_CodeSnippets->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Cust_Menu(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Cust_Menu");
+  PR_Mostra_Modal(F_ZORI_Cust_Menu);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Lista_Comps_Forms(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_List_Comp");
+  PR_Mostra_Modal(F_ZORI_List_Comp);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Comment(platform::TObject* Sender) {
   MenuClick(Sender);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Config(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Config");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Config); }
+  } release;
+  F_ZORI_Config = platform::TComponent::Create<TF_ZORI_Config>(platform::Application());
+  F_ZORI_Config->ShowModal();
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_ResourceString(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_Resource_Editor");
+  PR_Mostra_Modal(F_ZORI_Resource_Editor);
 }
 void TZORIIDEx_New_Menu_Item::PR_OnClick_About(platform::TObject*) {
-  PR_Janela_Indisponivel("TF_ZORI_About");
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_About); }
+  } release;
+  F_ZORI_About = platform::TComponent::Create<TF_ZORI_About>(platform::Application());
+  F_ZORI_About->ShowModal();
 }
 
 void TZORIIDEx_New_Menu_Item::PR_OnClick_Align(platform::TObject* Sender) {
@@ -294,6 +348,9 @@ void PR_Finaliza_U_zori_reg() {
     platform::FN_Destroi_Objeto(F_ZORI_Align);
     if (v_Inst_ZORIIDEx) v_Inst_ZORIIDEx->RemoveMenuItems();
     v_Inst_ZORIIDEx.reset();
+    // A holder left by a failed menu build goes too: a later load builds a fresh one
+    // instead of reaching for a window that is no more.
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
   } catch (const std::exception&) {
     // Swallowed on purpose; what was not removed is left.
   }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -16,6 +19,20 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kExample = fs::path(ZORI_SOURCE_DIR) / "examples" / "Estoque";
+const fs::path kCadastros = fs::path(ZORI_SOURCE_DIR) / "examples" / "Cadastros";
+const fs::path kHeranca = fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca";
+
+// An empty scratch folder, removed at the end of the test.
+struct ScratchFolder {
+  fs::path dir =
+      fs::temp_directory_path() / ("zori_check_" + std::to_string(::getpid()) + "_" +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  ScratchFolder() {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  ~ScratchFolder() { fs::remove_all(dir); }
+};
 
 // A scratch copy of the example project, removed at the end of the test.
 struct ExampleCopy {
@@ -32,27 +49,33 @@ struct ExampleCopy {
 
 }  // namespace
 
-TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormAndCounts) {
+TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormCountsAndFindings) {
   std::vector<std::string> before;
   for (const auto& e : fs::directory_iterator(kExample)) before.push_back(ReadAll(e.path()));
 
   const std::string dpr = (kExample / "Estoque.dpr").string();
   const Outcome r = RunZori({"check", dpr});
-  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.code, 1) << r.err;  // the example's tab orders are not the suggested ones
   EXPECT_EQ(r.err, "");
   const std::string dir = kExample.string() + "/";
   const std::string expected =
       dir +
       "uPrincipal.pas: form frmPrincipal (TfrmPrincipal), 10 components, 2 windowed, 0 datasets\n" +
       dir +
-      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 datasets\n" +
-      dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" + dir +
-      "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
-      "uFuncoes.pas: no form\n" + "5 modules, 4 forms\n";
+      "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 dataset\n"
+      "  taborder: Panel1: tab order DBEdit1, DBEdit3, DBEdit2, Edit1, CheckBox1; suggested "
+      "DBEdit1, DBEdit2, DBEdit3, Edit1, CheckBox1\n" +
+      dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" +
+      "  taborder: Form3: tab order GroupBox1, Button2, Button1, DBGrid1; suggested GroupBox1, "
+      "Button1, Button2, DBGrid1\n"
+      "  taborder: GroupBox1: tab order DBLookupComboBox1, DateTimePicker1, Edit1, RadioGroup1; "
+      "suggested DBLookupComboBox1, Edit1, DateTimePicker1, RadioGroup1\n" +
+      dir + "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
+      "uFuncoes.pas: no form\n" + "5 modules, 4 forms, 3 findings in 2 forms\n";
   EXPECT_EQ(r.out, expected);
 
   const Outcome j = RunZori({"check", "--json", dpr});
-  EXPECT_EQ(j.code, 0);
+  EXPECT_EQ(j.code, 1);
   const auto doc = nlohmann::json::parse(j.out);
   EXPECT_EQ(doc["project"], dpr);
   ASSERT_EQ(doc["modules"].size(), 5u);
@@ -99,7 +122,8 @@ TEST(CheckCommandTest, UnreadableInputsExitTwoWithTheReasonOnStderr) {
 TEST(CheckCommandTest, TheExecutableChecksTheExampleAsTheReadmeRunsIt) {
   const std::string command = std::string(ZORI_BINARY) + " check " +
                               (kExample / "Estoque.dpr").string() + " > /dev/null 2>&1";
-  EXPECT_EQ(std::system(command.c_str()), 0);
+  const int status = std::system(command.c_str());
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;  // findings
 }
 
 TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
@@ -109,15 +133,86 @@ TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
   EXPECT_EQ(r.out, "");
 }
 
+TEST(CheckCommandTest, InheritedFormsAndFramesCountWhatTheirAncestorsGive) {
+  const Outcome r = RunZori({"check", (kCadastros / "Cadastros.dpr").string()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string dir = kCadastros.string() + "/";
+  EXPECT_EQ(r.out,
+            dir +
+                "uPrincipal.pas: form frmPrincipal (TfrmPrincipal), 3 components, 3 windowed, "
+                "0 datasets\n" +
+                dir +
+                "uCadastroBase.pas: form frmCadastroBase (TfrmCadastroBase), 9 components, 7 "
+                "windowed, 0 datasets\n" +
+                dir +
+                "uFraEndereco.pas: form fraEndereco (TfraEndereco), 6 components, 3 windowed, 0 "
+                "datasets\n" +
+                dir +
+                "uCadPessoas.pas: form frmCadPessoas (TfrmCadPessoas), 18 components, 12 "
+                "windowed, 0 datasets\n" +
+                dir +
+                "uCadClientes.pas: form frmCadClientes (TfrmCadClientes), 24 components, 13 "
+                "windowed, 1 dataset\n" +
+                dir +
+                "uCadProdutos.pas: form frmCadProdutos (TfrmCadProdutos), 16 components, 9 "
+                "windowed, 1 dataset\n" +
+                "6 modules, 6 forms\n");
+}
+
+TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
+  ScratchFolder scratch;
+  const fs::path proj = scratch.dir / "proj";
+  const fs::path comum = scratch.dir / "comum";
+  fs::create_directories(proj);
+  fs::create_directories(comum);
+  for (const char* file : {"uPessoa.pas", "uPessoa.dfm", "uCliente.pas", "uCliente.dfm"})
+    fs::copy_file(kHeranca / file, proj / file);
+  for (const char* file : {"uBase.pas", "uBase.dfm"}) fs::copy_file(kHeranca / file, comum / file);
+
+  const Outcome missing = RunZori({"check", proj.string()});
+  EXPECT_EQ(missing.code, 0);
+  const std::string warning =
+      ": the form of ancestor class TfrmBase was not found (its unit can be given with "
+      "--search-path); the form is loaded without what it inherits\n";
+  EXPECT_EQ(missing.err, "zori check: warning: " + (proj / "uCliente.dfm").string() + warning +
+                             "zori check: warning: " + (proj / "uPessoa.dfm").string() + warning);
+  EXPECT_EQ(missing.out,
+            (proj / "uCliente.pas").string() +
+                ": form frmCliente (TfrmCliente), 10 components, 4 windowed, 1 dataset\n" +
+                (proj / "uPessoa.pas").string() +
+                ": form frmPessoa (TfrmPessoa), 5 components, 3 windowed, 0 datasets\n" +
+                "2 modules, 2 forms\n");
+
+  const Outcome found =
+      RunZori({"check", "--json", "--search-path", comum.string(), proj.string()});
+  EXPECT_EQ(found.code, 0);
+  EXPECT_EQ(found.err, "");
+  const auto doc = nlohmann::json::parse(found.out);
+  EXPECT_TRUE(doc["warnings"].empty());
+  EXPECT_EQ(doc["modules"][0]["form"]["components"], 13);
+  EXPECT_EQ(doc["modules"][0]["form"]["windowed"], 7);
+  EXPECT_EQ(doc["modules"][1]["form"]["components"], 9);
+  // The ancestor's files are only read.
+  EXPECT_EQ(ReadAll(comum / "uBase.dfm"), ReadAll(kHeranca / "uBase.dfm"));
+
+  const Outcome one = RunZori({"check", (comum / "uBase.pas").string()});
+  EXPECT_EQ(one.out, (comum / "uBase.pas").string() +
+                         ": form frmBase (TfrmBase), 5 components, 4 windowed, 0 datasets\n"
+                         "1 module, 1 form\n");
+}
+
 TEST(CheckCommandTest, ClassesNoTableKnowsAreCountedAsTheFormShowsThemAndListed) {
   const std::string dir = std::string(ZORI_TEST_DATA_DIR) + "/host/Terceiros";
   const Outcome r = RunZori({"check", dir});
-  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.code, 1) << r.err;  // the inferred windowed controls take part in the tab order
   EXPECT_EQ(r.out, dir +
                        "/uTerceiros.pas: form frmTerceiros (TfrmTerceiros), 8 components, 4 "
-                       "windowed, 1 datasets\n"
+                       "windowed, 1 dataset\n"
+                       "  taborder: frmTerceiros: tab order edtCidade, edtCodigo, pnlTopo; "
+                       "suggested pnlTopo, edtCodigo, edtCidade\n"
                        "5 classes no class table knows, inferred from the forms (--json lists "
-                       "them)\n1 module, 1 form\n");
+                       "them)\n1 module, 1 form, 1 finding in 1 form\n");
 
   const Outcome j = RunZori({"check", "--json", dir});
   const auto doc = nlohmann::json::parse(j.out);
@@ -140,7 +235,7 @@ TEST(CheckCommandTest, LazarusExampleOpensThroughItsLpiWithTheLclClasses) {
 
   // The folder stands for its .lpi; the program's units come in the project's order.
   const Outcome r = RunZori({"check", lazarus.string()});
-  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.code, 1) << r.err;  // the inherited form's own controls come before the base's
   EXPECT_EQ(r.err, "");
   const std::string dir = lazarus.string() + "/";
   EXPECT_EQ(
@@ -152,10 +247,13 @@ TEST(CheckCommandTest, LazarusExampleOpensThroughItsLpiWithTheLclClasses) {
           dir + "ubase.pas: form frmBase (TfrmBase), 2 components, 2 windowed, 0 datasets\n" + dir +
           "ucontatos.pas: form frmContatos (TfrmContatos), 10 components, 7 windowed, 0 "
           "datasets\n" +
-          "4 modules, 4 forms\n");
+          "  taborder: frmContatos: tab order pnlBotoes, edtNome, edtTelefone, cbxGrupo, "
+          "navContatos, grdContatos; suggested edtNome, edtTelefone, cbxGrupo, navContatos, "
+          "grdContatos, pnlBotoes\n" +
+          "4 modules, 4 forms, 1 finding in 1 form\n");
   // Every class of the example is in the LCL's table; nothing is left to infer.
   const Outcome j = RunZori({"check", "--json", (lazarus / "agenda.lpi").string()});
-  EXPECT_EQ(j.code, 0) << j.err;
+  EXPECT_EQ(j.code, 1) << j.err;
   const auto doc = nlohmann::json::parse(j.out);
   EXPECT_EQ(doc["project"], (lazarus / "agenda.lpi").string());
   EXPECT_TRUE(doc["inferred_classes"].empty()) << doc["inferred_classes"].dump();

@@ -130,12 +130,13 @@ TEST_F(CatalogueTest, WindowWithoutRowsKeepsResourceCaptionsButLosesTitleAndButt
   EXPECT_FALSE(window.chk_Ori_Data->Checked());
 }
 
-TEST_F(CatalogueTest, BadConfigurationValueForAControlEndsThePass) {
+TEST_F(CatalogueTest, BadConfigurationValueLeavesThatControlAndTheRestLoads) {
   WriteConfig({{"chk_Ori_Data", "talvez", "2"}});
   WriteCatalogue("ZORIIDEx_msg.xml", {{"F_ZORI_Teste", "Caption", "Janela de teste"}});
   LoadCatalogue();
-  auto* window = platform::TComponent::Create<TF_Janela_Teste>(platform::Application());
-  EXPECT_THROW(window->ShowModal(), platform::EConvertError);
+  TF_Janela_Teste& window = ShowWindow();
+  EXPECT_FALSE(window.chk_Ori_Data->Checked());
+  EXPECT_EQ(window.Caption(), "Janela de teste");
 }
 
 TEST_F(CatalogueTest, LinkLabelsTurnBlueUnderTheMouse) {
@@ -213,4 +214,17 @@ TEST_F(MessageTest, QuestionShowsBothButtonsAndOnlyOkIsYes) {
   driver_->SetDefaultAnswer(platform::mrNone);
   EXPECT_FALSE(FN_Confirma("", "Substituir?"));
   EXPECT_EQ(F_ZORI_Msg, nullptr);
+}
+
+TEST_F(CatalogueTest, MessageShownOverAnOpenMessageLeavesTheOuterOneWhole) {
+  WriteConfig({});
+  // The user clicks a link of the first message and its opener fails with a message.
+  driver_->Expect("F_ZORI_Msg", [](platform::TCustomForm&) {
+    PR_Mensagem("", "o endereço não abre");
+    EXPECT_NE(F_ZORI_Msg, nullptr);  // the outer window is on screen again
+  });
+  EXPECT_TRUE(FN_Confirma("Pergunta", "Continuar?"));
+  EXPECT_EQ(F_ZORI_Msg, nullptr);
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{"ROVUVUVoravud|o endereço não abre", "Pergunta|Continuar?"}));
 }

@@ -37,6 +37,12 @@ TEST(ClassTableTest, ShippedTableKnowsTheDatasetAndConnectionFamilies) {
   EXPECT_TRUE(edit->InheritsFrom("TWinControl"));
   EXPECT_EQ(edit->FindProperty("DataSource")->kind, platform::PropKind::ComponentRef);
   EXPECT_EQ(edit->FindProperty("TabStop")->default_value, platform::Variant(true));
+  // Tab sheets, status bars and animations are windowed but publish no tab order.
+  EXPECT_NE(edit->FindProperty("TabOrder"), nullptr);
+  for (const char* name : {"TTabSheet", "TStatusBar", "TAnimate"}) {
+    EXPECT_TRUE(registry.Find(name)->InheritsFrom("TWinControl")) << name;
+    EXPECT_EQ(registry.Find(name)->FindProperty("TabOrder"), nullptr) << name;
+  }
   EXPECT_TRUE(registry.Find("TLabel")->InheritsFrom("TGraphicControl"));
   EXPECT_EQ(registry.Find("TLabel")->FindProperty("FocusControl")->kind,
             platform::PropKind::ComponentRef);

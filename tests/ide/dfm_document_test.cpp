@@ -426,11 +426,16 @@ TEST(DfmErrorTest, BinaryHostileAndHugeInputNeverCrashes) {
   EXPECT_EQ(err,
             "Unit1.dfm:1:1: expected a text form file, found a binary form file (convert it to "
             "text first)");
-  fs.Create("Unit2.dfm", std::string("\xFF\x0A\x00TFORM1\x00\x30\x10", 12));
-  EXPECT_FALSE(DfmDocument::Load(fs, "Unit2.dfm", &err));
-  EXPECT_EQ(err,
-            "Unit2.dfm:1:1: expected a text form file, found a binary form file (convert it to "
-            "text first)");
+  // Forms kept as compiled resources start with the resource header's 0xFF, whatever
+  // type and name follow it.
+  for (const std::string& resource : {std::string("\xFF\x0A\x00TFORM1\x00\x30\x10", 12),
+                                      std::string("\xFF\xFF\x0A\x00\xFF\xFF\x01\x00", 8)}) {
+    fs.Create("Unit2.dfm", resource);
+    EXPECT_FALSE(DfmDocument::Load(fs, "Unit2.dfm", &err));
+    EXPECT_EQ(err,
+              "Unit2.dfm:1:1: expected a text form file, found a binary form file (convert it to "
+              "text first)");
+  }
   EXPECT_FALSE(DfmDocument::Load(fs, "Missing.dfm", &err));
   EXPECT_EQ(err, "Missing.dfm: No such file or directory");
   EXPECT_TRUE(fs.writes().empty());
@@ -541,4 +546,76 @@ TEST(LfmRoundTripTest, LazarusFormsReadAndWriteTheLclsText) {
   expected = Replaced(expected, "    Active = True\n", "    Active = False\n");
   EXPECT_EQ(document->Write(), expected);
   ExpectConsistent(*document);
+}
+
+TEST(DfmReadTest, TypedFloatsReadAsTheirTypesAndAreWrittenWithTheirLetter) {
+  ide::MemoryFileSystem fs;
+  auto form = LoadFixture(fs, "typed_floats.dfm");
+  ASSERT_TRUE(form);
+  auto value = [&](const char* object, const char* property) {
+    return form->root().FindChild(object)->FindProperty(property)->value();
+  };
+  const DfmValue date = value("dtpInicio", "Date");
+  EXPECT_EQ(date.kind, DfmValueKind::Float);
+  EXPECT_EQ(date.float_type, ide::DfmFloatType::Date);
+  EXPECT_EQ(date.number, 38353.5);
+  EXPECT_EQ(value("gauEscala", "Fator").float_type, ide::DfmFloatType::Single);
+  EXPECT_EQ(value("gauEscala", "Fator").number, 1.5);
+  EXPECT_EQ(value("gauEscala", "Minimo").number, -2.5E-5);
+  EXPECT_EQ(value("gauEscala", "Maximo").float_type, ide::DfmFloatType::Extended);
+  EXPECT_EQ(value("gauEscala", "Maximo").number, 1E20);
+  EXPECT_EQ(value("gauEscala", "Zero").float_type, ide::DfmFloatType::Date);
+  EXPECT_EQ(value("gauEscala", "Zero").number, 0);
+  // A currency is written in ten-thousandths of its unit.
+  const DfmValue params = value("qryPrecos", "Params");
+  ASSERT_EQ(params.items.size(), 3u);
+  EXPECT_EQ(params.items[0].properties[3].second.float_type, ide::DfmFloatType::Currency);
+  EXPECT_EQ(params.items[0].properties[3].second.number, 12.34);
+  EXPECT_EQ(params.items[1].properties[3].second.number, -2.5);
+  EXPECT_EQ(params.items[2].properties[3].second, DfmValue::Float(38353, ide::DfmFloatType::Date));
+  EXPECT_EQ(form->Write(), Fixture("typed_floats.dfm"));
+
+  // Changed values keep their type letter; the rest of the file stays as it was.
+  DfmObject& gauge = *form->root().FindChild("gauEscala");
+  gauge.SetProperty("Fator", DfmValue::Float(2.25, ide::DfmFloatType::Single));
+  gauge.SetProperty("Minimo", DfmValue::Float(-1.5E-7, ide::DfmFloatType::Single));
+  gauge.SetProperty("Zero", DfmValue::Float(38354, ide::DfmFloatType::Date));
+  gauge.SetProperty("Maximo", DfmValue::Float(2));
+  gauge.SetProperty("Preco", DfmValue::Float(12.5, ide::DfmFloatType::Currency));
+  std::string expected = Replaced(Fixture("typed_floats.dfm"), "Fator = 1.5s", "Fator = 2.25s");
+  expected = Replaced(expected, "Minimo = -2.5E-5s", "Minimo = -1.5E-7s");
+  expected = Replaced(expected, "Zero = 0d", "Zero = 38354d\r\n    Preco = 125000c");
+  expected = Replaced(expected, "Maximo = 1E20", "Maximo = 2.0");
+  EXPECT_EQ(form->Write(), expected);
+  ExpectConsistent(*form);
+  EXPECT_EQ(ParseError("object F: T\n  Left = 12dx\nend\n"),
+            "Unit1.dfm:2:10: expected a number, found '12dx'");
+}
+
+TEST(DfmEncodingTest, NamesBeyondAsciiReadInBothEncodingsAndKeepTheirBytes) {
+  for (const std::string suffix : {"Utf8", "Ansi"}) {
+    SCOPED_TRACE(suffix);
+    ide::RealFileSystem disk;
+    std::string bytes, err;
+    ASSERT_TRUE(disk.ReadFile(
+        std::string(ZORI_TEST_DATA_DIR) + "/host/Nomes/uAcoes" + suffix + ".dfm", &bytes, &err));
+    auto form = DfmDocument::Parse("uAcoes.dfm", bytes, &err);
+    ASSERT_TRUE(form) << err;
+    const DfmObject* button = form->root().FindChild("btnAñadir");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->FindProperty("OnClick")->value().text, "btnAñadirClick");
+    EXPECT_EQ(button->FindProperty("Action")->value().text, "Transferência");
+    EXPECT_EQ(form->root().FindChild("alAções")->children()[0]->name(), "Transferência");
+    EXPECT_EQ(form->Write(), bytes);
+    // Written names go in the file's own encoding.
+    form->root().FindChild("edtDescrição")->Rename("edtNota");
+    form->root().FindChild("btnAñadir")->SetProperty("Action", DfmValue::Identifier("Ação"));
+    const std::string action = suffix == "Utf8" ? "A\xC3\xA7\xC3\xA3o" : "A\xE7\xE3o";
+    const std::string old_name =
+        suffix == "Utf8" ? "edtDescri\xC3\xA7\xC3\xA3o" : "edtDescri\xE7\xE3o";
+    const std::string old_action = suffix == "Utf8" ? "Transfer\xC3\xAAncia" : "Transfer\xEAncia";
+    EXPECT_EQ(form->Write(),
+              Replaced(Replaced(bytes, "object " + old_name + ":", "object edtNota:"),
+                       "Action = " + old_action, "Action = " + action));
+  }
 }

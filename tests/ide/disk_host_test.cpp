@@ -5,10 +5,14 @@
 #include "host_fixture.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
+#include "ide/ide_desktop.h"
 #include "ide/source_editor.h"
 #include "platform/application.h"
 #include "platform/component.h"
 #include "platform/exceptions.h"
+#include "platform/forms.h"
+#include "platform/image_list.h"
+#include "platform/menus.h"
 #include "platform/registry.h"
 #include "platform/strings.h"
 
@@ -247,4 +251,32 @@ TEST(ProjectLoadTest, InlineFramesOwnTheirComponentsAndBadFormsNeverCrash) {
   std::string err;
   ASSERT_TRUE(f.host->Module(0)->Save(false, true));
   EXPECT_TRUE(f.files->writes().empty());
+}
+
+TEST(ProjectLoadTest, DesignedFormsStandOnTheScreenWithTheirDesigner) {
+  auto on_screen = [](const std::string& name) -> platform::TCustomForm* {
+    for (int i = 0; i < platform::Screen().FormCount(); ++i)
+      if (platform::Screen().Forms(i)->Name() == name) return platform::Screen().Forms(i);
+    return nullptr;
+  };
+  {
+    HostFixture f;
+    ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"})) << f.errors.front();
+    platform::TCustomForm* designed = on_screen("frmCadastro");
+    ASSERT_NE(designed, nullptr);
+    EXPECT_TRUE(designed->HasDesigner());
+    EXPECT_EQ(on_screen("dmDados"), nullptr);  // a data module is no window
+    platform::TCustomForm* ide_window = on_screen("AppBuilder");
+    ASSERT_NE(ide_window, nullptr);
+    EXPECT_FALSE(ide_window->HasDesigner());
+
+    // The main menu's pictures come from its image list, by the items' image indices.
+    platform::TMainMenu& menu = *f.host->Desktop().MainMenu();
+    ASSERT_NE(menu.Images(), nullptr);
+    platform::TMenuItem* save_all = menu.Items()->Items(0)->Find("Save All");
+    ASSERT_NE(save_all, nullptr);
+    ASSERT_LT(save_all->ImageIndex(), menu.Images()->Count());
+    EXPECT_NE(menu.Images()->Image(save_all->ImageIndex()), menu.Images()->Image(0));
+  }
+  EXPECT_EQ(on_screen("frmCadastro"), nullptr);  // closed with the project
 }

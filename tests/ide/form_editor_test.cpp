@@ -266,3 +266,154 @@ TEST(FormRoundTripTest, FailedWritesKeepTheOldFilesAndTheModifiedMark) {
   EXPECT_TRUE(module->Modified());
   EXPECT_FALSE(module->Save(true, true));  // a new name needs a dialog this host has not
 }
+
+TEST(FormNamesTest, NamesBeyondAsciiLoadAndRenamesKeepTheDelphi6Rule) {
+  for (const std::string suffix : {"Utf8", "Ansi"}) {
+    SCOPED_TRACE(suffix);
+    HostFixture f("Nomes");
+    const std::string unit = "proj/uAcoes" + suffix;
+    const std::string dfm = f.files->Contents(unit + ".dfm");
+    const std::string pas = f.files->Contents(unit + ".pas");
+    ASSERT_TRUE(f.Load({unit + ".pas"}));
+    auto module = f.host->Module(0);
+    auto form = Supports<IOTAFormEditor>(module->GetModuleFileEditor(1));
+    ASSERT_NE(form->FindComponent("btnAñadir"), nullptr);
+    ASSERT_NE(form->FindComponent("Transferência"), nullptr);
+    TPropBuffer handler = std::string();
+    ASSERT_TRUE(form->FindComponent("btnAñadir")->GetPropValueByName("OnClick", handler));
+    EXPECT_EQ(std::get<std::string>(handler), "btnAñadirClick");
+    EXPECT_TRUE(module->Save(false, true));
+    EXPECT_TRUE(f.files->writes().empty());
+
+    // A name given through the designer is ASCII; the refusal changes nothing.
+    auto edit = form->FindComponent("edtDescrição");
+    EXPECT_THROW(edit->SetPropByName("Name", std::string("edtDescriçãoLonga")),
+                 platform::EComponentError);
+    EXPECT_FALSE(form->GetModified());
+    ASSERT_TRUE(
+        form->FindComponent("Transferência")->SetPropByName("Name", std::string("actEnviar")));
+    ASSERT_TRUE(module->Save(false, true)) << module->LastError();
+    const std::string old_name = suffix == "Utf8" ? "Transfer\xC3\xAAncia" : "Transfer\xEAncia";
+    EXPECT_EQ(f.files->Contents(unit + ".dfm"),
+              ReplaceOnce(ReplaceOnce(dfm, "object " + old_name + ":", "object actEnviar:"),
+                          "Action = " + old_name, "Action = actEnviar"));
+    EXPECT_EQ(f.files->Contents(unit + ".pas"),
+              ReplaceOnce(pas, "    " + old_name + ": TAction;", "    actEnviar: TAction;"));
+  }
+}
+
+namespace {
+
+// The two-level inherited form of the Heranca project: frmCliente on frmPessoa on frmBase.
+struct Heranca : HostFixture {
+  std::string base = files->Contents("proj/uBase.dfm");
+  std::string pessoa = files->Contents("proj/uPessoa.dfm");
+  std::string cliente = files->Contents("proj/uCliente.dfm");
+  Heranca() : HostFixture("Heranca") {}
+  platform::TComponent* Find(FormEditor& form, const std::string& name) {
+    platform::TComponent* found = form.Root()->FindComponent(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+};
+
+}  // namespace
+
+TEST(InheritedFormTest, TwoLevelsDeepBuildsOnItsAncestorsAndWritesOnlyItsDifferences) {
+  Heranca h;
+  ASSERT_TRUE(h.Load({"proj/Heranca.dpr"})) << ::testing::PrintToString(h.errors);
+  auto module = h.host->FindModule("proj/uCliente.pas");
+  ASSERT_NE(module, nullptr);
+  FormEditor& form = *module->Form();
+  EXPECT_TRUE(form.MissingAncestors().empty());
+  platform::TComponent* root = form.Root();
+  EXPECT_TRUE(root->InheritsFrom("TfrmPessoa"));
+  EXPECT_TRUE(root->InheritsFrom("TfrmBase"));
+  EXPECT_EQ(root->GetPropValue("Caption").AsString(), "Clientes");
+  EXPECT_EQ(root->GetPropValue("Width").AsInteger(), 480);  // from frmBase
+  // The ancestors' components, their properties overridden by the descendant's, then the
+  // form's own.
+  std::vector<std::string> names;
+  for (int i = 0; i < root->ComponentCount(); ++i) names.push_back(root->Components(i)->Name());
+  EXPECT_EQ(names, (std::vector<std::string>{"pnlBotoes", "btnSalvar", "btnCancelar", "pnlDados",
+                                             "dsDados", "lblNome", "lblDocumento", "edtNome",
+                                             "edtDocumento", "lblLimite", "edtLimite",
+                                             "cdsClientes", "cdsClientesNOME"}));
+  platform::TComponent* documento = h.Find(form, "edtDocumento");
+  EXPECT_EQ(documento->GetPropValue("Width").AsInteger(), 120);
+  EXPECT_EQ(documento->GetPropValue("Left").AsInteger(), 16);
+  EXPECT_EQ(dynamic_cast<platform::TControl*>(documento)->Parent(), h.Find(form, "pnlDados"));
+  EXPECT_EQ(h.Find(form, "dsDados")->GetPropValue("DataSet").AsString(), "cdsClientes");
+  auto tab = [&](const char* name) {
+    return dynamic_cast<platform::TWinControl*>(h.Find(form, name))->TabOrder();
+  };
+  EXPECT_EQ(tab("edtNome"), 0);
+  EXPECT_EQ(tab("edtDocumento"), 1);
+  EXPECT_EQ(tab("edtLimite"), 2);
+  // A component of an ancestor form keeps the ancestor's name.
+  auto designer = Supports<IOTAFormEditor>(module->GetModuleFileEditor(1));
+  EXPECT_THROW(
+      designer->FindComponent("btnSalvar")->SetPropByName("Name", std::string("btnGravar")),
+      platform::EComponentError);
+  std::string err;
+  EXPECT_TRUE(form.CheckConsistency(&err)) << err;
+  ASSERT_TRUE(h.host->SaveAll(&err)) << err;
+  EXPECT_TRUE(h.files->writes().empty());
+
+  // The tab order and a property of the first ancestor's button change.
+  ASSERT_TRUE(designer->FindComponent("edtLimite")->SetPropByName("TabOrder", int32_t{0}));
+  ASSERT_TRUE(
+      designer->FindComponent("btnSalvar")->SetPropByName("Caption", std::string("&Gravar")));
+  EXPECT_TRUE(form.CheckConsistency(&err)) << err;
+  ASSERT_TRUE(h.host->SaveAll(&err)) << err;
+  EXPECT_EQ(h.files->writes(), std::vector<std::string>{"proj/uCliente.dfm"});
+  std::string expected = ReplaceOnce(
+      h.cliente, "  inherited pnlDados: TPanel\r\n    inherited edtDocumento: TEdit\r\n",
+      "  inherited pnlBotoes: TPanel\r\n    inherited btnSalvar: TButton\r\n"
+      "      Caption = '&Gravar'\r\n    end\r\n  end\r\n"
+      "  inherited pnlDados: TPanel\r\n    inherited edtNome: TEdit\r\n      TabOrder = 1\r\n"
+      "    end\r\n    inherited edtDocumento: TEdit\r\n");
+  expected =
+      ReplaceOnce(expected, "      Width = 120\r\n", "      Width = 120\r\n      TabOrder = 2\r\n");
+  expected = ReplaceOnce(expected, "      TabOrder = 2\r\n    end\r\n  end\r\n  inherited dsDados",
+                         "      TabOrder = 0\r\n    end\r\n  end\r\n  inherited dsDados");
+  EXPECT_EQ(h.files->Contents("proj/uCliente.dfm"), expected);
+  EXPECT_EQ(h.files->Contents("proj/uPessoa.dfm"), h.pessoa);
+  EXPECT_EQ(h.files->Contents("proj/uBase.dfm"), h.base);
+
+  // Read again, the form shows what was saved.
+  Heranca again;
+  again.files->Create("proj/uCliente.dfm", expected);
+  ASSERT_TRUE(again.Load({"proj/Heranca.dpr"}));
+  FormEditor& reread = *again.host->FindModule("proj/uCliente.pas")->Form();
+  EXPECT_EQ(again.Find(reread, "btnSalvar")->GetPropValue("Caption").AsString(), "&Gravar");
+  EXPECT_EQ(dynamic_cast<platform::TWinControl*>(again.Find(reread, "edtLimite"))->TabOrder(), 0);
+  EXPECT_EQ(dynamic_cast<platform::TWinControl*>(again.Find(reread, "edtDocumento"))->TabOrder(),
+            2);
+
+  // A value set back to the ancestors' leaves the descendant's file.
+  auto redo =
+      Supports<IOTAFormEditor>(again.host->FindModule("proj/uCliente.pas")->GetModuleFileEditor(1));
+  ASSERT_TRUE(redo->FindComponent("btnSalvar")->SetPropByName("Caption", std::string("&Salvar")));
+  ASSERT_TRUE(again.host->SaveAll(&err)) << err;
+  EXPECT_EQ(
+      again.files->Contents("proj/uCliente.dfm"),
+      ReplaceOnce(expected, "      Caption = '&Gravar'\r\n", ""));
+}
+
+TEST(InheritedFormTest, MissingAncestorLoadsTheFormAsWrittenAndIsNamed) {
+  Heranca h;
+  h.files->Remove("proj/uBase.pas");
+  ASSERT_TRUE(h.Load({"proj/uCliente.pas"}));
+  FormEditor& form = *h.host->Module(0)->Form();
+  EXPECT_EQ(form.MissingAncestors(), std::vector<std::string>{"TfrmBase"});
+  // What frmPessoa gives is there; what frmBase gives is not, and inherited objects
+  // without their ancestor are made from what the form says of them.
+  EXPECT_NE(form.Root()->FindComponent("edtNome"), nullptr);
+  EXPECT_EQ(form.Root()->FindComponent("btnSalvar"), nullptr);
+  EXPECT_NE(form.Root()->FindComponent("pnlDados"), nullptr);
+  std::string err;
+  EXPECT_TRUE(form.CheckConsistency(&err)) << err;
+  ASSERT_TRUE(h.host->SaveAll(&err)) << err;
+  EXPECT_TRUE(h.files->writes().empty());
+}

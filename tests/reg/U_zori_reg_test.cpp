@@ -4,17 +4,26 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer/U_zori_sel_foco.h"
+#include "designer/U_zori_taborder.h"
+#include "designer/U_zori_list_comp.h"
 #include "editor/U_zori_codesnippets.h"
 #include "ide/ToolsAPI.h"
+#include "menus/U_zori_cust_menu.h"
 #include "platform/actions.h"
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/com_controls.h"
+#include "platform/ext_controls.h"
+#include "platform/forms.h"
 #include "platform/image_list.h"
 #include "platform/menus.h"
 #include "platform/modal_driver.h"
@@ -269,14 +278,94 @@ TEST_F(PackageEntryTest, AutoSaveRunsTheIdesSaveAllOncePerPeriod) {
   EXPECT_EQ(ide_services->saves_, 2);
 }
 
-TEST_F(PackageEntryTest, WindowsNotInThisBuildSaySo) {
+TEST_F(PackageEntryTest, AutoSavePeriodZeroNeverSavesAndOkRestartsTheTimer) {
+  v_Diretorio_Package = dir_.string();
+  SetConfig("chk_salvar_Auto", FN_Boolean_Config(true), tTipo_DadoConfig::tpBoolean);
+  SetConfig("spe_tempo", "0", tTipo_DadoConfig::tpInteger);
+  auto ide_services = LoadAndRegister();
+  Tick(1000);
+  Tick(24 * 60 * 60000);
+  EXPECT_EQ(ide_services->saves_, 0);
+
+  // The settings dialog's OK with a period of 2 minutes takes effect at once.
+  driver_->Expect("F_ZORI_Config", [](platform::TCustomForm& form) {
+    static_cast<platform::TSpinEdit*>(form.FindComponent("spe_tempo"))->SetValue(2);
+    static_cast<platform::TControl*>(form.FindComponent("bbtn_Ok"))->Click();
+  });
+  v_Inst_ZORIIDEx->FMenuZORIConfig->Click();
+  Tick(2 * 60000);
+  EXPECT_EQ(ide_services->saves_, 1);
+}
+
+TEST_F(PackageEntryTest, ProjectLoadAppliesTheLayoutOnlyBeforeTheMenuIsBuilt) {
+  v_Diretorio_Package = dir_.string();
+  SetConfig("chk_auto_layout", FN_Boolean_Config(true), tTipo_DadoConfig::tpBoolean);
+  std::ofstream(dir_ / "ZORIIDEx_LP.xml")
+      << "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA>"
+         "<FIELDS><FIELD attrname=\"NM_FORMULARIO\" fieldtype=\"string\" WIDTH=\"60\"/>"
+         "<FIELD attrname=\"NR_TOP\" fieldtype=\"i4\"/><FIELD attrname=\"NR_LEFT\" "
+         "fieldtype=\"i4\"/><FIELD attrname=\"NR_HEIGHT\" fieldtype=\"i4\"/><FIELD "
+         "attrname=\"NR_WIDTH\" fieldtype=\"i4\"/></FIELDS><PARAMS/></METADATA><ROWDATA>"
+         "<ROW NM_FORMULARIO=\"ObjectInspector\" NR_TOP=\"40\" NR_LEFT=\"30\" "
+         "NR_HEIGHT=\"400\" NR_WIDTH=\"200\"/></ROWDATA></DATAPACKET>";
+  platform::TForm inspector;
+  inspector.SetName("ObjectInspector");
+  platform::TComponent::Create<platform::TPanel>(inspector);
+  inspector.SetBounds(0, 0, 100, 100);
+  inspector.SetVisible(true);
+  auto ide_services = LoadAndRegister();
+  auto notify = [&ide_services] {
+    bool cancel = false;
+    for (auto& [index, notifier] : ide_services->notifiers_)
+      notifier->FileNotification(ide::ofnProjectDesktopLoad, "Sales.dsk", cancel);
+    EXPECT_FALSE(cancel);
+  };
+  notify();  // during start-up: applied without a window
+  EXPECT_EQ(inspector.Left(), 30);
+  EXPECT_EQ(inspector.Height(), 400);
+  EXPECT_TRUE(driver_->Shown().empty());
+
+  Tick(1000);  // the menu build applies it once more
+  inspector.SetLeft(500);
+  notify();  // a later project load leaves the windows alone
+  EXPECT_EQ(inspector.Left(), 500);
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(PackageEntryTest, DatasetCloserModalFromTheMenuUnattendedWithoutSender) {
   LoadAndRegister();
   Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORICloseDataSets->Click();
   v_Inst_ZORIIDEx->FMenuZORIRenameComps->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_Sel_Foco", "F_ZORI_Ren_Comps"}));
+  v_Inst_ZORIIDEx->PR_OnClick_Close_DataSets(nullptr);  // before a compile: never modal
+  EXPECT_EQ(driver_->Shown().size(), 2u);
+  EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);
+  EXPECT_EQ(F_ZORI_Ren_Comps, nullptr);
+}
+
+TEST_F(PackageEntryTest, TabOrderItemOpensTheValidatorWhichTellsThereIsNoForm) {
+  LoadAndRegister();
+  Tick(1000);
+  v_Inst_ZORIIDEx->FMenuZORITabOrder->Click();
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{FN_Get_Component_StringResource("", "msg_NoActiveForm_Ok")}));
+  EXPECT_NE(Messages()[0].find("Nenhum formul"), std::string::npos);
+  EXPECT_EQ(F_ZORI_TabOrder, nullptr);  // freed after the show, as every tool window
+}
+
+TEST_F(PackageEntryTest, ListerBrowserAndEditorOpenModallyAndAreFreed) {
+  LoadAndRegister();
+  Tick(1000);
   v_Inst_ZORIIDEx->FMenuListaCompsForm->Click();
-  EXPECT_EQ(Messages(), (std::vector<std::string>{FN_Msg_Indisponivel("TF_ZORI_Ren_Comps"),
-                                                  FN_Msg_Indisponivel("TF_ZORI_List_Comp")}));
-  EXPECT_NE(Messages()[0].find("not available yet"), std::string::npos);
+  v_Inst_ZORIIDEx->FMenuZORICust_Menu->Click();
+  v_Inst_ZORIIDEx->FMenuZORIResourceString->Click();
+  EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_List_Comp", "F_ZORI_Cust_Menu",
+                                                        "F_ZORI_Resource_Editor"}));
+  EXPECT_EQ(F_ZORI_List_Comp, nullptr);
+  EXPECT_EQ(F_ZORI_Cust_Menu, nullptr);
+  EXPECT_EQ(F_ZORI_Resource_Editor, nullptr);
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PackageEntryTest, UnloadBeforeTheFirstTickLeavesTheMenuAlone) {
@@ -296,6 +385,27 @@ TEST_F(PackageEntryTest, UnloadAfterTheBuildTakesTheMenuAway) {
   PR_Finaliza_U_zori_reg();
   EXPECT_EQ(ide_services->TopLevel(), kDelphiMenu);
   EXPECT_TRUE(ide_services->notifiers_.empty());
+}
+
+TEST_F(PackageEntryTest, HolderLeftByAFailedBuildGoesAtUnload) {
+  // An IDE that has lost its main menu by the first tick: the build fails its assertion
+  // after making the catalogue holder.
+  class NoMenu : public ide::IBorlandIDEServices, public ide::IOTAServices {
+   public:
+    int AddNotifier(const std::shared_ptr<ide::IOTAIDENotifier>&) override { return 0; }
+    void RemoveNotifier(int) override {}
+  };
+  LoadAndRegister();
+  ide::BorlandIDEServices = std::make_shared<NoMenu>();
+  EXPECT_THROW(Tick(1000), platform::EAssertionFailed);
+  EXPECT_NE(F_ZORI_Resource, nullptr);
+  PR_Finaliza_U_zori_reg();
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
+  // A second load in the same process builds its own.
+  auto again = LoadAndRegister();
+  Tick(1000);
+  EXPECT_EQ(again->TopLevel().size(), kDelphiMenu.size() + 1);
+  EXPECT_EQ(F_ZORI_Resource, nullptr);
 }
 
 TEST_F(PackageEntryTest, PackageDirectoryIsTheLastKnownPackageEndingInTheName) {

@@ -1,0 +1,45 @@
+// Running the add-in's designer tools over a project on disk, as a user would in the IDE:
+// the package is loaded and registered, its tool menu is built, each form in turn becomes
+// the current module, and afterwards only the files whose bytes changed are written.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "addin_session.h"
+#include "host_session.h"
+
+namespace zori::cli {
+
+struct Context;
+
+class DesignerRun {
+ public:
+  explicit DesignerRun(Context& context);
+  ~DesignerRun();
+  DesignerRun(const DesignerRun&) = delete;
+  DesignerRun& operator=(const DesignerRun&) = delete;
+
+  // Loads the package, opens the project at paths and builds the tool menu. False when
+  // the package or an input could not be had; the reasons are in Errors().
+  bool Open(const std::vector<std::string>& paths, const std::vector<std::string>& class_tables);
+
+  ide::DiskHost& Host() { return *project_.host; }
+  const std::vector<std::string>& Errors() const { return project_.errors; }
+
+  // The indexes of the modules that have a form, in the project's order.
+  std::vector<int> FormModules() const;
+
+  // Writes every module a tool changed whose form or unit now differs from its file;
+  // a module marked modified whose text is unchanged is left alone. Each written file's
+  // path goes to *written; false with one message per failed module in *errors.
+  bool SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors);
+
+ private:
+  Context& context_;
+  AddinSession session_;
+  HostSession project_;
+};
+
+}  // namespace zori::cli

@@ -1,0 +1,241 @@
+#include "rename_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include <memory>
+#include <ostream>
+
+#include "cli.h"
+#include "designer/U_zori_mod_comps.h"
+#include "designer/U_zori_ren_comps.h"
+#include "designer_run.h"
+#include "ide/disk_host.h"
+#include "ide/disk_module.h"
+#include "ide/form_editor.h"
+#include "platform/application.h"
+#include "platform/buttons.h"
+#include "platform/classes.h"
+#include "platform/modal_driver.h"
+#include "platform/std_controls.h"
+#include "platform/value_list_editor.h"
+#include "reg/U_zori_reg.h"
+
+namespace zori::cli {
+namespace {
+
+// The user at the standardiser's windows: sets the options and presses OK, trims the
+// summary to the --only rows and confirms or cancels it, reads every message.
+class RenameDriver : public platform::ModalDriver {
+ public:
+  explicit RenameDriver(const RenameOptions& options) : options_(options) {}
+
+  std::string unit;                            // the unit being worked on
+  const platform::TComponent* root = nullptr;  // its form
+  std::vector<NameSuggestion> rows;
+  std::vector<const platform::TComponent*> components;  // of the rows, before the renames
+  std::vector<NameMessage> messages;
+
+  platform::TModalResult RunModal(platform::TCustomForm& form, int turn) override {
+    if (turn > 0) return platform::mrCancel;
+    if (auto* window = dynamic_cast<TF_ZORI_Ren_Comps*>(&form)) {
+      window->chk_focus_lbl->SetChecked(options_.focus_label);
+      window->chk_Ori_Data->SetChecked(options_.data_field);
+      window->chk_Salvar_Units->SetChecked(false);  // the command writes what changed itself
+      window->bbtn_Ok->Click();
+      return platform::mrOk;
+    }
+    if (auto* summary = dynamic_cast<TF_ZORI_Mod_Comps*>(&form)) return Review(*summary);
+    if (platform::TComponent* label = form.FindComponent("lbl_Mensagem")) {
+      messages.push_back({unit, label->GetPropValue("Caption").AsString()});
+      return platform::mrOk;
+    }
+    return platform::mrCancel;
+  }
+
+  int MessageBox(const platform::MessageRecord& message) override {
+    messages.push_back({unit, message.text});
+    return message.buttons == "OK" ? platform::IDOK : platform::IDCANCEL;
+  }
+
+ private:
+  platform::TModalResult Review(TF_ZORI_Mod_Comps& summary) {
+    platform::TValueListEditor& list = *summary.VLE_Modf;
+    if (!options_.only.empty()) {
+      for (int row = list.RowCount() - 1; row >= 1; --row) {
+        const std::string key = list.Keys(row);
+        const std::string* wanted = nullptr;
+        for (const std::string& only : options_.only) {
+          const size_t eq = only.find('=');
+          if (platform::SameTextAscii(only.substr(0, eq), key)) wanted = &only;
+        }
+        if (wanted == nullptr) {
+          list.DeleteRow(row);
+        } else if (const size_t eq = wanted->find('='); eq != std::string::npos) {
+          list.Strings().Put(row - 1, key + "=" + wanted->substr(eq + 1));
+        }
+      }
+    }
+    for (int row = 1; row < list.RowCount(); ++row) {
+      rows.push_back({unit, list.Keys(row), list.Strings().ValueFromIndex(row - 1), false});
+      components.push_back(root != nullptr ? root->FindComponent(list.Keys(row)) : nullptr);
+    }
+    return options_.apply ? platform::mrOk : platform::mrCancel;
+  }
+
+  const RenameOptions& options_;
+};
+
+// Splits message text into its non-empty lines.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> out;
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    if (end > start) out.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return out;
+}
+
+int Rename(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
+           const RenameOptions& options, Context& context) {
+  DesignerRun run(context);
+  if (!run.Open(paths, classes)) {
+    for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
+    return 2;
+  }
+  std::vector<NameSuggestion> rows;
+  int refused = 0;
+  try {
+    for (int index : run.FormModules()) {
+      std::vector<NameMessage> messages;
+      const std::vector<NameSuggestion> form_rows =
+          RunNamingStandard(run.Host(), index, options, &messages);
+      if (form_rows.empty() && messages.empty()) continue;
+      context.out << run.Host().Module(index)->GetFileName() << ":\n";
+      for (const NameSuggestion& row : form_rows) {
+        context.out << "  " << row.current << " -> " << row.suggested
+                    << (row.refused ? "  (refused)" : "") << "\n";
+        refused += row.refused ? 1 : 0;
+      }
+      for (const NameMessage& message : messages) {
+        for (const std::string& line : Lines(message.text)) context.out << "  " << line << "\n";
+      }
+      rows.insert(rows.end(), form_rows.begin(), form_rows.end());
+    }
+  } catch (const std::exception& e) {
+    context.err << "zori rename: " << e.what() << "\n";
+    return 1;
+  }
+  int code = 0;
+  for (const std::string& only : options.only) {
+    const std::string name = only.substr(0, only.find('='));
+    bool found = false;
+    for (const NameSuggestion& row : rows) found |= platform::SameTextAscii(row.current, name);
+    if (!found) {
+      context.err << "zori rename: --only " << only << ": no suggestion for a component named "
+                  << name << "\n";
+      code = 2;
+    }
+  }
+  if (!options.apply) {
+    context.out << rows.size() << (rows.size() == 1 ? " rename" : " renames")
+                << " suggested; --apply renames\n";
+    return code;
+  }
+  std::vector<std::string> written;
+  std::vector<std::string> errors;
+  const bool saved = run.SaveChanged(&written, &errors);
+  for (const std::string& file : written) context.out << "wrote " << file << "\n";
+  for (const std::string& error : errors) context.err << "zori rename: " << error << "\n";
+  context.out << rows.size() - refused << " renamed, " << refused << " refused, " << written.size()
+              << (written.size() == 1 ? " file" : " files") << " written\n";
+  if (code == 0 && (refused > 0 || !saved)) code = 1;
+  return code;
+}
+
+}  // namespace
+
+std::vector<NameSuggestion> RunNamingStandard(ide::DiskHost& host, int index,
+                                              const RenameOptions& options,
+                                              std::vector<NameMessage>* messages) {
+  auto owned = std::make_unique<RenameDriver>(options);
+  RenameDriver& driver = *owned;
+  driver.unit = host.Module(index)->GetFileName();
+  driver.root = host.Module(index)->Form()->Root();
+  std::unique_ptr<platform::ModalDriver> previous =
+      platform::Application().SetModalDriver(std::move(owned));
+  const int current = host.CurrentModuleIndex();
+  struct Restore {
+    ide::DiskHost& host;
+    std::unique_ptr<platform::ModalDriver>& previous;
+    int current;
+    ~Restore() {
+      platform::Application().SetModalDriver(std::move(previous));
+      host.SetCurrentModule(current);
+    }
+  } restore{host, previous, current};
+
+  // What the tool menu's item does, on this form.
+  host.SetCurrentModule(index);
+  struct Release {
+    ~Release() { platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps); }
+  } release;
+  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
+  F_ZORI_Ren_Comps->ShowModal();
+
+  if (options.apply) {
+    // A confirmed row whose component does not carry the new name was refused.
+    for (size_t i = 0; i < driver.rows.size(); ++i) {
+      const platform::TComponent* component = driver.components[i];
+      driver.rows[i].refused =
+          component == nullptr || component->Name() != driver.rows[i].suggested;
+    }
+  }
+  if (messages != nullptr)
+    messages->insert(messages->end(), driver.messages.begin(), driver.messages.end());
+  return driver.rows;
+}
+
+void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
+  auto* cmd = app.add_subcommand(
+      "rename",
+      "Rename components to the naming standard: each name begins with its class's prefix "
+      "from the add-in's naming table; a label with a FocusControl is named after that "
+      "control, a data-aware control after its data field. Prints the suggested renames per "
+      "unit; --apply makes them (the unit's form class follows) and writes the files that "
+      "changed. Exit 0 when done, 1 when a rename was refused or a file could not be "
+      "written, 2 when an input could not be read or --only named no suggestion.");
+  struct Options {
+    std::vector<std::string> paths;
+    std::vector<std::string> classes;
+    RenameOptions rename;
+    bool no_focus_label = false;
+    bool no_data_field = false;
+  };
+  auto options = std::make_shared<Options>();
+  cmd->add_option("PATH", options->paths, "a .dpr project, a folder, or .pas/.dfm files")
+      ->required();
+  cmd->add_flag("--apply", options->rename.apply, "make the renames and write the changed files");
+  cmd->add_flag("--no-focus-label", options->no_focus_label,
+                "name labels by the plain prefix rule, not after their FocusControl");
+  cmd->add_flag("--no-data-field", options->no_data_field,
+                "name data-aware controls by the plain prefix rule, not after their data field");
+  cmd->add_option("--only", options->rename.only,
+                  "rename only this component (NAME keeps the suggestion, NAME=NEW sets the new "
+                  "name); repeatable")
+      ->option_text("NAME[=NEW]")
+      ->expected(1)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  cmd->add_option("--classes", options->classes,
+                  "an extra class table (XML, the shape of data/classes.xml); repeatable")
+      ->option_text("FILE");
+  cmd->callback([options, &context, &exit_code] {
+    options->rename.focus_label = !options->no_focus_label;
+    options->rename.data_field = !options->no_data_field;
+    exit_code = Rename(options->paths, options->classes, options->rename, context);
+  });
+}
+
+}  // namespace zori::cli

@@ -1,0 +1,130 @@
+// zori rename and zori close-datasets on a scratch copy of a fixture project: what they
+// print, their exit codes, and files that differ from the originals only where the tool
+// changed something.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "designer/U_zori_sel_foco.h"
+#include "zori_run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kNomes = fs::path(ZORI_TEST_DATA_DIR) / "host" / "Nomes";
+
+// Replaces every occurrence of from, which must occur.
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  for (; at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+class FormToolsCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("zori_tools_" + std::to_string(::getpid()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::copy(kNomes, dir_ / "proj", fs::copy_options::recursive);
+    // The package directory filled from the installed data on first use.
+    ASSERT_EQ(Zori({"config", "list"}).code, 0);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  Outcome Zori(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--package-dir", (dir_ / "pkg").string()});
+    return RunZori(args);
+  }
+  std::string Project() const { return (dir_ / "proj" / "Nomes.dpr").string(); }
+  std::string Unit(const std::string& relative) const {
+    return (dir_ / "proj" / relative).string();
+  }
+  static std::string Original(const std::string& relative) { return ReadAll(kNomes / relative); }
+  std::string Now(const std::string& relative) const { return ReadAll(dir_ / "proj" / relative); }
+
+  fs::path dir_;
+};
+
+TEST_F(FormToolsCommandTest, CloseDatasetsSwitchesOffAndWritesOnlyThatForm) {
+  const Outcome r = Zori({"close-datasets", Project()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  const std::string dados = Unit("Dados/uDados.pas");
+  EXPECT_EQ(r.out, dados + ": dbPrincipal.Connected (TDatabase) switched off\n" + dados +
+                       ": tblClientes.Active (TTable) switched off\n" + dados +
+                       ": qryPedidos.Active (TQuery) switched off\n" + "wrote " +
+                       Unit("Dados/uDados.dfm") + "\n3 properties switched off, 1 file written\n");
+  std::string expected = Original("Dados/uDados.dfm");
+  expected = ReplaceAll(expected, "    Connected = True\r\n", "");
+  expected = ReplaceAll(expected, "    Active = True\r\n", "");
+  EXPECT_EQ(Now("Dados/uDados.dfm"), expected);
+  for (const char* same : {"Dados/uDados.pas", "uNomes.dfm", "uNomes.pas", "Nomes.dpr"})
+    EXPECT_EQ(Now(same), Original(same)) << same;
+
+  const Outcome again = Zori({"close-datasets", Project()});
+  EXPECT_EQ(again.code, 0);
+  EXPECT_EQ(again.out, "0 properties switched off, 0 files written\n");
+}
+
+TEST_F(FormToolsCommandTest, CloseDatasetsWithoutItsClassTableFailsAndWritesNothing) {
+  fs::remove(dir_ / "pkg" / "ZORIIDEx_CLDTS.xml");
+  const Outcome r = Zori({"close-datasets", Project()});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("zori close-datasets: "), std::string::npos);
+  EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);  // the window goes also after an error
+  EXPECT_EQ(Now("Dados/uDados.dfm"), Original("Dados/uDados.dfm"));
+
+  const Outcome missing = Zori({"close-datasets", (dir_ / "nothing.dpr").string()});
+  EXPECT_EQ(missing.code, 2);
+}
+
+TEST_F(FormToolsCommandTest, RenamePrintsTheSummaryAndAppliesOnlyWhatWasAskedFor) {
+  const Outcome look = Zori({"rename", Unit("uNomes.pas")});
+  EXPECT_EQ(look.code, 0) << look.err;
+  EXPECT_NE(look.out.find(Unit("uNomes.pas") + ":\n  Label1 -> lbl_edtNome\n"), std::string::npos)
+      << look.out;
+  EXPECT_NE(look.out.find("  Button1 -> btn_Button1\n"), std::string::npos);
+  EXPECT_NE(look.out.find("  DBEdit3 -> dbe_\n"), std::string::npos);
+  EXPECT_EQ(Now("uNomes.dfm"), Original("uNomes.dfm"));
+
+  const Outcome r = Zori(
+      {"rename", "--apply", "--only", "Button1=btnGravar", "--only", "DataSource1", Project()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, Unit("uNomes.pas") +
+                       ":\n  Button1 -> btnGravar\n  DataSource1 -> ds_DataSource1\n" + "wrote " +
+                       Unit("uNomes.pas") + "\nwrote " + Unit("uNomes.dfm") +
+                       "\n2 renamed, 0 refused, 2 files written\n");
+  std::string dfm = Original("uNomes.dfm");
+  dfm = ReplaceAll(dfm, "object Button1: TButton", "object btnGravar: TButton");
+  dfm = ReplaceAll(dfm, "object DataSource1: TDataSource", "object ds_DataSource1: TDataSource");
+  dfm = ReplaceAll(dfm, "DataSource = DataSource1\r\n", "DataSource = ds_DataSource1\r\n");
+  EXPECT_EQ(Now("uNomes.dfm"), dfm);
+  std::string pas = Original("uNomes.pas");
+  pas = ReplaceAll(pas, "    Button1: TButton;", "    btnGravar: TButton;");
+  pas = ReplaceAll(pas, "    DataSource1: TDataSource;", "    ds_DataSource1: TDataSource;");
+  EXPECT_EQ(Now("uNomes.pas"), pas);
+  EXPECT_EQ(Now("Dados/uDados.dfm"), Original("Dados/uDados.dfm"));
+
+  const Outcome unknown = Zori({"rename", "--only", "Nobody", Project()});
+  EXPECT_EQ(unknown.code, 2);
+  EXPECT_NE(unknown.err.find("--only Nobody: no suggestion"), std::string::npos);
+}
+
+TEST_F(FormToolsCommandTest, RenameApplyReportsTheRefusedRenames) {
+  const Outcome r = Zori({"rename", "--apply", "--no-focus-label", Unit("uNomes.pas")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("  DBEdit2 -> dbe_NOME  (refused)\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("  Label1 -> lbl_Label1\n"), std::string::npos);
+  EXPECT_NE(r.out.find("  DBEdit2 | dbe_NOME\n"), std::string::npos);
+  EXPECT_NE(Now("uNomes.dfm").find("object lbl_Label1: TLabel"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,218 @@
+#include "designer/U_zori_taborder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/U_funcoes_iota.h"
+#include "core/U_zori_resource.h"
+#include "core/package_fixture.h"
+#include "ide/disk_module.h"
+#include "ide/form_editor.h"
+#include "ide/host_fixture.h"
+#include "platform/buttons.h"
+#include "platform/forms.h"
+#include "platform/std_controls.h"
+#include "platform/tree_view.h"
+
+namespace {
+
+using ide::testing::ReadBytes;
+using ide::testing::ReplaceOnce;
+
+const std::filesystem::path kProject =
+    std::filesystem::path(ZORI_TEST_DATA_DIR) / "taborder" / "Pedidos";
+
+// "name(child, child)" for a node and its subtree.
+std::string Shape(const platform::TTreeNode* node) {
+  std::string text = node->Text();
+  if (!node->HasChildren()) return text;
+  text += "(";
+  for (int i = 0; i < node->Count(); ++i) text += (i > 0 ? "," : "") + Shape(node->Item(i));
+  return text + ")";
+}
+
+// The add-in's package directory with the shipped catalogue, and the order-entry project
+// open in a host over memory with the unit to work on made current.
+class TabOrderTest : public PackageFixture {
+ protected:
+  void SetUp() override {
+    PackageFixture::SetUp();
+    // The catalogue is loaded with the tool menu, before any window opens.
+    for (const char* table : {"ZORIIDEx_msg.xml", "ZORIIDEx_Config_New.xml"})
+      WriteFile(table, ReadBytes(std::filesystem::path(ZORI_SOURCE_DIR) / "data" / table));
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(kProject)) {
+      if (!entry.is_regular_file()) continue;
+      files_->Create("proj/" + std::filesystem::relative(entry.path(), kProject).generic_string(),
+                     ReadBytes(entry.path()));
+    }
+    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
+    files_->Create("classes.xml",
+                   ReadBytes(std::filesystem::path(ZORI_SOURCE_DIR) / "data" / "classes.xml"));
+    host_ = std::make_unique<ide::DiskHost>(files_);
+    std::string err;
+    ASSERT_TRUE(host_->LoadClassTable("classes.xml", &err)) << err;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(host_->LoadProject({"proj/Pedidos.dpr"}, &errors)) << errors.front();
+  }
+  void TearDown() override {
+    host_.reset();
+    PackageFixture::TearDown();
+  }
+
+  ide::DiskModule& Open(const std::string& unit) {
+    for (int i = 0; i < host_->ModuleCount(); ++i) {
+      if (host_->Module(i)->GetFileName() == "proj/" + unit) {
+        host_->SetCurrentModule(i);
+        return *host_->Module(i);
+      }
+    }
+    ADD_FAILURE() << unit;
+    return *host_->Module(0);
+  }
+
+  // Opens the window as the tool menu does; turn works it while it is shown.
+  void Show(const std::function<void(TF_ZORI_TabOrder&)>& turn) {
+    driver_->Expect("F_ZORI_TabOrder", [&](platform::TCustomForm& form) {
+      turn(dynamic_cast<TF_ZORI_TabOrder&>(form));
+    });
+    F_ZORI_TabOrder = platform::TComponent::Create<TF_ZORI_TabOrder>(platform::Application());
+    F_ZORI_TabOrder->ShowModal();
+    platform::FN_Destroi_Objeto(F_ZORI_TabOrder);
+  }
+
+  int32_t TabOrder(ide::DiskModule& module, const std::string& name) {
+    auto* control =
+        dynamic_cast<platform::TWinControl*>(module.Form()->Root()->FindComponent(name));
+    return control != nullptr ? control->TabOrder() : -100;
+  }
+
+  std::shared_ptr<ide::MemoryFileSystem> files_ = std::make_shared<ide::MemoryFileSystem>();
+  std::unique_ptr<ide::DiskHost> host_;
+};
+
+TEST_F(TabOrderTest, SuggestsTopThenLeftThenNameIgnoringCaseAndPreselectsTheFirstTabStop) {
+  ide::DiskModule& module = Open("uTab.pas");
+  std::string containment, suggested, preselected;
+  Show([&](TF_ZORI_TabOrder& window) {
+    containment = Shape(window.tv_Resultado->Items().GetFirstNode());
+    suggested = Shape(window.tv_tab_order_correto->Items().GetFirstNode());
+    preselected = window.tv_tab_order_correto->Selected()->Text();
+    EXPECT_EQ(window.tv_Resultado->Items().RootCount(), 1);
+    EXPECT_TRUE(window.tv_tab_order_correto->Items().GetFirstNode()->Expanded());
+    window.bbtn_Cancel->Click();
+  });
+  // Containment follows the form's component order; labels and images are never listed.
+  EXPECT_EQ(containment,
+            "frmTab(pnlTopo(BtnCancelar,btnAjuda,btnOk),edtDireita,edtEsquerda,edtNegativo,"
+            "edtPositivo,pgcDados(tbsGeral(memObs,lvItens)),stbRodape)");
+  // One pixel higher comes first whatever the left; a negative left lies further left;
+  // equal positions go by name with letter case ignored; the panel sits among its siblings
+  // by its own position.
+  EXPECT_EQ(suggested,
+            "frmTab(pnlTopo(btnAjuda,BtnCancelar,btnOk),edtDireita,edtEsquerda,edtNegativo,"
+            "edtPositivo,pgcDados(tbsGeral(lvItens,memObs)),stbRodape)");
+  // The panel is no tab stop: its first button is.
+  EXPECT_EQ(preselected, "btnAjuda");
+  EXPECT_FALSE(module.Form()->GetModified());
+  EXPECT_EQ(TabOrder(module, "edtPositivo"), 0);
+}
+
+TEST_F(TabOrderTest, OkNumbersEachContainerInSuggestedOrderAndTheFileChangesOnlyThere) {
+  ide::DiskModule& module = Open("uTab.pas");
+  Show([](TF_ZORI_TabOrder& window) { window.bbtn_Ok->Click(); });
+  const std::vector<std::string> root = {"pnlTopo",     "edtDireita",  "edtEsquerda",
+                                         "edtNegativo", "edtPositivo", "pgcDados"};
+  for (size_t i = 0; i < root.size(); ++i) EXPECT_EQ(TabOrder(module, root[i]), int(i)) << root[i];
+  EXPECT_EQ(TabOrder(module, "btnAjuda"), 0);
+  EXPECT_EQ(TabOrder(module, "BtnCancelar"), 1);
+  EXPECT_EQ(TabOrder(module, "btnOk"), 2);
+  EXPECT_TRUE(module.Form()->GetModified());
+  std::string err;
+  ASSERT_TRUE(module.Form()->CheckConsistency(&err)) << err;
+
+  ASSERT_TRUE(module.Save(false, false)) << module.LastError();
+  std::string written;
+  ASSERT_TRUE(files_->ReadFile("proj/uTab.dfm", &written, &err));
+  std::string expected = ReadBytes(kProject / "uTab.dfm");
+  auto set = [&](const std::string& control, const std::string& from, const std::string& to) {
+    const size_t at = expected.find("object " + control + ":");
+    const size_t line = expected.find("TabOrder = " + from + "\r\n", at);
+    expected.replace(line, from.size() + 11, "TabOrder = " + to);
+  };
+  set("pnlTopo", "4", "0");
+  set("BtnCancelar", "0", "1");
+  set("btnAjuda", "1", "0");
+  set("edtDireita", "3", "1");
+  set("edtNegativo", "1", "3");
+  set("edtPositivo", "0", "4");
+  EXPECT_EQ(written, expected);  // the status bar and tab sheet get no tab order
+}
+
+TEST_F(TabOrderTest, ActiveControlOptionTakesTheSelectedNodeAndTheFormsNodeClearsIt) {
+  ide::DiskModule& module = Open("uTab.pas");
+  Show([](TF_ZORI_TabOrder& window) {
+    window.chk_n_ActiveControl->SetChecked(true);
+    platform::TTreeNode* root = window.tv_tab_order_correto->Items().GetFirstNode();
+    window.tv_tab_order_correto->SetSelected(root->Item(2));  // edtEsquerda
+    window.tv_tab_order_correto->Click();
+    window.bbtn_Ok->Click();
+  });
+  platform::TComponent& form = *module.Form()->Root();
+  EXPECT_EQ(form.GetPropValue("ActiveControl").AsString(), "edtEsquerda");
+  // The click selected the control in the designer.
+  ASSERT_EQ(module.Form()->GetSelCount(), 1);
+  EXPECT_EQ(core::GetTComponent(module.Form()->GetSelComponent(0))->Name(), "edtEsquerda");
+  ASSERT_TRUE(module.Save(false, false)) << module.LastError();
+  std::string written, err;
+  ASSERT_TRUE(files_->ReadFile("proj/uTab.dfm", &written, &err));
+  EXPECT_NE(written.find("  ActiveControl = edtEsquerda\r\n"), std::string::npos);
+
+  Show([](TF_ZORI_TabOrder& window) {
+    window.chk_n_ActiveControl->SetChecked(true);
+    window.tv_tab_order_correto->SetSelected(window.tv_tab_order_correto->Items().GetFirstNode());
+    window.tv_tab_order_correto->Click();  // the form's node leaves the selection alone
+    window.bbtn_Ok->Click();
+  });
+  EXPECT_EQ(form.GetPropValue("ActiveControl").AsString(), "");
+  EXPECT_EQ(module.Form()->GetSelCount(), 1);
+  EXPECT_EQ(core::GetTComponent(module.Form()->GetSelComponent(0))->Name(), "edtEsquerda");
+}
+
+TEST_F(TabOrderTest, FormWithoutWindowedControlsListsOnlyItselfAndOkStillMarksIt) {
+  ide::DiskModule& module = Open("uVazio.pas");
+  std::string suggested;
+  bool selected = true;
+  Show([&](TF_ZORI_TabOrder& window) {
+    suggested = Shape(window.tv_tab_order_correto->Items().GetFirstNode());
+    selected = window.tv_tab_order_correto->Selected() != nullptr;
+    window.bbtn_Ok->Click();
+  });
+  EXPECT_EQ(suggested, "frmVazio");
+  EXPECT_FALSE(selected);
+  EXPECT_TRUE(module.Form()->GetModified());
+  ASSERT_TRUE(module.Save(false, false)) << module.LastError();
+  std::string written, err;
+  ASSERT_TRUE(files_->ReadFile("proj/uVazio.dfm", &written, &err));
+  EXPECT_EQ(written, ReadBytes(kProject / "uVazio.dfm"));
+}
+
+TEST_F(TabOrderTest, PlainUnitShowsTheNoFormMessageAndNothingElse) {
+  Open("uUtil.pas");
+  F_ZORI_TabOrder = platform::TComponent::Create<TF_ZORI_TabOrder>(platform::Application());
+  EXPECT_EQ(F_ZORI_TabOrder->ShowModal(), platform::mrCancel);
+  EXPECT_EQ(F_ZORI_TabOrder->tv_tab_order_correto->Items().Count(), 0);
+  platform::FN_Destroi_Objeto(F_ZORI_TabOrder);
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{"ROVUVUVoravud|Nenhum formulário ativo. Abra um formulário "
+                                      "no designer e tente novamente."}));
+  // The window never waited for the user.
+  EXPECT_EQ(std::count(driver_->Shown().begin(), driver_->Shown().end(), "F_ZORI_TabOrder"), 0);
+}
+
+}  // namespace
