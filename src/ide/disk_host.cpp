@@ -267,11 +267,21 @@ bool DiskHost::IsLazarusProject(FileSystem& files, const std::vector<std::string
     }
     const std::string ext = Extension(path);
     if (ext == ".LPI" || ext == ".LPR" || ext == ".LFM") return true;
-    if (ext == ".PAS" &&
-        ResolvePath(files, fs::path(path).replace_extension(".dfm").string()).empty() &&
-        !ResolvePath(files, fs::path(path).replace_extension(".lfm").string()).empty()) {
-      return true;
+    if (ext != ".PAS" && ext != ".PP") continue;
+    if (!ResolvePath(files, fs::path(path).replace_extension(".dfm").string()).empty()) continue;
+    if (!ResolvePath(files, fs::path(path).replace_extension(".lfm").string()).empty()) return true;
+    // A unit without a form belongs to the project beside it, else to the compiler its
+    // text asks for: only Free Pascal reads {$mode ...}.
+    const std::string folder = fs::path(path).parent_path().string();
+    const std::string project = ChooseProjectFile(files, folder.empty() ? "." : folder, nullptr);
+    if (!project.empty()) {
+      if (Extension(project) != ".DPR") return true;
+      continue;
     }
+    std::string text;
+    if (files.ReadFile(path, &text, &err) &&
+        platform::UpperAscii(text).find("{$MODE ") != std::string::npos)
+      return true;
   }
   return false;
 }

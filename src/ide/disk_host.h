@@ -57,7 +57,9 @@ class DiskHost {
   static std::string ChooseProjectFile(FileSystem& fs, const std::string& folder,
                                        std::string* note);
   // Whether paths name a Lazarus project (.lpi, .lpr, .lfm forms, or a folder standing for
-  // one), whose forms take the LCL's class table.
+  // one), whose forms take the LCL's class table and whose units are UTF-8. A unit without
+  // a form is Lazarus's when a Lazarus project sits beside it (and no .dpr), or, with no
+  // project beside it, when its text holds a {$mode ...} directive.
   static bool IsLazarusProject(FileSystem& fs, const std::vector<std::string>& paths);
 
   int ModuleCount() const { return static_cast<int>(modules_.size()); }
