@@ -214,6 +214,16 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
     errors->push_back(err);
     return false;
   }
+  // A component renamed in a form is renamed in every open form and frame built on it, as
+  // the designer does: their `inherited` objects would otherwise name nothing.
+  module->on_component_renamed = [this, from = module.get()](const std::string& form_class,
+                                                             const std::string& old_name,
+                                                             const std::string& new_name) {
+    for (const auto& other : modules_) {
+      if (other.get() == from || other->Form() == nullptr) continue;
+      other->Form()->FollowAncestorRename(form_class, old_name, new_name);
+    }
+  };
   modules_.push_back(std::move(module));
   return true;
 }
@@ -459,7 +469,13 @@ bool DiskHost::LoadLpi(const std::string& path, std::vector<std::string>* errors
     }
     const std::string lfm =
         ResolvePath(*fs_, fs::path(unit.path).replace_extension(".lfm").string());
-    if (lfm.empty() && !unit.component_name.empty()) {
+    // A unit may name a component without a form file of its own (an abstract frame whose
+    // descendants carry the forms); it lacks one only when it loads it with {$R *.lfm}.
+    std::string unit_text;
+    std::string ignored;
+    if (lfm.empty() && !unit.component_name.empty() &&
+        fs_->ReadFile(unit.path, &unit_text, &ignored) &&
+        platform::UpperAscii(unit_text).find("*.LFM}") != std::string::npos) {
       errors->push_back(where + "expected the form file of " + unit.component_name + " beside " +
                         unit.path + ", found no such file");
       ok = false;

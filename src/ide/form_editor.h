@@ -67,6 +67,12 @@ class FormEditor : public IOTAFormEditor,
   const std::vector<std::string>& MissingAncestors() const { return missing_ancestors_; }
   // True for a component designed in an ancestor form or a frame's own form: its name is
   // the ancestor's.
+  // A component named old_name in the form of class form_class was renamed new_name: the
+  // components this form inherits from it (through its root or an inline frame of that
+  // class or a descendant) take the new name, with their `inherited` objects and the
+  // references to them. True when anything here changed (the form is then modified).
+  bool FollowAncestorRename(const std::string& form_class, const std::string& old_name,
+                            const std::string& new_name);
   bool IsInherited(const platform::TComponent& component) const {
     return inherited_.count(&component) != 0;
   }
@@ -166,6 +172,14 @@ class FormEditor : public IOTAFormEditor,
   std::unordered_map<const platform::TComponent*,
                      std::vector<std::pair<std::string, platform::Variant>>>
       synced_;
+  // Each windowed control's place in its parent's tab list when its parent's tab orders
+  // were last written (or loaded): a file may number them with gaps (a control that keeps
+  // its place without storing it, such as a Lazarus splitter), which stay as they are
+  // until a control really moves.
+  std::unordered_map<const platform::TComponent*, int> tab_synced_;
+  void SnapshotTabOrders(platform::TComponent& parent);
+  // Points every reference to old_name in the form file at name instead.
+  void RenameReferences(const std::string& old_name, const std::string& name);
   bool modified_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ TEST_F(LazarusCommandsTest, TabOrderAndCloseDatasetsWriteOnlyWhatTheyChange) {
 
 TEST_F(LazarusCommandsTest, RenameAlignAndCommentKeepTheLclsFormatAndUtf8) {
   const Outcome rename = Zori({"rename", "--apply", Path("agenda.lpi"), "--only", "qryContatos",
-                               "--only", "edtNome=dbe_Nome"});
+                               "--only", "edtNome=dbe_Nome", "--only", "pnlBotoes"});
   EXPECT_EQ(rename.code, 0) << rename.err;
   // The unit's class field follows; references in the form follow.
   EXPECT_EQ(Now("udados.pas"), Replaced(Original("udados.pas"), "    qryContatos: TSQLQuery;",
@@ -102,7 +103,14 @@ TEST_F(LazarusCommandsTest, RenameAlignAndCommentKeepTheLclsFormatAndUtf8) {
   EXPECT_EQ(Now("udados.lfm"), dados);
   EXPECT_EQ(Now("ucontatos.pas"),
             Replaced(Original("ucontatos.pas"), "    edtNome: TDBEdit;", "    dbe_Nome: TDBEdit;"));
+  // The base form's panel is renamed in the form inherited from it too.
+  EXPECT_EQ(Now("ubase.pas"), Replaced(Original("ubase.pas"), "    pnlBotoes: TPanel;",
+                                       "    pnl_pnlBotoes: TPanel;"));
+  EXPECT_EQ(Now("ubase.lfm"), Replaced(Original("ubase.lfm"), "  object pnlBotoes: TPanel\n",
+                                       "  object pnl_pnlBotoes: TPanel\n"));
   std::string contatos = Original("ucontatos.lfm");
+  contatos =
+      Replaced(contatos, "  inherited pnlBotoes: TPanel\n", "  inherited pnl_pnlBotoes: TPanel\n");
   contatos = Replaced(contatos, "object edtNome: TDBEdit[2]", "object dbe_Nome: TDBEdit[2]");
   contatos = Replaced(contatos, "FocusControl = edtNome\n", "FocusControl = dbe_Nome\n");
 
@@ -127,8 +135,8 @@ TEST_F(LazarusCommandsTest, RenameAlignAndCommentKeepTheLclsFormatAndUtf8) {
   EXPECT_EQ(unit.find("{== "), at);
   EXPECT_EQ(unit.substr(0, at), original.substr(0, at));
   EXPECT_EQ(unit.substr(unit.size() - (original.size() - at)), original.substr(at));
-  ExpectUntouchedBut(
-      {"udados.pas", "udados.lfm", "ucontatos.pas", "ucontatos.lfm", "uprincipal.pas"});
+  ExpectUntouchedBut({"udados.pas", "udados.lfm", "ucontatos.pas", "ucontatos.lfm",
+                      "uprincipal.pas", "ubase.pas", "ubase.lfm"});
 }
 
 TEST_F(LazarusCommandsTest, CompileGateFormsAndLayoutOnALazarusProject) {
@@ -157,4 +165,41 @@ TEST_F(LazarusCommandsTest, CompileGateFormsAndLayoutOnALazarusProject) {
   }
   EXPECT_EQ(ReadAll(dir_ / "pkg" / "ZORIIDEx_LP.xml"), profile);
   ExpectUntouchedBut({"udados.lfm"});
+}
+
+TEST_F(LazarusCommandsTest, TabOrderGapsAndEditorsStreamingTheirPartsStayAsTheLclWroteThem) {
+  // A splitter keeps its place in the tab order without storing it, so the panels after it
+  // are numbered with a gap; a SynEdit is written `inline` with its gutter inside it.
+  const fs::path dir = dir_ / "Tela";
+  fs::create_directories(dir);
+  std::ofstream(dir / "utela.pas", std::ios::binary)
+      << "unit uTela;\n\n{$mode objfpc}{$H+}\n\ninterface\n\nuses\n  Forms, ExtCtrls, "
+         "SynEdit;\n\ntype\n  TfrmTela = class(TForm)\n    pnlA: TPanel;\n    splMeio: "
+         "TSplitter;\n    pnlB: TPanel;\n    edtLog: TSynEdit;\n  end;\n\nimplementation\n\n"
+         "{$R *.lfm}\n\nend.\n";
+  const std::string lfm =
+      "object frmTela: TfrmTela\n  Left = 10\n  Height = 300\n  Top = 10\n  Width = 400\n"
+      "  Caption = 'Tela'\n  LCLVersion = '3.0.0.3'\n"
+      "  object pnlA: TPanel\n    Left = 0\n    Height = 300\n    Top = 0\n    Width = 100\n"
+      "    Align = alLeft\n    TabOrder = 0\n  end\n"
+      "  object splMeio: TSplitter\n    Left = 100\n    Height = 300\n    Top = 0\n"
+      "    Width = 5\n  end\n"
+      "  object pnlB: TPanel\n    Left = 105\n    Height = 300\n    Top = 0\n    Width = 295\n"
+      "    Align = alClient\n    TabOrder = 2\n"
+      "    inline edtLog: TSynEdit\n      Left = 8\n      Height = 200\n      Top = 8\n"
+      "      Width = 280\n      TabOrder = 0\n"
+      "      inline SynLeftGutterPartList1: TSynGutterPartList\n"
+      "        object SynGutterMarks1: TSynGutterMarks\n          Width = 24\n        end\n"
+      "      end\n    end\n  end\nend\n";
+  std::ofstream(dir / "utela.lfm", std::ios::binary) << lfm;
+
+  const Outcome check = Zori({"check", (dir / "utela.lfm").string()});
+  EXPECT_EQ(check.code, 0) << check.out;
+  EXPECT_EQ(check.err, "");  // no frame form is looked for the editor
+
+  const Outcome rename =
+      Zori({"rename", "--apply", (dir / "utela.pas").string(), "--only", "pnlA"});
+  EXPECT_EQ(rename.code, 0) << rename.err;
+  EXPECT_EQ(ReadAll(dir / "utela.lfm"),
+            Replaced(lfm, "  object pnlA: TPanel\n", "  object pnl_pnlA: TPanel\n"));
 }

@@ -353,7 +353,7 @@ TEST(ClassTableTest, LclTableKnowsTheLazarusPaletteAndDatabaseFamilies) {
         << control;
   }
   // Pages and status bars take no part in the tab order.
-  for (const char* control : {"TTabSheet", "TStatusBar"})
+  for (const char* control : {"TTabSheet", "TPage", "TSplitter", "TStatusBar"})
     EXPECT_EQ(registry.Find(control)->FindProperty("TabOrder"), nullptr) << control;
   EXPECT_NE(registry.Find("TToolBar")->FindProperty("TabOrder"), nullptr);
 }
