@@ -91,8 +91,9 @@ TEST_F(LazarusCommandsTest, TabOrderAndCloseDatasetsWriteOnlyWhatTheyChange) {
 }
 
 TEST_F(LazarusCommandsTest, RenameAlignAndCommentKeepTheLclsFormatAndUtf8) {
-  const Outcome rename = Zori({"rename", "--apply", Path("agenda.lpi"), "--only", "qryContatos",
-                               "--only", "edtNome=dbe_Nome", "--only", "pnlBotoes"});
+  const Outcome rename =
+      Zori({"rename", "--apply", Path("agenda.lpi"), "--only", "qryContatos", "--only",
+            "edtNome=dbe_Nome", "--only", "pnlBotoes", "--only", "edtFiltro"});
   EXPECT_EQ(rename.code, 0) << rename.err;
   // The unit's class field follows; references in the form follow.
   EXPECT_EQ(Now("udados.pas"), Replaced(Original("udados.pas"), "    qryContatos: TSQLQuery;",
@@ -108,6 +109,14 @@ TEST_F(LazarusCommandsTest, RenameAlignAndCommentKeepTheLclsFormatAndUtf8) {
                                        "    pnl_pnlBotoes: TPanel;"));
   EXPECT_EQ(Now("ubase.lfm"), Replaced(Original("ubase.lfm"), "  object pnlBotoes: TPanel\n",
                                        "  object pnl_pnlBotoes: TPanel\n"));
+  // So is the frame's edit in the form that places the frame inline.
+  EXPECT_EQ(Now("ufiltro.lfm"),
+            Replaced(Replaced(Original("ufiltro.lfm"), "  object edtFiltro: TEdit\n",
+                              "  object edt_edtFiltro: TEdit\n"),
+                     "FocusControl = edtFiltro\n", "FocusControl = edt_edtFiltro\n"));
+  EXPECT_EQ(Now("uprincipal.lfm"),
+            Replaced(Original("uprincipal.lfm"), "    inherited edtFiltro: TEdit\n",
+                     "    inherited edt_edtFiltro: TEdit\n"));
   std::string contatos = Original("ucontatos.lfm");
   contatos =
       Replaced(contatos, "  inherited pnlBotoes: TPanel\n", "  inherited pnl_pnlBotoes: TPanel\n");
@@ -136,7 +145,8 @@ TEST_F(LazarusCommandsTest, RenameAlignAndCommentKeepTheLclsFormatAndUtf8) {
   EXPECT_EQ(unit.substr(0, at), original.substr(0, at));
   EXPECT_EQ(unit.substr(unit.size() - (original.size() - at)), original.substr(at));
   ExpectUntouchedBut({"udados.pas", "udados.lfm", "ucontatos.pas", "ucontatos.lfm",
-                      "uprincipal.pas", "ubase.pas", "ubase.lfm"});
+                      "uprincipal.pas", "ubase.pas", "ubase.lfm", "ufiltro.pas", "ufiltro.lfm",
+                      "uprincipal.lfm"});
 }
 
 TEST_F(LazarusCommandsTest, CompileGateFormsAndLayoutOnALazarusProject) {
