@@ -135,7 +135,7 @@ measure() {
   local best="" seconds peak
   for _ in 1 2 3; do
     /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>&1 || true
-    read -r seconds peak <"$work/time"
+    read -r seconds peak < <(tail -n 1 "$work/time")
     if [ -z "$best" ] || awk "BEGIN{exit !($seconds < $best)}"; then best=$seconds; fi
   done
   echo "$best $peak"
