@@ -4,7 +4,8 @@
 # glyphs; a few hundred lines each), then times `cat` over their files beside `zori check`,
 # `zori taborder` and `zori rename` (neither with --apply) over the same project, and prints
 # each command's time as a multiple of cat's and its peak memory.
-#   bench/project_bench.sh [ZORI] [SIZES...]     (defaults: build/apps/zori/zori, 500 2000)
+#   [RUNS=3] bench/project_bench.sh [ZORI] [SIZES...]   (defaults: build/apps/zori/zori, 500 2000;
+#   each time is the best of RUNS runs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 zori=$(realpath "${1:-build/apps/zori/zori}")
@@ -133,7 +134,7 @@ PY
 # Best of three wall-clock seconds and the peak memory (KB) of the last run.
 measure() {
   local best="" seconds peak
-  for _ in 1 2 3; do
+  for _ in $(seq "${RUNS:-3}"); do
     /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>&1 || true
     read -r seconds peak < <(tail -n 1 "$work/time")
     if [ -z "$best" ] || awk "BEGIN{exit !($seconds < $best)}"; then best=$seconds; fi

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ide/dfm_value.h"
+#include "ide/form_dialect.h"
 #include "ide/text_encoding.h"
 
 namespace ide {
@@ -24,7 +25,8 @@ struct DfmSource {
   std::string path;
   std::string text;  // the bytes as read
   TextEncoding encoding = TextEncoding::Windows1252;
-  std::string line_break;  // that of the file, used for every line written
+  std::string line_break;                     // that of the file, used for every line written
+  FormDialect dialect = FormDialect::Delphi;  // .lfm files are Lazarus's
 };
 
 enum class DfmObjectKind { Object, Inherited, Inline };

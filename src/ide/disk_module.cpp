@@ -1,5 +1,6 @@
 #include "ide/disk_module.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string_view>
@@ -23,7 +24,7 @@ DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
 std::shared_ptr<DiskModule> DiskModule::Open(
     std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
     const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
-    FormAncestry* ancestry) {
+    FormAncestry* ancestry, bool lazarus_unit) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   // Units are Windows-1252 or UTF-8 text: a NUL byte means UTF-16 or no text at all, and
@@ -38,6 +39,13 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
   module->pas_loaded_ = std::hash<std::string>{}(bytes);
   module->encoding_ = DetectEncoding(bytes);
+  // Lazarus keeps its sources in UTF-8: a plain ASCII unit of a Lazarus project takes
+  // accented text as UTF-8, where the Delphi IDE would assume Windows-1252.
+  if (lazarus_unit && module->encoding_ == TextEncoding::Windows1252 &&
+      std::all_of(bytes.begin(), bytes.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    module->encoding_ = TextEncoding::Utf8;
+  }
   const std::string text = DecodeText(bytes, module->encoding_);
   module->source_ = std::make_shared<SourceEditor>(module, pas_path, text);
   if (dfm_path.empty()) return module;
@@ -57,12 +65,14 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   FormInheritance inheritance;
   if (ancestry != nullptr) {
     const std::string folder = std::filesystem::path(pas_path).parent_path().string();
+    // Ancestor forms are files of the same IDE as the descendant (.dfm or .lfm).
+    const std::string form_ext = std::filesystem::path(dfm_path).extension().string();
     // A form written as `inherited` is designed on the form of its class's ancestor.
     if (document->root().kind() == DfmObjectKind::Inherited && !ancestor.empty()) {
-      inheritance.ancestors = ancestry->Lineage(ancestor, folder);
+      inheritance.ancestors = ancestry->Lineage(ancestor, folder, form_ext);
     }
-    inheritance.frames = [ancestry, folder](const std::string& class_name) {
-      return ancestry->Lineage(class_name, folder);
+    inheritance.frames = [ancestry, folder, form_ext](const std::string& class_name) {
+      return ancestry->Lineage(class_name, folder, form_ext);
     };
   }
   module->form_ =

@@ -28,7 +28,8 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs,
                                           const std::string& pas_path, const std::string& dfm_path,
                                           const std::shared_ptr<platform::ClassRegistry>& registry,
-                                          std::string* err, FormAncestry* ancestry = nullptr);
+                                          std::string* err, FormAncestry* ancestry = nullptr,
+                                          bool lazarus_unit = false);
 
   SourceEditor& Source() { return *source_; }
   // The form designer, or nullptr for a plain unit.
