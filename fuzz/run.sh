@@ -26,9 +26,9 @@ seeds() {
 }
 pattern() {
   case "$1" in
-    dfm_fuzz) echo '*.dfm' ;;
+    dfm_fuzz) echo '*.[dl]fm' ;;
     datapacket_fuzz) echo '*.xml' ;;
-    project_files_fuzz) echo '*.d[ps][rk]' ;;
+    project_files_fuzz) echo '*.[dl][ps][rki]' ;;
     *) echo '*.pas' ;;
   esac
 }
