@@ -4,9 +4,16 @@
 # glyphs; a few hundred lines each), then times `cat` over their files beside `zori check`,
 # `zori taborder` and `zori rename` (neither with --apply) over the same project, and prints
 # each command's time as a multiple of cat's and its peak memory.
-#   bench/project_bench.sh [ZORI] [SIZES...]     (defaults: build/apps/zori/zori, 500 2000)
+#   [RUNS=3] bench/project_bench.sh [--lazarus] [ZORI] [SIZES...]
+# Defaults: build/apps/zori/zori, 500 2000; each time is the best of RUNS runs. --lazarus
+# generates the same project for Lazarus (.lpr program, .lfm forms, UTF-8 text).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+lazarus=0
+if [ "${1:-}" = --lazarus ]; then
+  lazarus=1
+  shift
+fi
 zori=$(realpath "${1:-build/apps/zori/zori}")
 shift || true
 sizes=("$@")
@@ -15,9 +22,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 generate() {  # generate FOLDER FORMS
-  python3 - "$1" "$2" <<'PY'
+  python3 - "$1" "$2" "$lazarus" <<'PY'
 import os, random, sys
-folder, count = sys.argv[1], int(sys.argv[2])
+folder, count, lazarus = sys.argv[1], int(sys.argv[2]), sys.argv[3] == "1"
+form_ext, program = (".lfm", "Sistema.lpr") if lazarus else (".dfm", "Sistema.dpr")
 os.makedirs(folder, exist_ok=True)
 rnd = random.Random(count)
 CRLF = "\r\n"
@@ -103,7 +111,7 @@ for n in range(count):
     dfm += ["  end", "  object DataSource1: TDataSource", "    DataSet = ClientDataSet1",
             "    Left = 592", "    Top = 200", "  end", "end"]
     decls.append("DataSource1: TDataSource")
-    w(unit + ".dfm", dfm)
+    w(unit + form_ext, dfm)
     pas = ["unit %s;" % unit, "", "interface", "", "uses",
            "  Windows, Messages, SysUtils, Variants, Classes, Graphics, Controls, Forms,",
            "  Dialogs, StdCtrls, ExtCtrls, Grids, DBGrids, DB, DBClient, Buttons;", "", "type",
@@ -112,7 +120,7 @@ for n in range(count):
     pas += ["    procedure FormCreate(Sender: TObject);", "  private",
             "    { Private declarations }", "    procedure Limpar;", "  public",
             "    { Public declarations }", "  end;", "", "var", "  frm%s: Tfrm%s;" % (name, name),
-            "", "implementation", "", "{$R *.dfm}", "",
+            "", "implementation", "", "{$R *%s}" % form_ext, "",
             "procedure Tfrm%s.FormCreate(Sender: TObject);" % name, "begin",
             "  ClientDataSet1.CreateDataSet;", "  Limpar;", "end;", "",
             "procedure Tfrm%s.Limpar;" % name, "var", "  I: Integer;", "begin",
@@ -120,22 +128,22 @@ for n in range(count):
             "    if Components[I] is TEdit then", "      TEdit(Components[I]).Text := '';",
             "end;", "", "end."]
     w(unit + ".pas", pas)
-dpr = ["program Sistema;", "", "uses", "  Forms,"]
+dpr = ["program Sistema;", "", "uses", "  Interfaces, Forms," if lazarus else "  Forms,"]
 for i, unit in enumerate(units):
     dpr.append("  %s in '%s.pas' {frm%s}%s" % (unit, unit, unit[1:], "," if i < len(units) - 1 else ";"))
 dpr += ["", "{$R *.res}", "", "begin", "  Application.Initialize;"]
 dpr += ["  Application.CreateForm(Tfrm%s, frm%s);" % (u[1:], u[1:]) for u in units]
 dpr += ["  Application.Run;", "end."]
-w("Sistema.dpr", dpr)
+w(program, dpr)
 PY
 }
 
 # Best of three wall-clock seconds and the peak memory (KB) of the last run.
 measure() {
   local best="" seconds peak
-  for _ in 1 2 3; do
+  for _ in $(seq "${RUNS:-3}"); do
     /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>&1 || true
-    read -r seconds peak <"$work/time"
+    read -r seconds peak < <(tail -n 1 "$work/time")
     if [ -z "$best" ] || awk "BEGIN{exit !($seconds < $best)}"; then best=$seconds; fi
   done
   echo "$best $peak"
@@ -145,10 +153,11 @@ printf '%-8s %-10s %8s %8s %10s\n' forms command seconds 'x cat' 'peak MB'
 for size in "${sizes[@]}"; do
   project="$work/p$size"
   generate "$project" "$size"
-  read -r cat_s cat_kb < <(measure sh -c "cat '$project'/*.dpr '$project'/*.pas '$project'/*.dfm")
+  program=$(ls "$project"/Sistema.?pr)
+  read -r cat_s cat_kb < <(measure sh -c "cat '$project'/Sistema.?pr '$project'/*.pas '$project'/*.?fm")
   printf '%-8s %-10s %8.2f %8s %10.1f\n' "$size" cat "$cat_s" 1.0 "$(echo "$cat_kb/1024" | bc -l)"
   for command in check taborder rename; do
-    read -r s kb < <(measure "$zori" "$command" "$project/Sistema.dpr")
+    read -r s kb < <(measure "$zori" "$command" "$program")
     ratio=$(awk "BEGIN{printf \"%.1f\", $s / ($cat_s > 0.005 ? $cat_s : 0.005)}")
     printf '%-8s %-10s %8.2f %8s %10.1f\n' "$size" "$command" "$s" "$ratio" "$(echo "$kb/1024" | bc -l)"
   done

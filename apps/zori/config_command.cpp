@@ -76,8 +76,9 @@ int WithStore(Context& context, const std::function<int(AddinSession&)>& body) {
   try {
     return body(session);
   } catch (const std::exception& e) {
+    // An unreadable or unwritable store is bad input: the user has a file to repair.
     context.err << "zori: " << file.string() << ": " << e.what() << "\n";
-    return 1;
+    return 2;
   }
 }
 

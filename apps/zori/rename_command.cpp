@@ -107,6 +107,12 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
     for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
     return 2;
   }
+  if (run.Host().ModuleCount() == 0) {
+    for (const std::string& path : paths)
+      context.err << "zori rename: " << path
+                  << ": nothing to rename (no .dpr, .pas or .dfm file)\n";
+    return 2;
+  }
   std::vector<NameSuggestion> rows;
   int refused = 0;
   try {

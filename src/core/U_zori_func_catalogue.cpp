@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 
 #include "core/U_zori_func.h"
 #include "platform/classes.h"
@@ -23,6 +24,45 @@ std::string UpperLocale(const std::string& text) {
   icu::UnicodeString::fromUTF8(text).toUpper(icu::Locale::getDefault()).toUTF8String(out);
   return out;
 }
+
+bool IsAscii(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+// Letter case compared as UpperLocale would, without ICU when plain ASCII letters case the
+// same in the user's language (all but Turkish and Azeri, where i upper-cases to a dotted
+// capital): a window's lookups then cost a string compare each.
+class SameUpper {
+ public:
+  explicit SameUpper(const std::string& text)
+      : text_(text), ascii_(IsAscii(text) && AsciiLettersCaseAlike()) {}
+  bool operator()(const std::string& other) const {
+    if (ascii_ && IsAscii(other)) {
+      if (other.size() != text_.size()) return false;
+      for (size_t i = 0; i < other.size(); ++i) {
+        const char a = text_[i];
+        const char b = other[i];
+        if (a != b && !(((a | 0x20) == (b | 0x20)) && (a | 0x20) >= 'a' && (a | 0x20) <= 'z'))
+          return false;
+      }
+      return true;
+    }
+    if (upper_.empty() && !text_.empty()) upper_ = UpperLocale(text_);
+    return UpperLocale(other) == upper_;
+  }
+
+ private:
+  static bool AsciiLettersCaseAlike() {
+    const std::string_view language = icu::Locale::getDefault().getLanguage();
+    return language != "tr" && language != "az";
+  }
+  const std::string& text_;
+  const bool ascii_;
+  mutable std::string upper_;
+};
 
 }  // namespace
 
@@ -67,11 +107,10 @@ std::string FN_Arquivo_Marcador() {
 
 std::string FN_Get_Component_StringResource(const std::string& Form, const std::string& Path) {
   if (v_Resource_Strings.empty()) return {};
-  const std::string form = UpperLocale(Form);
-  const std::string path = UpperLocale(Path);
+  const SameUpper form(Form);
+  const SameUpper path(Path);
   for (const TResource_String& entry : v_Resource_Strings) {
-    if (UpperLocale(entry.NM_FORM) == form && UpperLocale(entry.NM_COMPONENTE) == path)
-      return entry.TX_REFERENTE;
+    if (path(entry.NM_COMPONENTE) && form(entry.NM_FORM)) return entry.TX_REFERENTE;
   }
   return {};
 }

@@ -134,12 +134,15 @@ void TF_ZORI_Sel_Foco::FormShow(platform::TObject* Sender) {
 
 void TF_ZORI_Sel_Foco::PR_Lista_Abertos() {
   platform::TStringList& items = clb_Units_Abertas->Items();
+  // One change for the whole list: a large project lists thousands of units.
+  items.BeginUpdate();
   items.Clear();
   if (auto services = ModuleServices()) {
     for (int i = 0; i < services->GetModuleCount(); ++i) {
       if (auto module = services->GetModule(i)) items.Add(module->GetFileName());
     }
   }
+  items.EndUpdate();
   if (items.Count() > 0) clb_Units_Abertas->SetItemIndex(0);
 }
 

@@ -96,17 +96,20 @@ bool LoadClassTable(std::string_view text, const std::string& file_name,
     return Fail(err, Where(text, file_name, root.offset_debug()) +
                          "expected a <classes> element, found <" + root.name() + ">");
   }
+  // Positions are worked out only for a message: counting lines for every node of a large
+  // table would cost more than reading it.
+  auto where = [&](const pugi::xml_node& node) {
+    return Where(text, file_name, node.offset_debug());
+  };
   for (const pugi::xml_node cls : root.children("class")) {
-    const std::string at = Where(text, file_name, cls.offset_debug());
     const std::string name = cls.attribute("name").value();
     const std::string parent = cls.attribute("parent").value();
-    if (name.empty()) return Fail(err, at + "expected a class name, found none");
+    if (name.empty()) return Fail(err, where(cls) + "expected a class name, found none");
     std::vector<platform::PropInfo> properties;
     for (const pugi::xml_node prop : cls.children("property")) {
-      const std::string prop_at = Where(text, file_name, prop.offset_debug());
       platform::PropInfo info;
       info.name = prop.attribute("name").value();
-      if (info.name.empty()) return Fail(err, prop_at + "expected a property name, found none");
+      if (info.name.empty()) return Fail(err, where(prop) + "expected a property name, found none");
       // An ancestor's property the class does not publish needs no kind.
       if (std::string_view(prop.attribute("published").value()) == "false") {
         info.published = false;
@@ -117,7 +120,7 @@ bool LoadClassTable(std::string_view text, const std::string& file_name,
       auto found = std::find_if(kKinds.begin(), kKinds.end(),
                                 [&](const KindName& k) { return k.name == kind; });
       if (found == kKinds.end()) {
-        return Fail(err, prop_at +
+        return Fail(err, where(prop) +
                              "expected a property kind (integer, text, boolean, enum, set, "
                              "float, ref, strings, other), found '" +
                              std::string(kind) + "'");
@@ -126,7 +129,7 @@ bool LoadClassTable(std::string_view text, const std::string& file_name,
       if (const pugi::xml_attribute def = prop.attribute("default")) {
         std::string what;
         if (!ParseDefault(info.kind, def.value(), info.default_value, &what)) {
-          return Fail(err, prop_at + what);
+          return Fail(err, where(prop) + what);
         }
         info.has_default = true;
       }
@@ -135,7 +138,7 @@ bool LoadClassTable(std::string_view text, const std::string& file_name,
     std::string add_err;
     if (registry.Add(name, parent.empty() ? "TComponent" : parent, std::move(properties),
                      &add_err) == nullptr) {
-      return Fail(err, at + "expected a new class with a known parent, found " + add_err);
+      return Fail(err, where(cls) + "expected a new class with a known parent, found " + add_err);
     }
   }
   return true;

@@ -191,13 +191,14 @@ std::shared_ptr<DiskModule> DiskHost::Module(int index) const {
 }
 
 std::shared_ptr<DiskModule> DiskHost::FindModule(const std::string& path) const {
-  for (const auto& module : modules_) {
-    if (platform::SameTextAscii(module->GetFileName(), path)) return module;
-    if (platform::SameTextAscii(fs::path(module->GetFileName()).filename().string(), path)) {
-      return module;
-    }
+  // The first module whose path, or whose file name, is path, letter case aside; looked up
+  // by key so opening a large project does not compare every unit with every other.
+  const std::string key = platform::UpperAscii(path);
+  size_t first = modules_.size();
+  for (const auto* index : {&modules_by_path_, &modules_by_name_}) {
+    if (auto it = index->find(key); it != index->end()) first = std::min(first, it->second);
   }
-  return nullptr;
+  return first < modules_.size() ? modules_[first] : nullptr;
 }
 
 void DiskHost::SetCurrentModule(int index) {
@@ -214,6 +215,10 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
     errors->push_back(err);
     return false;
   }
+  const std::string& file = module->GetFileName();
+  modules_by_path_.emplace(platform::UpperAscii(file), modules_.size());
+  modules_by_name_.emplace(platform::UpperAscii(fs::path(file).filename().string()),
+                           modules_.size());
   HookRenames(module);
   // A component renamed in a form is renamed in every open form and frame built on it, as
   // the designer does: their `inherited` objects would otherwise name nothing.

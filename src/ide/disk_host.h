@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "ide/ToolsAPI.h"
@@ -117,6 +118,9 @@ class DiskHost {
   std::shared_ptr<Services> services_;
   std::unique_ptr<IdeDesktop> desktop_;
   std::vector<std::shared_ptr<DiskModule>> modules_;
+  // Upper-cased path and file name of each module to its first index in modules_.
+  std::unordered_map<std::string, size_t> modules_by_path_;
+  std::unordered_map<std::string, size_t> modules_by_name_;
   // Held while the host lives: the forms' rename hooks reach the host through it.
   std::shared_ptr<DiskHost*> self_ = std::make_shared<DiskHost*>(this);
   std::map<int, std::shared_ptr<IOTAIDENotifier>> notifiers_;

@@ -27,6 +27,15 @@ std::shared_ptr<DiskModule> DiskModule::Open(
     FormAncestry* ancestry, bool lazarus_unit) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
+  // Units are Windows-1252 or UTF-8 text: a NUL byte means UTF-16 or no text at all, and
+  // reading it as Windows-1252 would write it back mangled.
+  if (const size_t nul = bytes.find('\0'); nul != std::string::npos) {
+    const bool utf16 = bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
+                                             (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+    *err = pas_path + ": expected Windows-1252 or UTF-8 text, found " +
+           (utf16 ? std::string("UTF-16") : "a NUL byte at offset " + std::to_string(nul));
+    return nullptr;
+  }
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
   module->pas_loaded_ = std::hash<std::string>{}(bytes);
   module->encoding_ = DetectEncoding(bytes);

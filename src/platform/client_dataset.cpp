@@ -1,6 +1,10 @@
 #include "platform/client_dataset.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 
 #include "platform/atomic_file.h"
 #include "platform/classes.h"
@@ -8,6 +12,33 @@
 #include "platform/exceptions.h"
 
 namespace platform {
+
+namespace {
+
+// What tells a file apart from the one it was: a new file renamed over it, or bytes
+// written into it, changes one of these.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  int64_t modified = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+
+std::optional<FileIdentity> Identify(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  return FileIdentity{st.st_dev, st.st_ino, st.st_size,
+                      static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
+}  // namespace
+
+struct TClientDataSet::PacketCache {
+  std::string path;
+  FileIdentity identity;
+  DataPacket packet;
+};
 
 TClientDataSet::TClientDataSet(const TClassInfo* cls)
     : TDataSet(cls != nullptr ? cls : BuiltinClasses().Find("TClientDataSet")) {}
@@ -91,8 +122,23 @@ void TClientDataSet::DoOpen() {
   TDataSet::DoOpen();
 }
 
-bool TClientDataSet::OpenFromPacket(const std::string& path) {
+// The add-in reopens its tables before each lookup so it always sees the file as it is
+// now; a file unchanged since this dataset last read it is not read and parsed again.
+DataPacket TClientDataSet::ReadPacket(const std::string& path) {
+  const std::optional<FileIdentity> before = Identify(path);
+  if (before && cache_ && cache_->path == path && cache_->identity == *before) {
+    return cache_->packet;
+  }
+  cache_.reset();
   DataPacket packet = ReadDataPacket(path);
+  if (before && Identify(path) == before) {
+    cache_ = std::make_unique<PacketCache>(PacketCache{path, *before, packet});
+  }
+  return packet;
+}
+
+bool TClientDataSet::OpenFromPacket(const std::string& path) {
+  DataPacket packet = ReadPacket(path);
   std::vector<TFieldDef> defs = std::move(packet.fields);
   // Fields declared beforehand keep their labels, masks and required flags; calculated
   // ones are added after the packet's fields.

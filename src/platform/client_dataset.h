@@ -1,10 +1,12 @@
 // TClientDataSet: the in-memory dataset backed by an XML data-packet file.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "platform/data_packet.h"
 #include "platform/dataset.h"
 #include "platform/file_lock.h"
 
@@ -39,6 +41,7 @@ class TClientDataSet : public TDataSet {
  private:
   // Returns true when the file carried a change log, now merged into the rows.
   bool OpenFromPacket(const std::string& path);
+  DataPacket ReadPacket(const std::string& path);
   std::string PacketText() const;
 
   std::string file_name_;
@@ -50,6 +53,8 @@ class TClientDataSet : public TDataSet {
   FileLock lock_;  // held on file_name_ while the rows are open for changes
   // The rows as file_name_ holds them (loaded or last saved), to skip a needless write.
   mutable std::string loaded_text_;
+  struct PacketCache;
+  std::unique_ptr<PacketCache> cache_;  // the packet last read, while its file is unchanged
 };
 
 }  // namespace platform
