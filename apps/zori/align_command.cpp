@@ -25,6 +25,7 @@
 #include "platform/menus.h"
 #include "platform/modal_driver.h"
 #include "platform/std_controls.h"
+#include "printing_driver.h"
 #include "reg/U_zori_reg.h"
 
 namespace zori::cli {
@@ -56,38 +57,29 @@ struct Options {
   bool vertical = false;
   std::optional<std::string> gap;
   std::vector<std::string> classes;
+  std::vector<std::string> search_paths;
 };
 
 // Works the windows for a user at the command line: the manual adjustment window gets the
 // axis and the gap and its OK button is pressed once (a refused gap leaves it open, and
 // the user then cancels); every message is printed and confirmed.
-class AlignDriver : public platform::ModalDriver {
+class AlignDriver : public PrintingDriver {
  public:
   AlignDriver(std::ostream& err, bool vertical, std::string gap)
-      : err_(err), vertical_(vertical), gap_(std::move(gap)) {}
+      : PrintingDriver(err, /*confirm=*/true), vertical_(vertical), gap_(std::move(gap)) {}
 
-  platform::TModalResult RunModal(platform::TCustomForm& form, int turn) override {
-    if (auto* manual = dynamic_cast<TF_ZORI_Manual_Adj*>(&form)) {
-      if (turn > 0) return platform::mrCancel;
-      manual->cb_type_adjust->SetItemIndex(vertical_ ? 1 : 0);
-      manual->spe_space->SetText(gap_);
-      manual->bbtn_Ok->Click();
-      return platform::mrNone;
-    }
-    if (platform::TComponent* label = form.FindComponent("lbl_Mensagem")) {
-      err_ << form.Caption() << ": " << label->GetPropValue("Caption").AsString() << "\n";
-      return platform::mrOk;
-    }
-    return platform::mrCancel;
-  }
-
-  int MessageBox(const platform::MessageRecord& message) override {
-    err_ << message.caption << ": " << message.text << "\n";
-    return platform::IDOK;
+ protected:
+  std::optional<platform::TModalResult> Work(platform::TCustomForm& form, int turn) override {
+    auto* manual = dynamic_cast<TF_ZORI_Manual_Adj*>(&form);
+    if (manual == nullptr) return std::nullopt;
+    if (turn > 0) return platform::mrCancel;
+    manual->cb_type_adjust->SetItemIndex(vertical_ ? 1 : 0);
+    manual->spe_space->SetText(gap_);
+    manual->bbtn_Ok->Click();
+    return platform::mrNone;
   }
 
  private:
-  std::ostream& err_;
   bool vertical_;
   std::string gap_;
 };
@@ -138,7 +130,7 @@ int Align(const Options& o, Context& context) {
   platform::ManualClock& time = *clock;
   platform::Application().SetClock(std::move(clock));
 
-  HostSession project = OpenProject({o.form}, o.classes);
+  HostSession project = OpenProject({o.form}, o.classes, o.search_paths);
   int code = 0;
   auto done = [&](int result) {
     session.Unload();  // while the host still holds the menu the package leaves
@@ -244,6 +236,7 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
       ->option_text("FILE");
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Align(*options, context); });
 }
 

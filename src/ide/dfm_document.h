@@ -141,6 +141,8 @@ class DfmDocument {
   const std::string& path() const { return source_->path; }
   TextEncoding encoding() const { return source_->encoding; }
 
+  // The bytes the document was read from.
+  const std::string& loaded_bytes() const { return source_->text; }
   // The file's bytes with every edit applied; the original bytes when nothing changed.
   std::string Write() const;
   // Writes Write() to path atomically; false with *err when the write failed.

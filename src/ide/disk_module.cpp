@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ide/dfm_document.h"
@@ -25,6 +28,7 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
+  module->pas_loaded_ = std::hash<std::string>{}(bytes);
   module->encoding_ = DetectEncoding(bytes);
   // Lazarus keeps its sources in UTF-8: a plain ASCII unit of a Lazarus project takes
   // accented text as UTF-8, where the Delphi IDE would assume Windows-1252.
@@ -39,6 +43,7 @@ std::shared_ptr<DiskModule> DiskModule::Open(
 
   std::unique_ptr<DfmDocument> document = DfmDocument::Load(*fs, dfm_path, err);
   if (document == nullptr) return nullptr;
+  module->dfm_loaded_ = std::hash<std::string_view>{}(document->loaded_bytes());
   // The form class's ancestor in the unit says what kind of root it is (form, data module).
   std::string ancestor;
   std::vector<PasFormClass> classes;
@@ -67,12 +72,7 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   // Renaming a component renames its field in the unit's form class, as the designer does.
   std::weak_ptr<DiskModule> weak = module;
   module->form_->on_rename = [weak](const std::string& old_name, const std::string& new_name) {
-    auto self = weak.lock();
-    if (self == nullptr) return;
-    self->RenameField(old_name, new_name);
-    if (self->on_component_renamed) {
-      self->on_component_renamed(self->form_->Root()->ClassName(), old_name, new_name);
-    }
+    if (auto self = weak.lock()) self->RenameField(old_name, new_name);
   };
   return module;
 }
@@ -103,6 +103,16 @@ void DiskModule::RenameField(const std::string& old_name, const std::string& new
   source_->EndUndoStep();
 }
 
+bool DiskModule::Unchanged(const std::string& path, size_t loaded) const {
+  std::string bytes;
+  std::string err;
+  if (!fs_->ReadFile(path, &bytes, &err) || std::hash<std::string>{}(bytes) != loaded) {
+    last_error_ = path + ": changed on disk since it was read; not saved over";
+    return false;
+  }
+  return true;
+}
+
 std::shared_ptr<IOTAEditor> DiskModule::GetModuleFileEditor(int index) {
   if (index == 0) return source_;
   if (index == 1) return form_;
@@ -129,12 +139,26 @@ bool DiskModule::Save(bool change_name, bool force_save) {
     last_error_ = pas_path_ + ": " + last_error_;
     return false;
   }
-  if (form_ != nullptr && form_->GetModified()) {
-    if (!form_->Document().Save(*fs_, form_->GetFileName(), &last_error_)) return false;
+  const bool form_modified = form_ != nullptr && form_->GetModified();
+  const bool source_modified = source_->GetModified();
+  std::vector<std::pair<std::string, std::string>> files;
+  if (form_modified) {
+    if (!Unchanged(form_->GetFileName(), dfm_loaded_)) return false;
+    files.emplace_back(form_->GetFileName(), form_->Document().Write());
+  }
+  if (source_modified) {
+    if (!Unchanged(pas_path_, pas_loaded_)) return false;
+    files.emplace_back(pas_path_, std::move(pas_bytes));
+  }
+  if (files.empty()) return true;
+  // Form and unit land together or not at all, so they never fall out of step on disk.
+  if (!fs_->WriteFiles(files, &last_error_)) return false;
+  if (form_modified) {
+    dfm_loaded_ = std::hash<std::string>{}(files.front().second);
     form_->ClearModified();
   }
-  if (source_->GetModified()) {
-    if (!fs_->WriteFile(pas_path_, pas_bytes, &last_error_)) return false;
+  if (source_modified) {
+    pas_loaded_ = std::hash<std::string>{}(files.back().second);
     source_->ClearModified();
   }
   return true;

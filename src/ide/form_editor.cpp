@@ -228,6 +228,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   if (root_object.kind() == DfmObjectKind::Inherited) {
     for (const auto& form : ancestors.forms) {
       if (!editor->Apply(form->root(), root, nullptr, false, *form, 0, err)) return nullptr;
+      editor->ancestor_classes_.push_back(form->root().class_name());
     }
     editor->SortTabLists(root);
     editor->ancestors_[root] = {root->StoredProperties(), -1};
@@ -645,12 +646,28 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
   const bool taken = &component == root_.get() ? root_->FindComponent(name) != nullptr
                                                : SameTextAscii(name, root_->Name());
   if (taken) throw platform::EComponentError("A component named " + name + " already exists");
+  if (&component != root_.get() && on_rename_check) {
+    if (const std::string why = on_rename_check(old_name, name); !why.empty())
+      throw platform::EComponentError("Cannot rename " + old_name + ": " + why);
+  }
   component.SetName(name);
   FollowRename(component, old_name);
 }
 
-void FormEditor::RenameReferences(const std::string& old_name, const std::string& name) {
-  // Every reference to the component in the form follows it.
+void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
+  const std::string name = component.Name();
+  ObjectFor(component).Rename(name);
+  FollowReferences(old_name, name);
+  modified_ = true;
+  if (&component != root_.get() && on_rename) on_rename(old_name, name);
+}
+
+bool FormEditor::DescendsFrom(const std::string& form_class) const {
+  return std::any_of(ancestor_classes_.begin(), ancestor_classes_.end(),
+                     [&](const std::string& cls) { return SameTextAscii(cls, form_class); });
+}
+
+void FormEditor::FollowReferences(const std::string& old_name, const std::string& name) {
   for (auto& [other, object] : objects_) {
     std::vector<std::string> refs;
     for (const DfmProperty& property : object->properties()) {
@@ -671,33 +688,28 @@ void FormEditor::RenameReferences(const std::string& old_name, const std::string
   }
 }
 
-void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
-  const std::string name = component.Name();
-  ObjectFor(component).Rename(name);
-  RenameReferences(old_name, name);
-  modified_ = true;
-  if (&component != root_.get() && on_rename) on_rename(old_name, name);
-}
-
 bool FormEditor::FollowAncestorRename(const std::string& form_class, const std::string& old_name,
                                       const std::string& new_name) {
-  std::vector<TComponent*> renamed;
+  bool renamed = false;
   std::vector<TComponent*> owners{root_.get()};
   for (size_t i = 0; i < owners.size(); ++i) {
     TComponent& owner = *owners[i];
     for (int c = 0; c < owner.ComponentCount(); ++c) {
       if (owner.Components(c)->ComponentCount() > 0) owners.push_back(owner.Components(c));
     }
-    if (!owner.InheritsFrom(form_class)) continue;
+    // The form itself when designed on that form, or an inline frame of that class.
+    const bool built_on =
+        &owner == root_.get() ? DescendsFrom(form_class) : owner.InheritsFrom(form_class);
+    if (!built_on) continue;
     TComponent* component = owner.FindComponent(old_name);
     if (component == nullptr || !IsInherited(*component)) continue;
     component->SetName(new_name);
+    // The form file names the component only when it changes something on it.
     if (DfmObject* object = FindObject(*component)) object->Rename(new_name);
-    renamed.push_back(component);
+    renamed = true;
   }
-  if (renamed.empty()) return false;
-  // References in this form's file follow, as for a rename made here.
-  RenameReferences(old_name, new_name);
+  if (!renamed) return false;
+  FollowReferences(old_name, new_name);
   modified_ = true;
   return true;
 }

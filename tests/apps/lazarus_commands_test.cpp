@@ -203,7 +203,7 @@ TEST_F(LazarusCommandsTest, TabOrderGapsAndEditorsStreamingTheirPartsStayAsTheLc
       "      end\n    end\n  end\nend\n";
   std::ofstream(dir / "utela.lfm", std::ios::binary) << lfm;
 
-  const Outcome check = Zori({"check", (dir / "utela.lfm").string()});
+  const Outcome check = Zori({"check", "--only", "taborder", (dir / "utela.lfm").string()});
   EXPECT_EQ(check.code, 0) << check.out;
   EXPECT_EQ(check.err, "");  // no frame form is looked for the editor
 
