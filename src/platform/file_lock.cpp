@@ -10,6 +10,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -34,8 +35,11 @@ struct Registry {
 };
 
 Registry& Locks() {
-  static Registry registry;
-  return registry;
+  // Built in place and never destroyed: a table held by an object that the exit handlers
+  // destroy (a global dataset) still releases its lock through it after main returns.
+  alignas(Registry) static unsigned char storage[sizeof(Registry)];
+  static Registry* registry = std::construct_at(reinterpret_cast<Registry*>(storage));
+  return *registry;
 }
 
 [[noreturn]] void Fail(const std::string& path, const std::string& reason) {
