@@ -220,16 +220,7 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
   modules_by_name_.emplace(platform::UpperAscii(fs::path(file).filename().string()),
                            modules_.size());
   HookRenames(module);
-  // A component renamed in a form is renamed in every open form and frame built on it, as
-  // the designer does: their `inherited` objects would otherwise name nothing.
-  module->on_component_renamed = [this, from = module.get()](const std::string& form_class,
-                                                             const std::string& old_name,
-                                                             const std::string& new_name) {
-    for (const auto& other : modules_) {
-      if (other.get() == from || other->Form() == nullptr) continue;
-      other->Form()->FollowAncestorRename(form_class, old_name, new_name);
-    }
-  };
+
   modules_.push_back(std::move(module));
   return true;
 }
@@ -243,6 +234,15 @@ void DiskHost::HookRenames(const std::shared_ptr<DiskModule>& module) {
     auto self = host.lock();
     auto ancestor = weak.lock();
     return self && ancestor ? (*self)->DescendantClash(*ancestor, new_name) : std::string();
+  };
+  // A component renamed in a form is renamed in every open form and frame built on it, as
+  // the designer does: their `inherited` objects would otherwise name nothing.
+  form->on_rename = [host, weak, unit = std::move(form->on_rename)](const std::string& old_name,
+                                                                    const std::string& new_name) {
+    if (unit) unit(old_name, new_name);
+    auto self = host.lock();
+    if (auto ancestor = weak.lock(); self && ancestor)
+      (*self)->FollowInDescendants(*ancestor, old_name, new_name);
   };
 }
 
@@ -258,6 +258,17 @@ std::string DiskHost::DescendantClash(DiskModule& ancestor, const std::string& n
     }
   }
   return {};
+}
+
+void DiskHost::FollowInDescendants(DiskModule& ancestor, const std::string& old_name,
+                                   const std::string& new_name) {
+  const std::string form_class = ancestor.Form()->Root()->ClassName();
+  for (const auto& module : modules_) {
+    // Forms designed on it and forms placing it as an inline frame.
+    FormEditor* form = module->Form();
+    if (form != nullptr && module.get() != &ancestor)
+      form->FollowAncestorRename(form_class, old_name, new_name);
+  }
 }
 
 // The form of a unit: the form file of its project's IDE beside it; empty when none.

@@ -94,6 +94,9 @@ class DiskHost {
  private:
   // A name a form designed on top of the module's form already uses is refused there.
   std::string DescendantClash(DiskModule& ancestor, const std::string& new_name) const;
+  // A rename in a form reaches the open forms designed on it or placing it inline.
+  void FollowInDescendants(DiskModule& ancestor, const std::string& old_name,
+                           const std::string& new_name);
   void HookRenames(const std::shared_ptr<DiskModule>& module);
   class Services;
   friend class Services;

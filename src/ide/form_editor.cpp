@@ -686,22 +686,25 @@ void FormEditor::FollowRename(TComponent& component, const std::string& old_name
 
 bool FormEditor::FollowAncestorRename(const std::string& form_class, const std::string& old_name,
                                       const std::string& new_name) {
-  std::vector<TComponent*> renamed;
+  bool renamed = false;
   std::vector<TComponent*> owners{root_.get()};
   for (size_t i = 0; i < owners.size(); ++i) {
     TComponent& owner = *owners[i];
     for (int c = 0; c < owner.ComponentCount(); ++c) {
       if (owner.Components(c)->ComponentCount() > 0) owners.push_back(owner.Components(c));
     }
-    if (!owner.InheritsFrom(form_class)) continue;
+    // The form itself when designed on that form, or an inline frame of that class.
+    const bool built_on =
+        &owner == root_.get() ? DescendsFrom(form_class) : owner.InheritsFrom(form_class);
+    if (!built_on) continue;
     TComponent* component = owner.FindComponent(old_name);
     if (component == nullptr || !IsInherited(*component)) continue;
     component->SetName(new_name);
+    // The form file names the component only when it changes something on it.
     if (DfmObject* object = FindObject(*component)) object->Rename(new_name);
-    renamed.push_back(component);
+    renamed = true;
   }
-  if (renamed.empty()) return false;
-  // References in this form's file follow, as for a rename made here.
+  if (!renamed) return false;
   RenameReferences(old_name, new_name);
   modified_ = true;
   return true;

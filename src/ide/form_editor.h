@@ -67,12 +67,6 @@ class FormEditor : public IOTAFormEditor,
   const std::vector<std::string>& MissingAncestors() const { return missing_ancestors_; }
   // True for a component designed in an ancestor form or a frame's own form: its name is
   // the ancestor's.
-  // A component named old_name in the form of class form_class was renamed new_name: the
-  // components this form inherits from it (through its root or an inline frame of that
-  // class or a descendant) take the new name, with their `inherited` objects and the
-  // references to them. True when anything here changed (the form is then modified).
-  bool FollowAncestorRename(const std::string& form_class, const std::string& old_name,
-                            const std::string& new_name);
   bool IsInherited(const platform::TComponent& component) const {
     return inherited_.count(&component) != 0;
   }
@@ -94,6 +88,12 @@ class FormEditor : public IOTAFormEditor,
 
   // True when the form is designed on top of the form of class form_class.
   bool DescendsFrom(const std::string& form_class) const;
+  // The form of class form_class renamed a component old_name to new_name: the components
+  // this form inherits from it (through its root, or an inline frame of that class or a
+  // descendant) follow with their objects in the form file and every reference to them, as
+  // the designer does for open descendants. False when nothing here came from it.
+  bool FollowAncestorRename(const std::string& form_class, const std::string& old_name,
+                            const std::string& new_name);
 
   // IOTAEditor
   std::string GetFileName() override;
@@ -140,6 +140,8 @@ class FormEditor : public IOTAFormEditor,
   // ancestors' order) when the form had none for it.
   DfmObject& ObjectFor(platform::TComponent& component);
   DfmObject* FindObject(const platform::TComponent& component) const;
+  // Points every reference to old_name in the form (and on the live components) at name.
+  void RenameReferences(const std::string& old_name, const std::string& name);
   // The tab order the written form gives a control (its own, else its ancestors').
   std::optional<int64_t> WrittenTabOrder(const platform::TComponent& component) const;
   std::shared_ptr<IOTAComponent> Wrap(platform::TComponent* component);
@@ -185,8 +187,6 @@ class FormEditor : public IOTAFormEditor,
   // until a control really moves.
   std::unordered_map<const platform::TComponent*, int> tab_synced_;
   void SnapshotTabOrders(platform::TComponent& parent);
-  // Points every reference to old_name in the form file at name instead.
-  void RenameReferences(const std::string& old_name, const std::string& name);
   bool modified_ = false;
 };
 
