@@ -225,7 +225,8 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
       "(unknown rule or names, a form that cannot be read); the form is not written then.");
   auto options = std::make_shared<Options>();
   cmd->add_option("RULE", options->rule, "the palette rule")->required();
-  cmd->add_option("FORM", options->form, "the form file (.dfm) with its unit beside it")
+  cmd->add_option("FORM", options->form,
+                  "the form file (.dfm, or a Lazarus .lfm) with its unit beside it")
       ->required();
   cmd->add_option("NAME", options->names, "component names, the reference first")->required();
   cmd->add_flag("--vertical", options->vertical, "manual: space top to bottom (default: across)");

@@ -15,7 +15,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   Context context{out, err, in, {}};
   context.progress = &err == &std::cerr && ::isatty(STDERR_FILENO) != 0;
   CLI::App app{
-      "zori: form and source tools for Delphi projects on disk (the ZORI design-time add-in, "
+      "zori: form and source tools for Delphi and Lazarus projects on disk (the ZORI design-time "
+      "add-in, "
       "run from the command line)",
       "zori"};
   app.require_subcommand(1);

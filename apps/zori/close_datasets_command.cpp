@@ -162,7 +162,9 @@ void AddCloseDatasetsCommand(CLI::App& app, Context& context, int& exit_code) {
     std::vector<std::string> search_paths;
   };
   auto options = std::make_shared<Options>();
-  cmd->add_option("PATH", options->paths, "a .dpr project, a folder, or .pas/.dfm files")
+  cmd->add_option(
+         "PATH", options->paths,
+         "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, a folder, or .pas/.dfm/.lfm files")
       ->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")

@@ -273,7 +273,10 @@ void AddCommentCommand(CLI::App& app, Context& context, int& exit_code) {
       "shows (defaults, read-back). The unit is written back in its own encoding and line "
       "breaks. Exit 0 on success, 1 when the command reported an error (on standard error), "
       "2 on bad arguments.");
-  command->add_option("UNIT", options->unit, "the unit (.pas)")->required();
+  command
+      ->add_option("UNIT", options->unit,
+                   "the unit (.pas; a Lazarus unit is read and written as UTF-8)")
+      ->required();
   command->add_option("--line", options->line, "the cursor line (1-based)");
   command->add_option("--routine", options->routine,
                       "put the cursor on the first declaration of this routine (case ignored)");

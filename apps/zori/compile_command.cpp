@@ -59,6 +59,7 @@ int Compile(const Options& o, Context& context) {
     for (const std::string& e : project.errors) context.err << me << e << "\n";
     return done(2);
   }
+  for (const std::string& note : project.notes) context.err << me << note << "\n";
   ide::DiskHost& host = *project.host;
   bool proceed = false;
   const size_t runs_before = platform::Application().ProcessLog().size();
@@ -98,7 +99,8 @@ void AddCompileCommand(CLI::App& app, Context& context, int& exit_code) {
       "nothing is written, stderr says why and the exit code is 1. Bad input exits 2. "
       "Nothing is compiled.");
   auto options = std::make_shared<Options>();
-  cmd->add_option("PROJECT", options->project, "the project (.dpr, or its folder)")->required();
+  cmd->add_option("PROJECT", options->project, "the project (.dpr, .lpi or .lpr, or its folder)")
+      ->required();
   cmd->add_flag("--code-insight", options->code_insight,
                 "a code-insight compile: the add-in lets it through untouched");
   cmd->add_option("--classes", options->classes,

@@ -38,6 +38,8 @@ bool DesignerRun::Open(const std::vector<std::string>& paths,
   platform::Application().SetClock(std::move(clock));
   project_ = OpenProject(paths, class_tables, search_paths);
   if (!project_.errors.empty()) return false;
+  // Which project of a folder was opened, when the folder holds both kinds.
+  for (const std::string& note : project_.notes) context_.err << "zori: " << note << "\n";
   Register();
   time.Advance(1000);
   platform::Application().ProcessMessages();

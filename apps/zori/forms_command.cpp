@@ -49,7 +49,8 @@ void AddFormsCommand(CLI::App& app, Context& context, int& exit_code) {
       "print the form lister's tree: every form of the IDE (its windows, the add-in's, the "
       "project's designed forms) with its windowed controls under their parents");
   forms->add_option("PROJECT", *project,
-                    "a .dpr, a folder or .pas/.dfm files; without it only the IDE's windows");
+                    "a .dpr, .lpi or .lpr, a folder or .pas/.dfm/.lfm files; without it only the "
+                    "IDE's windows");
   forms->callback([&context, &exit_code, project] { exit_code = Forms(context, *project); });
 }
 

@@ -14,6 +14,7 @@
 #include "designer/U_zori_perf_layout.h"
 #include "host_session.h"
 #include "ide/disk_host.h"
+#include "ide/file_system.h"
 #include "ide/ide_desktop.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
@@ -75,6 +76,14 @@ int Layout(const Options& o, Context& context) {
   if (o.action != "save" && o.action != "apply") {
     context.err << "zori layout: unknown action '" << o.action << "' (save or apply)\n";
     return 2;
+  }
+  // The desktop file is the Delphi IDE's: Lazarus keeps its windows in its own settings.
+  ide::RealFileSystem files;
+  if (ide::DiskHost::IsLazarusProject(files, {o.project})) {
+    context.err << me << o.project
+                << ": a Lazarus project; the layout profile places the Delphi IDE's windows "
+                   "from its desktop file (.dsk), which Lazarus does not have; nothing done\n";
+    return 0;
   }
   AddinSession session(context);
   std::string err;
@@ -153,11 +162,14 @@ void AddLayoutCommand(CLI::App& app, Context& context, int& exit_code) {
       "visible undocked window with a stored row there (names match with letter case; the "
       "last row of a name wins; rows without a positive width and height are skipped), "
       "prints what moved and writes the changed places into the .dsk. Without a stored "
-      "profile nothing moves. Exit 0 when done, 1 when a file could not be read or written, "
+      "profile nothing moves. The desktop file is a Delphi IDE thing: on a Lazarus project "
+      "(.lpi, .lpr, or a folder holding one) zori says so on stderr, does nothing and exits "
+      "0. Exit 0 when done, 1 when a file could not be read or written, "
       "2 on bad input.");
   auto options = std::make_shared<Options>();
   cmd->add_option("ACTION", options->action, "save or apply")->required();
-  cmd->add_option("PROJECT", options->project, "the project (.dpr, or its folder)")->required();
+  cmd->add_option("PROJECT", options->project, "the Delphi project (.dpr, or its folder)")
+      ->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
       ->option_text("FILE");

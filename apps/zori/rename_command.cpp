@@ -246,7 +246,9 @@ void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
     bool no_data_field = false;
   };
   auto options = std::make_shared<Options>();
-  cmd->add_option("PATH", options->paths, "a .dpr project, a folder, or .pas/.dfm files")
+  cmd->add_option(
+         "PATH", options->paths,
+         "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, a folder, or .pas/.dfm/.lfm files")
       ->required();
   cmd->add_flag("--apply", options->rename.apply, "make the renames and write the changed files");
   cmd->add_flag("--no-focus-label", options->no_focus_label,

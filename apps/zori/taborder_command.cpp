@@ -262,8 +262,9 @@ void AddTabOrderCommand(CLI::App& app, Context& context, int& exit_code) {
       "otherwise (the reasons go to stderr).");
   auto options = std::make_shared<TabOrderOptions>();
   cmd->add_option("PATH", options->paths,
-                  "a .dpr project, .pas/.dfm files, or a folder searched through: each .dpr "
-                  "in it is a project, and units no project names are taken on their own")
+                  "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, .pas/.dfm/.lfm files, or a "
+                  "folder searched through: each project file in it is a project, and units "
+                  "no project names are taken on their own")
       ->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table for your own component classes; repeatable")

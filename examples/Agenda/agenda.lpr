@@ -7,7 +7,7 @@ uses
   cthreads,
   {$ENDIF}
   Interfaces, // this includes the LCL widgetset
-  Forms, uPrincipal, uDados, uBase, uContatos
+  Forms, uPrincipal, uDados, uBase, uContatos, uFiltro
   { you can add units after this };
 
 {$R *.res}

@@ -5,7 +5,8 @@ unit uPrincipal;
 interface
 
 uses
-  Classes, SysUtils, Forms, Controls, Graphics, Dialogs, Menus, ComCtrls, StdCtrls;
+  Classes, SysUtils, Forms, Controls, Graphics, Dialogs, Menus, ComCtrls, StdCtrls,
+  uFiltro;
 
 type
 
@@ -13,6 +14,7 @@ type
 
   TfrmPrincipal = class(TForm)
     btnContatos: TButton;
+    fraFiltro1: TfraFiltro;
     lblTitulo: TLabel;
     mnuPrincipal: TMainMenu;
     mniArquivo: TMenuItem;

@@ -220,6 +220,16 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
   modules_by_name_.emplace(platform::UpperAscii(fs::path(file).filename().string()),
                            modules_.size());
   HookRenames(module);
+  // A component renamed in a form is renamed in every open form and frame built on it, as
+  // the designer does: their `inherited` objects would otherwise name nothing.
+  module->on_component_renamed = [this, from = module.get()](const std::string& form_class,
+                                                             const std::string& old_name,
+                                                             const std::string& new_name) {
+    for (const auto& other : modules_) {
+      if (other.get() == from || other->Form() == nullptr) continue;
+      other->Form()->FollowAncestorRename(form_class, old_name, new_name);
+    }
+  };
   modules_.push_back(std::move(module));
   return true;
 }
@@ -233,13 +243,6 @@ void DiskHost::HookRenames(const std::shared_ptr<DiskModule>& module) {
     auto self = host.lock();
     auto ancestor = weak.lock();
     return self && ancestor ? (*self)->DescendantClash(*ancestor, new_name) : std::string();
-  };
-  form->on_rename = [host, weak, unit = std::move(form->on_rename)](const std::string& old_name,
-                                                                    const std::string& new_name) {
-    if (unit) unit(old_name, new_name);
-    auto self = host.lock();
-    if (auto ancestor = weak.lock(); self && ancestor)
-      (*self)->FollowInDescendants(*ancestor, old_name, new_name);
   };
 }
 
@@ -255,16 +258,6 @@ std::string DiskHost::DescendantClash(DiskModule& ancestor, const std::string& n
     }
   }
   return {};
-}
-
-void DiskHost::FollowInDescendants(DiskModule& ancestor, const std::string& old_name,
-                                   const std::string& new_name) {
-  const std::string form_class = ancestor.Form()->Root()->ClassName();
-  for (const auto& module : modules_) {
-    FormEditor* form = module->Form();
-    if (form != nullptr && form->DescendsFrom(form_class))
-      form->FollowAncestorRename(old_name, new_name);
-  }
 }
 
 // The form of a unit: the form file of its project's IDE beside it; empty when none.
@@ -316,11 +309,21 @@ bool DiskHost::IsLazarusProject(FileSystem& files, const std::vector<std::string
     }
     const std::string ext = Extension(path);
     if (ext == ".LPI" || ext == ".LPR" || ext == ".LFM") return true;
-    if (ext == ".PAS" &&
-        ResolvePath(files, fs::path(path).replace_extension(".dfm").string()).empty() &&
-        !ResolvePath(files, fs::path(path).replace_extension(".lfm").string()).empty()) {
-      return true;
+    if (ext != ".PAS" && ext != ".PP") continue;
+    if (!ResolvePath(files, fs::path(path).replace_extension(".dfm").string()).empty()) continue;
+    if (!ResolvePath(files, fs::path(path).replace_extension(".lfm").string()).empty()) return true;
+    // A unit without a form belongs to the project beside it, else to the compiler its
+    // text asks for: only Free Pascal reads {$mode ...}.
+    const std::string folder = fs::path(path).parent_path().string();
+    const std::string project = ChooseProjectFile(files, folder.empty() ? "." : folder, nullptr);
+    if (!project.empty()) {
+      if (Extension(project) != ".DPR") return true;
+      continue;
     }
+    std::string text;
+    if (files.ReadFile(path, &text, &err) &&
+        platform::UpperAscii(text).find("{$MODE ") != std::string::npos)
+      return true;
   }
   return false;
 }
@@ -464,10 +467,10 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
     if (dfm.empty() && !unit.form_name.empty()) {
       // Later Delphi versions design FireMonkey forms (.fmx), a format of their own.
       const std::string fmx = ResolvePath(*fs_, fs::path(pas).replace_extension(".fmx").string());
-      errors->push_back(where + "expected the form file of " + unit.form_name + " beside " + pas +
-                        (fmx.empty() ? ", found no such file"
-                                     : ", found a FireMonkey form (" + fmx +
-                                           "), which zori does not open"));
+      errors->push_back(
+          where + "expected the form file of " + unit.form_name + " beside " + pas +
+          (fmx.empty() ? ", found no such file"
+                       : ", found a FireMonkey form (" + fmx + "), which zori does not open"));
       ok = false;
     }
     ok = OpenUnit(pas, dfm, errors) && ok;
@@ -502,7 +505,13 @@ bool DiskHost::LoadLpi(const std::string& path, std::vector<std::string>* errors
     }
     const std::string lfm =
         ResolvePath(*fs_, fs::path(unit.path).replace_extension(".lfm").string());
-    if (lfm.empty() && !unit.component_name.empty()) {
+    // A unit may name a component without a form file of its own (an abstract frame whose
+    // descendants carry the forms); it lacks one only when it loads it with {$R *.lfm}.
+    std::string unit_text;
+    std::string ignored;
+    if (lfm.empty() && !unit.component_name.empty() &&
+        fs_->ReadFile(unit.path, &unit_text, &ignored) &&
+        platform::UpperAscii(unit_text).find("*.LFM}") != std::string::npos) {
       errors->push_back(where + "expected the form file of " + unit.component_name + " beside " +
                         unit.path + ", found no such file");
       ok = false;

@@ -58,7 +58,9 @@ class DiskHost {
   static std::string ChooseProjectFile(FileSystem& fs, const std::string& folder,
                                        std::string* note);
   // Whether paths name a Lazarus project (.lpi, .lpr, .lfm forms, or a folder standing for
-  // one), whose forms take the LCL's class table.
+  // one), whose forms take the LCL's class table and whose units are UTF-8. A unit without
+  // a form is Lazarus's when a Lazarus project sits beside it (and no .dpr), or, with no
+  // project beside it, when its text holds a {$mode ...} directive.
   static bool IsLazarusProject(FileSystem& fs, const std::vector<std::string>& paths);
 
   int ModuleCount() const { return static_cast<int>(modules_.size()); }
@@ -90,10 +92,7 @@ class DiskHost {
   int NotifierCount() const { return static_cast<int>(notifiers_.size()); }
 
  private:
-  // A rename in a form reaches the open forms designed on top of it, as the designer keeps
-  // open descendants in step; a name a descendant already uses is refused.
-  void FollowInDescendants(DiskModule& ancestor, const std::string& old_name,
-                           const std::string& new_name);
+  // A name a form designed on top of the module's form already uses is refused there.
   std::string DescendantClash(DiskModule& ancestor, const std::string& new_name) const;
   void HookRenames(const std::shared_ptr<DiskModule>& module);
   class Services;

@@ -81,7 +81,12 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   // Renaming a component renames its field in the unit's form class, as the designer does.
   std::weak_ptr<DiskModule> weak = module;
   module->form_->on_rename = [weak](const std::string& old_name, const std::string& new_name) {
-    if (auto self = weak.lock()) self->RenameField(old_name, new_name);
+    auto self = weak.lock();
+    if (self == nullptr) return;
+    self->RenameField(old_name, new_name);
+    if (self->on_component_renamed) {
+      self->on_component_renamed(self->form_->Root()->ClassName(), old_name, new_name);
+    }
   };
   return module;
 }

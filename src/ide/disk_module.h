@@ -2,6 +2,7 @@
 // (file editor 0) and, when a .dfm sits beside it, the form designer (file editor 1).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,11 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   // Why the last Save failed ("path: reason"); empty after a successful one. A file that
   // changed on disk since it was read is not saved over: someone else's edit is kept.
   const std::string& LastError() const { return last_error_; }
+  // Told when a component of this unit's form is renamed, with the form's class, so the
+  // forms and frames built on it can follow.
+  std::function<void(const std::string& form_class, const std::string& old_name,
+                     const std::string& new_name)>
+      on_component_renamed;
 
   // IOTAModule
   std::string GetFileName() override { return pas_path_; }

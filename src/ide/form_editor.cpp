@@ -243,6 +243,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   for (TComponent* component : editor->made_) {
     editor->synced_[component] = component->StoredProperties();
   }
+  editor->SnapshotTabOrders(*root);
   // The designer opens with the form itself selected.
   editor->selection_.push_back(root);
   editor->frames_ = nullptr;  // it borrows the host's finder, needed only while building
@@ -365,7 +366,12 @@ bool FormEditor::ApplyFrameForms(const DfmObject& object, TComponent* frame, TCo
                                  int depth, std::string* err) {
   if (!frames_ || depth > kMaxFrameDepth) return true;
   const FormLineage lineage = frames_(object.class_name());
-  if (!lineage.missing.empty()) NoteMissing(lineage.missing);
+  // Lazarus also writes as `inline` a control that streams parts of its own (a SynEdit with
+  // its gutter): a class the tables know as no frame has no form of its own to miss.
+  const platform::TClassInfo* known = classes_->Find(object.class_name());
+  const bool own_parts = lineage.forms.empty() && known != nullptr &&
+                         !known->InheritsFrom("TFrame") && !known->InheritsFrom("TCustomFrame");
+  if (!lineage.missing.empty() && !own_parts) NoteMissing(lineage.missing);
   // The root object of the frame's own form stands for the frame component; its children
   // are made inside the frame.
   for (const auto& form : lineage.forms) {
@@ -578,9 +584,21 @@ void FormEditor::WriteProperty(TComponent& component, const std::string& name) {
   modified_ = true;
 }
 
+void FormEditor::SnapshotTabOrders(TComponent& parent) {
+  auto* win = dynamic_cast<TWinControl*>(&parent);
+  if (win == nullptr) return;
+  for (int i = 0; i < win->ControlCount(); ++i) {
+    if (auto* child = dynamic_cast<TWinControl*>(win->Controls(i))) {
+      tab_synced_[child] = child->TabOrder();
+      SnapshotTabOrders(*child);
+    }
+  }
+}
+
 void FormEditor::WriteTabOrders(TComponent& parent, const TComponent* moved) {
   auto* win = dynamic_cast<TWinControl*>(&parent);
   if (win == nullptr) return;
+  for (TWinControl* child : win->TabList()) tab_synced_[child] = child->TabOrder();
   for (TWinControl* child : win->TabList()) {
     DfmObject* object = FindObject(*child);
     const DfmProperty* tab = object != nullptr ? object->FindProperty("TabOrder") : nullptr;
@@ -636,31 +654,8 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
   FollowRename(component, old_name);
 }
 
-void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
-  const std::string name = component.Name();
-  ObjectFor(component).Rename(name);
-  FollowReferences(old_name, name);
-  modified_ = true;
-  if (&component != root_.get() && on_rename) on_rename(old_name, name);
-}
-
-bool FormEditor::DescendsFrom(const std::string& form_class) const {
-  return std::any_of(ancestor_classes_.begin(), ancestor_classes_.end(),
-                     [&](const std::string& cls) { return SameTextAscii(cls, form_class); });
-}
-
-bool FormEditor::FollowAncestorRename(const std::string& old_name, const std::string& new_name) {
-  TComponent* component = root_->FindComponent(old_name);
-  if (component == nullptr || !IsInherited(*component)) return false;
-  component->SetName(new_name);
-  // The form file names the component only when it changes something on it.
-  if (DfmObject* object = FindObject(*component)) object->Rename(new_name);
-  FollowReferences(old_name, new_name);
-  modified_ = true;
-  return true;
-}
-
-void FormEditor::FollowReferences(const std::string& old_name, const std::string& name) {
+void FormEditor::RenameReferences(const std::string& old_name, const std::string& name) {
+  // Every reference to the component in the form follows it.
   for (auto& [other, object] : objects_) {
     std::vector<std::string> refs;
     for (const DfmProperty& property : object->properties()) {
@@ -679,6 +674,42 @@ void FormEditor::FollowReferences(const std::string& old_name, const std::string
     }
     if (!refs.empty()) synced_[other] = other->StoredProperties();
   }
+}
+
+void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
+  const std::string name = component.Name();
+  ObjectFor(component).Rename(name);
+  RenameReferences(old_name, name);
+  modified_ = true;
+  if (&component != root_.get() && on_rename) on_rename(old_name, name);
+}
+
+bool FormEditor::FollowAncestorRename(const std::string& form_class, const std::string& old_name,
+                                      const std::string& new_name) {
+  std::vector<TComponent*> renamed;
+  std::vector<TComponent*> owners{root_.get()};
+  for (size_t i = 0; i < owners.size(); ++i) {
+    TComponent& owner = *owners[i];
+    for (int c = 0; c < owner.ComponentCount(); ++c) {
+      if (owner.Components(c)->ComponentCount() > 0) owners.push_back(owner.Components(c));
+    }
+    if (!owner.InheritsFrom(form_class)) continue;
+    TComponent* component = owner.FindComponent(old_name);
+    if (component == nullptr || !IsInherited(*component)) continue;
+    component->SetName(new_name);
+    if (DfmObject* object = FindObject(*component)) object->Rename(new_name);
+    renamed.push_back(component);
+  }
+  if (renamed.empty()) return false;
+  // References in this form's file follow, as for a rename made here.
+  RenameReferences(old_name, new_name);
+  modified_ = true;
+  return true;
+}
+
+bool FormEditor::DescendsFrom(const std::string& form_class) const {
+  return std::any_of(ancestor_classes_.begin(), ancestor_classes_.end(),
+                     [&](const std::string& cls) { return SameTextAscii(cls, form_class); });
 }
 
 void FormEditor::SyncFromComponents() {
@@ -717,8 +748,11 @@ void FormEditor::SyncFromComponents() {
     // Tab order moved on the objects.
     auto* win = dynamic_cast<TWinControl*>(component);
     if (win != nullptr && win->Parent() != nullptr) {
+      const auto synced = tab_synced_.find(win);
       const std::optional<int64_t> tab = WrittenTabOrder(*win);
-      if (tab && *tab != win->TabOrder()) WriteTabOrders(*win->Parent(), nullptr);
+      const bool moved = synced != tab_synced_.end() ? synced->second != win->TabOrder()
+                                                     : tab && *tab != win->TabOrder();
+      if (moved) WriteTabOrders(*win->Parent(), nullptr);
     }
   }
 }

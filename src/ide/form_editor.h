@@ -67,6 +67,12 @@ class FormEditor : public IOTAFormEditor,
   const std::vector<std::string>& MissingAncestors() const { return missing_ancestors_; }
   // True for a component designed in an ancestor form or a frame's own form: its name is
   // the ancestor's.
+  // A component named old_name in the form of class form_class was renamed new_name: the
+  // components this form inherits from it (through its root or an inline frame of that
+  // class or a descendant) take the new name, with their `inherited` objects and the
+  // references to them. True when anything here changed (the form is then modified).
+  bool FollowAncestorRename(const std::string& form_class, const std::string& old_name,
+                            const std::string& new_name);
   bool IsInherited(const platform::TComponent& component) const {
     return inherited_.count(&component) != 0;
   }
@@ -88,10 +94,6 @@ class FormEditor : public IOTAFormEditor,
 
   // True when the form is designed on top of the form of class form_class.
   bool DescendsFrom(const std::string& form_class) const;
-  // An ancestor form renamed a component this form inherits: the inherited component, its
-  // object in the form file and every reference to it follow, as the designer does for
-  // open descendants. False when the form inherits no component of that name.
-  bool FollowAncestorRename(const std::string& old_name, const std::string& new_name);
 
   // IOTAEditor
   std::string GetFileName() override;
@@ -138,8 +140,6 @@ class FormEditor : public IOTAFormEditor,
   // ancestors' order) when the form had none for it.
   DfmObject& ObjectFor(platform::TComponent& component);
   DfmObject* FindObject(const platform::TComponent& component) const;
-  // Points every reference to old_name in the form (and on the live components) at name.
-  void FollowReferences(const std::string& old_name, const std::string& name);
   // The tab order the written form gives a control (its own, else its ancestors').
   std::optional<int64_t> WrittenTabOrder(const platform::TComponent& component) const;
   std::shared_ptr<IOTAComponent> Wrap(platform::TComponent* component);
@@ -179,6 +179,14 @@ class FormEditor : public IOTAFormEditor,
   std::unordered_map<const platform::TComponent*,
                      std::vector<std::pair<std::string, platform::Variant>>>
       synced_;
+  // Each windowed control's place in its parent's tab list when its parent's tab orders
+  // were last written (or loaded): a file may number them with gaps (a control that keeps
+  // its place without storing it, such as a Lazarus splitter), which stay as they are
+  // until a control really moves.
+  std::unordered_map<const platform::TComponent*, int> tab_synced_;
+  void SnapshotTabOrders(platform::TComponent& parent);
+  // Points every reference to old_name in the form file at name instead.
+  void RenameReferences(const std::string& old_name, const std::string& name);
   bool modified_ = false;
 };
 

@@ -257,16 +257,17 @@ TEST(CheckCommandTest, LazarusExampleOpensThroughItsLpiWithTheLclClasses) {
   EXPECT_EQ(
       r.out,
       dir +
-          "uprincipal.pas: form frmPrincipal (TfrmPrincipal), 7 components, 2 windowed, "
+          "uprincipal.pas: form frmPrincipal (TfrmPrincipal), 10 components, 4 windowed, "
           "0 datasets\n" +
           dir + "udados.pas: form dmDados (TdmDados), 10 components, 0 windowed, 2 datasets\n" +
           dir + "ubase.pas: form frmBase (TfrmBase), 2 components, 2 windowed, 0 datasets\n" + dir +
+          "ufiltro.pas: form fraFiltro (TfraFiltro), 2 components, 1 windowed, 0 datasets\n" + dir +
           "ucontatos.pas: form frmContatos (TfrmContatos), 10 components, 7 windowed, 0 "
           "datasets\n" +
           "  taborder: frmContatos: tab order pnlBotoes, edtNome, edtTelefone, cbxGrupo, "
           "navContatos, grdContatos; suggested edtNome, edtTelefone, cbxGrupo, navContatos, "
           "grdContatos, pnlBotoes\n" +
-          "4 modules, 4 forms, 1 finding in 1 form\n");
+          "5 modules, 5 forms, 1 finding in 1 form\n");
   // Every class of the example is in the LCL's table; nothing is left to infer.
   const Outcome j = RunZori({"check", "--json", (lazarus / "agenda.lpi").string()});
   EXPECT_EQ(j.code, 1) << j.err;

@@ -352,4 +352,8 @@ TEST(ClassTableTest, LclTableKnowsTheLazarusPaletteAndDatabaseFamilies) {
               platform::Variant(false))
         << control;
   }
+  // Pages and status bars take no part in the tab order.
+  for (const char* control : {"TTabSheet", "TPage", "TSplitter", "TStatusBar"})
+    EXPECT_EQ(registry.Find(control)->FindProperty("TabOrder"), nullptr) << control;
+  EXPECT_NE(registry.Find("TToolBar")->FindProperty("TabOrder"), nullptr);
 }

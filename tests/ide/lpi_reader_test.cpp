@@ -172,4 +172,14 @@ TEST(LpiReaderTest, FolderOpensItsLpiAndSaysWhichProjectItChoseBesideADelphiOne)
             "opened Agenda.dpr (name the other file to open it)");
   EXPECT_FALSE(ide::DiskHost::IsLazarusProject(files, {"lone"}));
   EXPECT_TRUE(ide::DiskHost::IsLazarusProject(files, {"proj/umain.pas"}));
+
+  // A unit without a form is its project's kind, else its text's: {$mode} is Free Pascal's.
+  files.Create("proj/ufuncoes.pas", "unit uFuncoes;\ninterface\nimplementation\nend.\n");
+  EXPECT_TRUE(ide::DiskHost::IsLazarusProject(files, {"proj/ufuncoes.pas"}));
+  files.Create("lone/ufuncoes.pas", "unit uFuncoes;\n{$mode objfpc}\ninterface\nend.\n");
+  EXPECT_FALSE(ide::DiskHost::IsLazarusProject(files, {"lone/ufuncoes.pas"}));
+  files.Create("solta/ufuncoes.pas", "unit uFuncoes;\n{$MODE Delphi}\ninterface\nend.\n");
+  EXPECT_TRUE(ide::DiskHost::IsLazarusProject(files, {"solta/ufuncoes.pas"}));
+  files.Create("solta/utexto.pas", "unit uTexto;\ninterface\nend.\n");
+  EXPECT_FALSE(ide::DiskHost::IsLazarusProject(files, {"solta/utexto.pas"}));
 }
