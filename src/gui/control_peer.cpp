@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -66,8 +67,13 @@ class PanelWidget : public QFrame {
  public:
   using QFrame::QFrame;
   QString caption;
+  std::function<void()> double_clicked;
 
  protected:
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    if (double_clicked) double_clicked();
+    QFrame::mouseDoubleClickEvent(event);
+  }
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     if (caption.isEmpty()) return;
@@ -330,8 +336,9 @@ void ControlPeer::Build(QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     w = frame;
-  } else if (dynamic_cast<TCustomPanel*>(c) != nullptr) {
+  } else if (auto* panel_c = dynamic_cast<TCustomPanel*>(c)) {
     auto* panel = new PanelWidget(parent);
+    panel->double_clicked = [this, panel_c] { Raise([panel_c] { panel_c->DblClick(); }); };
     w = panel;
   } else if (dynamic_cast<TTabSheet*>(c) != nullptr || dynamic_cast<TToolBar*>(c) != nullptr ||
              c->ClassNameIs("TScrollBox")) {

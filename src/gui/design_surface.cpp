@@ -302,8 +302,24 @@ void DesignSurface::PaintControl(QPainter& p, TControl& control) const {
     o.maximum = control.GetPropValue("Max").AsInteger();
     o.progress = control.GetPropValue("Position").AsInteger();
     style->drawControl(QStyle::CE_ProgressBar, &o, &p, this);
-  } else if (Is(control, "TCustomPanel") || Is(control, "TToolBar") ||
-             Is(control, "TDBNavigator")) {
+  } else if (Is(control, "TDBNavigator")) {
+    // The navigator's buttons, as many as it shows, side by side.
+    static const char* const kGlyphs[] = {"|\u25C0", "\u25C0", "\u25B6", "\u25B6|", "+",
+                                          "\u2212",  "\u25B2", "\u2714", "\u2716",  "\u21BB"};
+    static const char* const kNames[] = {"nbFirst",  "nbPrior", "nbNext", "nbLast",   "nbInsert",
+                                         "nbDelete", "nbEdit",  "nbPost", "nbCancel", "nbRefresh"};
+    const std::string visible = control.GetPropValue("VisibleButtons").AsString();
+    std::vector<int> shown;
+    for (int b = 0; b < 10; ++b) {
+      if (visible.empty() || visible.find(kNames[b]) != std::string::npos) shown.push_back(b);
+    }
+    const int w = shown.empty() ? 0 : r.width() / static_cast<int>(shown.size());
+    for (size_t i = 0; i < shown.size(); ++i) {
+      const QRect b(r.left() + static_cast<int>(i) * w, r.top(), w, r.height());
+      qDrawShadePanel(&p, b, palette(), false, 1, &palette().brush(QPalette::Button));
+      p.drawText(b, Qt::AlignCenter, QString::fromUtf8(kGlyphs[shown[i]]));
+    }
+  } else if (Is(control, "TCustomPanel") || Is(control, "TToolBar")) {
     if (auto color = ColorOf(control, "Color")) p.fillRect(r, *color);
     if (control.GetPropValue("BevelOuter").AsString() != "bvNone") {
       qDrawShadePanel(&p, r, palette(),

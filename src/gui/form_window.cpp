@@ -79,6 +79,13 @@ void FormWindow::SyncAll() {
   } else if (size() != QSize(width, height)) {
     resize(width, height);
   }
+  // Stay on top may be switched while the window shows (the palette's pop-up menu).
+  const bool on_top = form_->StayOnTop();
+  if (on_top != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+    const bool was_visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on_top);
+    if (was_visible) show();
+  }
   if (auto color = ColorOf(*form_, "Color")) {
     QPalette p = palette();
     p.setColor(QPalette::Window, *color);

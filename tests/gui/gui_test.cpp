@@ -156,6 +156,17 @@ TEST_F(GuiTest, PaletteButtonAlignsTheControlsClickedOnTheFormAndSaveAllWritesTh
   EXPECT_NE(ObjectBlock(dfm, "DBEdit2").find(expected), std::string::npos)
       << ObjectBlock(dfm, "DBEdit2");
   EXPECT_FALSE(session_->Host().Module(session_->Host().CurrentModuleIndex())->Modified());
+
+  // Dragging a control moves it through the designer, which marks the form modified.
+  gui::DesignSurface& surface = session_->Window().Surface();
+  platform::TComponent* edit = surface.Editor()->Root()->FindComponent("Edit1");
+  const int left = edit->GetPropValue("Left").AsInteger();
+  const QPoint from = surface.RectOf(*edit).center();
+  QTest::mousePress(&surface, Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(&surface, from + QPoint(16, 0));
+  QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, from + QPoint(16, 0));
+  EXPECT_EQ(edit->GetPropValue("Left").AsInteger(), left + 16);
+  EXPECT_TRUE(session_->Host().Module(session_->Host().CurrentModuleIndex())->Modified());
 }
 
 TEST_F(GuiTest, TabOrderWindowShowsBothTreesOfTheOpenForm) {
