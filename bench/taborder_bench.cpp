@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -61,6 +63,9 @@ std::shared_ptr<ide::MemoryFileSystem> Project() {
   }
   dfm += "end\r\n";
   auto files = std::make_shared<ide::MemoryFileSystem>();
+  // The host reads its class table through the same file layer as the project.
+  std::ifstream table(ZORI_DATA_DIR "/classes.xml", std::ios::binary);
+  files->Create("classes.xml", std::string(std::istreambuf_iterator<char>(table), {}));
   files->Create("big/uBig.dfm", dfm);
   files->Create("big/uBig.pas", "unit uBig;\r\ninterface\r\ntype\r\n  TfrmBig = class(TForm)\r\n" +
                                     fields + "  end;\r\nimplementation\r\nend.\r\n");
@@ -75,9 +80,11 @@ struct Fixture {
   Fixture() {
     std::vector<std::string> errors;
     std::string err;
-    if (!host.LoadClassTable(ZORI_DATA_DIR "/classes.xml", &err) ||
-        !host.LoadProject({"big/uBig.pas"}, &errors))
-      throw std::runtime_error("the generated form does not load");
+    if (!host.LoadClassTable("classes.xml", &err))
+      throw std::runtime_error("the class table does not load: " + err);
+    if (!host.LoadProject({"big/uBig.pas"}, &errors) || host.Module(0)->Form() == nullptr)
+      throw std::runtime_error("the generated form does not load: " +
+                               (errors.empty() ? std::string("no form") : errors.front()));
     window = platform::TComponent::Create<TF_ZORI_TabOrder>(platform::Application());
     window->PR_Pega_Form_Ativo(
         ide::Supports<ide::IOTAFormEditor>(host.Module(0)->GetModuleFileEditor(1)));

@@ -56,6 +56,7 @@ struct Options {
   bool vertical = false;
   std::optional<std::string> gap;
   std::vector<std::string> classes;
+  std::vector<std::string> search_paths;
 };
 
 // Works the windows for a user at the command line: the manual adjustment window gets the
@@ -138,7 +139,7 @@ int Align(const Options& o, Context& context) {
   platform::ManualClock& time = *clock;
   platform::Application().SetClock(std::move(clock));
 
-  HostSession project = OpenProject({o.form}, o.classes);
+  HostSession project = OpenProject({o.form}, o.classes, o.search_paths);
   int code = 0;
   auto done = [&](int result) {
     session.Unload();  // while the host still holds the menu the package leaves
@@ -243,6 +244,7 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
       ->option_text("FILE");
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Align(*options, context); });
 }
 

@@ -8,6 +8,7 @@
 #include "cli.h"
 #include "designer/U_zori_sel_foco.h"
 #include "designer_run.h"
+#include "form_checks.h"
 #include "ide/disk_host.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
@@ -70,9 +71,9 @@ void CloseOneForm(ide::DiskHost& host, int index) {
 }
 
 int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
-                  Context& context) {
+                  const std::vector<std::string>& search_paths, Context& context) {
   DesignerRun run(context);
-  if (!run.Open(paths, classes)) {
+  if (!run.Open(paths, classes, search_paths)) {
     for (const std::string& error : run.Errors())
       context.err << "zori close-datasets: " << error << "\n";
     return 2;
@@ -124,6 +125,30 @@ std::vector<SwitchedOff> RunDatasetCloser(ide::DiskHost& host, int index) {
   return out;
 }
 
+bool DatasetFindings(CheckScope& scope, ide::DiskModule& module, std::vector<Finding>* findings,
+                     std::string* err) {
+  // The closer reads its class table from the package directory. It switches the form's
+  // components off in memory; the check writes nothing.
+  if (scope.Addin(err) == nullptr) return false;
+  std::vector<SwitchedOff> switched;
+  try {
+    switched = RunDatasetCloser(scope.Host(), ModuleIndex(scope, module));
+  } catch (const std::exception& e) {
+    *err = e.what();
+    return false;
+  }
+  for (const SwitchedOff& off : switched) {
+    Finding finding;
+    finding.check = "datasets";
+    finding.summary = off.component + "." + off.property + " (" + off.class_name + ") is on";
+    finding.detail["component"] = off.component;
+    finding.detail["class"] = off.class_name;
+    finding.detail["property"] = off.property;
+    findings->push_back(std::move(finding));
+  }
+  return true;
+}
+
 void AddCloseDatasetsCommand(CLI::App& app, Context& context, int& exit_code) {
   auto* cmd = app.add_subcommand(
       "close-datasets",
@@ -134,15 +159,18 @@ void AddCloseDatasetsCommand(CLI::App& app, Context& context, int& exit_code) {
   struct Options {
     std::vector<std::string> paths;
     std::vector<std::string> classes;
+    std::vector<std::string> search_paths;
   };
   auto options = std::make_shared<Options>();
   cmd->add_option("PATH", options->paths, "a .dpr project, a folder, or .pas/.dfm files")
       ->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE");
+      ->option_text("FILE")
+      ->allow_extra_args(false);
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] {
-    exit_code = CloseDatasets(options->paths, options->classes, context);
+    exit_code = CloseDatasets(options->paths, options->classes, options->search_paths, context);
   });
 }
 

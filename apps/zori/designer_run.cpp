@@ -25,7 +25,8 @@ DesignerRun::~DesignerRun() {
 }
 
 bool DesignerRun::Open(const std::vector<std::string>& paths,
-                       const std::vector<std::string>& class_tables) {
+                       const std::vector<std::string>& class_tables,
+                       const std::vector<std::string>& search_paths) {
   std::string err;
   if (!session_.Load(&err)) {
     project_.errors.push_back(err);
@@ -35,7 +36,7 @@ bool DesignerRun::Open(const std::vector<std::string>& paths,
   auto clock = std::make_unique<platform::ManualClock>();
   platform::ManualClock& time = *clock;
   platform::Application().SetClock(std::move(clock));
-  project_ = OpenProject(paths, class_tables);
+  project_ = OpenProject(paths, class_tables, search_paths);
   if (!project_.errors.empty()) return false;
   Register();
   time.Advance(1000);

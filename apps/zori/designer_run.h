@@ -21,9 +21,11 @@ class DesignerRun {
   DesignerRun(const DesignerRun&) = delete;
   DesignerRun& operator=(const DesignerRun&) = delete;
 
-  // Loads the package, opens the project at paths and builds the tool menu. False when
-  // the package or an input could not be had; the reasons are in Errors().
-  bool Open(const std::vector<std::string>& paths, const std::vector<std::string>& class_tables);
+  // Loads the package, opens the project at paths (ancestor forms also looked for in
+  // search_paths) and builds the tool menu. False when the package or an input could not
+  // be had; the reasons are in Errors().
+  bool Open(const std::vector<std::string>& paths, const std::vector<std::string>& class_tables,
+            const std::vector<std::string>& search_paths = {});
 
   ide::DiskHost& Host() { return *project_.host; }
   const std::vector<std::string>& Errors() const { return project_.errors; }

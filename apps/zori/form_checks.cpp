@@ -2,6 +2,7 @@
 
 #include "addin_session.h"
 #include "cli.h"
+#include "ide/disk_host.h"
 
 namespace zori::cli {
 
@@ -18,9 +19,18 @@ AddinSession* CheckScope::Addin(std::string* err) {
   return addin_.get();
 }
 
+int ModuleIndex(CheckScope& scope, const ide::DiskModule& module) {
+  for (int i = 0; i < scope.Host().ModuleCount(); ++i) {
+    if (scope.Host().Module(i).get() == &module) return i;
+  }
+  return -1;
+}
+
 const std::vector<FormCheck>& FormChecks() {
   static const std::vector<FormCheck> checks = {
       {"taborder", "the tab order differs from the controls' positions", &TabOrderFindings},
+      {"names", "components named off the naming standard", &NameFindings},
+      {"datasets", "datasets or connections left open", &DatasetFindings},
   };
   return checks;
 }

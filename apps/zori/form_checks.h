@@ -66,4 +66,15 @@ const std::vector<FormCheck>& FormChecks();
 bool TabOrderFindings(CheckScope& scope, ide::DiskModule& module, std::vector<Finding>* findings,
                       std::string* err);
 
+// Components the naming standardiser would rename (rename_command.cpp).
+bool NameFindings(CheckScope& scope, ide::DiskModule& module, std::vector<Finding>* findings,
+                  std::string* err);
+
+// Datasets and connections the dataset closer would switch off (close_datasets_command.cpp).
+bool DatasetFindings(CheckScope& scope, ide::DiskModule& module, std::vector<Finding>* findings,
+                     std::string* err);
+
+// The index of module in the host the scope holds.
+int ModuleIndex(CheckScope& scope, const ide::DiskModule& module);
+
 }  // namespace zori::cli

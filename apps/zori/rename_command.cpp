@@ -9,6 +9,7 @@
 #include "designer/U_zori_mod_comps.h"
 #include "designer/U_zori_ren_comps.h"
 #include "designer_run.h"
+#include "form_checks.h"
 #include "ide/disk_host.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
@@ -99,9 +100,10 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 int Rename(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
-           const RenameOptions& options, Context& context) {
+           const std::vector<std::string>& search_paths, const RenameOptions& options,
+           Context& context) {
   DesignerRun run(context);
-  if (!run.Open(paths, classes)) {
+  if (!run.Open(paths, classes, search_paths)) {
     for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
     return 2;
   }
@@ -198,6 +200,28 @@ std::vector<NameSuggestion> RunNamingStandard(ide::DiskHost& host, int index,
   return driver.rows;
 }
 
+bool NameFindings(CheckScope& scope, ide::DiskModule& module, std::vector<Finding>* findings,
+                  std::string* err) {
+  // The standardiser reads its options and naming table from the package directory.
+  if (scope.Addin(err) == nullptr) return false;
+  std::vector<NameSuggestion> rows;
+  try {
+    rows = RunNamingStandard(scope.Host(), ModuleIndex(scope, module), RenameOptions{}, nullptr);
+  } catch (const std::exception& e) {
+    *err = e.what();
+    return false;
+  }
+  for (const NameSuggestion& row : rows) {
+    Finding finding;
+    finding.check = "names";
+    finding.summary = row.current + ": rename to " + row.suggested;
+    finding.detail["component"] = row.current;
+    finding.detail["suggested"] = row.suggested;
+    findings->push_back(std::move(finding));
+  }
+  return true;
+}
+
 void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
   auto* cmd = app.add_subcommand(
       "rename",
@@ -210,6 +234,7 @@ void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
   struct Options {
     std::vector<std::string> paths;
     std::vector<std::string> classes;
+    std::vector<std::string> search_paths;
     RenameOptions rename;
     bool no_focus_label = false;
     bool no_data_field = false;
@@ -230,11 +255,14 @@ void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE");
+      ->option_text("FILE")
+      ->allow_extra_args(false);
+  AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] {
     options->rename.focus_label = !options->no_focus_label;
     options->rename.data_field = !options->no_data_field;
-    exit_code = Rename(options->paths, options->classes, options->rename, context);
+    exit_code =
+        Rename(options->paths, options->classes, options->search_paths, options->rename, context);
   });
 }
 

@@ -203,8 +203,52 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
     errors->push_back(err);
     return false;
   }
+  HookRenames(module);
   modules_.push_back(std::move(module));
   return true;
+}
+
+void DiskHost::HookRenames(const std::shared_ptr<DiskModule>& module) {
+  FormEditor* form = module->Form();
+  if (form == nullptr) return;
+  std::weak_ptr<DiskHost*> host = self_;
+  std::weak_ptr<DiskModule> weak = module;
+  form->on_rename_check = [host, weak](const std::string&, const std::string& new_name) {
+    auto self = host.lock();
+    auto ancestor = weak.lock();
+    return self && ancestor ? (*self)->DescendantClash(*ancestor, new_name) : std::string();
+  };
+  form->on_rename = [host, weak, unit = std::move(form->on_rename)](const std::string& old_name,
+                                                                    const std::string& new_name) {
+    if (unit) unit(old_name, new_name);
+    auto self = host.lock();
+    if (auto ancestor = weak.lock(); self && ancestor)
+      (*self)->FollowInDescendants(*ancestor, old_name, new_name);
+  };
+}
+
+std::string DiskHost::DescendantClash(DiskModule& ancestor, const std::string& new_name) const {
+  const std::string form_class = ancestor.Form()->Root()->ClassName();
+  for (const auto& module : modules_) {
+    FormEditor* form = module->Form();
+    if (form == nullptr || !form->DescendsFrom(form_class)) continue;
+    if (form->Root()->FindComponent(new_name) != nullptr ||
+        platform::SameTextAscii(form->Root()->Name(), new_name)) {
+      return "the descendant form " + form->Root()->Name() + " already has a component named " +
+             new_name;
+    }
+  }
+  return {};
+}
+
+void DiskHost::FollowInDescendants(DiskModule& ancestor, const std::string& old_name,
+                                   const std::string& new_name) {
+  const std::string form_class = ancestor.Form()->Root()->ClassName();
+  for (const auto& module : modules_) {
+    FormEditor* form = module->Form();
+    if (form != nullptr && form->DescendsFrom(form_class))
+      form->FollowAncestorRename(old_name, new_name);
+  }
 }
 
 bool DiskHost::LoadProject(const std::vector<std::string>& paths,

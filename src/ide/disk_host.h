@@ -74,6 +74,12 @@ class DiskHost {
   int NotifierCount() const { return static_cast<int>(notifiers_.size()); }
 
  private:
+  // A rename in a form reaches the open forms designed on top of it, as the designer keeps
+  // open descendants in step; a name a descendant already uses is refused.
+  void FollowInDescendants(DiskModule& ancestor, const std::string& old_name,
+                           const std::string& new_name);
+  std::string DescendantClash(DiskModule& ancestor, const std::string& new_name) const;
+  void HookRenames(const std::shared_ptr<DiskModule>& module);
   class Services;
   friend class Services;
 
@@ -95,6 +101,8 @@ class DiskHost {
   std::shared_ptr<Services> services_;
   std::unique_ptr<IdeDesktop> desktop_;
   std::vector<std::shared_ptr<DiskModule>> modules_;
+  // Held while the host lives: the forms' rename hooks reach the host through it.
+  std::shared_ptr<DiskHost*> self_ = std::make_shared<DiskHost*>(this);
   std::map<int, std::shared_ptr<IOTAIDENotifier>> notifiers_;
   int next_notifier_ = 0;
   int current_ = -1;

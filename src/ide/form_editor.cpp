@@ -228,6 +228,7 @@ std::shared_ptr<FormEditor> FormEditor::Create(std::weak_ptr<IOTAModule> module,
   if (root_object.kind() == DfmObjectKind::Inherited) {
     for (const auto& form : ancestors.forms) {
       if (!editor->Apply(form->root(), root, nullptr, false, *form, 0, err)) return nullptr;
+      editor->ancestor_classes_.push_back(form->root().class_name());
     }
     editor->SortTabLists(root);
     editor->ancestors_[root] = {root->StoredProperties(), -1};
@@ -627,6 +628,10 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
   const bool taken = &component == root_.get() ? root_->FindComponent(name) != nullptr
                                                : SameTextAscii(name, root_->Name());
   if (taken) throw platform::EComponentError("A component named " + name + " already exists");
+  if (&component != root_.get() && on_rename_check) {
+    if (const std::string why = on_rename_check(old_name, name); !why.empty())
+      throw platform::EComponentError("Cannot rename " + old_name + ": " + why);
+  }
   component.SetName(name);
   FollowRename(component, old_name);
 }
@@ -634,7 +639,28 @@ void FormEditor::Rename(TComponent& component, const std::string& name) {
 void FormEditor::FollowRename(TComponent& component, const std::string& old_name) {
   const std::string name = component.Name();
   ObjectFor(component).Rename(name);
-  // Every reference to the component in the form follows it.
+  FollowReferences(old_name, name);
+  modified_ = true;
+  if (&component != root_.get() && on_rename) on_rename(old_name, name);
+}
+
+bool FormEditor::DescendsFrom(const std::string& form_class) const {
+  return std::any_of(ancestor_classes_.begin(), ancestor_classes_.end(),
+                     [&](const std::string& cls) { return SameTextAscii(cls, form_class); });
+}
+
+bool FormEditor::FollowAncestorRename(const std::string& old_name, const std::string& new_name) {
+  TComponent* component = root_->FindComponent(old_name);
+  if (component == nullptr || !IsInherited(*component)) return false;
+  component->SetName(new_name);
+  // The form file names the component only when it changes something on it.
+  if (DfmObject* object = FindObject(*component)) object->Rename(new_name);
+  FollowReferences(old_name, new_name);
+  modified_ = true;
+  return true;
+}
+
+void FormEditor::FollowReferences(const std::string& old_name, const std::string& name) {
   for (auto& [other, object] : objects_) {
     std::vector<std::string> refs;
     for (const DfmProperty& property : object->properties()) {
@@ -653,8 +679,6 @@ void FormEditor::FollowRename(TComponent& component, const std::string& old_name
     }
     if (!refs.empty()) synced_[other] = other->StoredProperties();
   }
-  modified_ = true;
-  if (&component != root_.get() && on_rename) on_rename(old_name, name);
 }
 
 void FormEditor::SyncFromComponents() {

@@ -82,6 +82,16 @@ class FormEditor : public IOTAFormEditor,
   // Called after a component other than the root was renamed (old name, new name), so the
   // unit's form class follows.
   std::function<void(const std::string&, const std::string&)> on_rename;
+  // Asked before a component other than the root is renamed (old name, new name): a
+  // non-empty answer is why the rename cannot be made (a descendant form has that name).
+  std::function<std::string(const std::string&, const std::string&)> on_rename_check;
+
+  // True when the form is designed on top of the form of class form_class.
+  bool DescendsFrom(const std::string& form_class) const;
+  // An ancestor form renamed a component this form inherits: the inherited component, its
+  // object in the form file and every reference to it follow, as the designer does for
+  // open descendants. False when the form inherits no component of that name.
+  bool FollowAncestorRename(const std::string& old_name, const std::string& new_name);
 
   // IOTAEditor
   std::string GetFileName() override;
@@ -128,6 +138,8 @@ class FormEditor : public IOTAFormEditor,
   // ancestors' order) when the form had none for it.
   DfmObject& ObjectFor(platform::TComponent& component);
   DfmObject* FindObject(const platform::TComponent& component) const;
+  // Points every reference to old_name in the form (and on the live components) at name.
+  void FollowReferences(const std::string& old_name, const std::string& name);
   // The tab order the written form gives a control (its own, else its ancestors').
   std::optional<int64_t> WrittenTabOrder(const platform::TComponent& component) const;
   std::shared_ptr<IOTAComponent> Wrap(platform::TComponent* component);
@@ -159,6 +171,7 @@ class FormEditor : public IOTAFormEditor,
   std::unordered_map<const platform::TComponent*, int64_t> tab_values_;
   std::function<FormLineage(const std::string&)> frames_;
   std::vector<std::string> missing_ancestors_;
+  std::vector<std::string> ancestor_classes_;  // of the root's ancestor forms
   std::vector<platform::TComponent*> selection_;
   std::vector<InferredClass> inferred_;
   // The values each component stored when its object in the file was last brought up to

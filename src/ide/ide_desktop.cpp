@@ -4,6 +4,7 @@
 
 #include "ide/file_system.h"
 #include "ide/ide_main_menu.h"
+#include "platform/ext_controls.h"
 #include "platform/forms.h"
 
 namespace ide {
@@ -90,6 +91,12 @@ platform::TForm* IdeDesktop::Place(const DskWindow& window) {
     others_.push_back(std::make_unique<platform::TForm>());
     form = others_.back().get();
     form->SetName(name);
+    // The IDE's windows are made of controls (a tree, a grid, an editor); the stand-in
+    // owns one that fills it, so tools that skip empty windows treat it as the IDE's.
+    auto* content = platform::TComponent::Create<platform::TPanel>(*form);
+    content->SetName("pnlContent");
+    content->SetParent(form);
+    content->SetPropValue("Align", "alClient");
   }
   form->SetBounds(window.left, window.top, window.width, window.height);
   form->SetWindowState(kStates[window.state >= 0 && window.state < 3 ? window.state : 0]);

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "ide/host_fixture.h"
@@ -77,4 +78,35 @@ TEST_F(AlignCommandTest, BadInputIsNamedAndNothingIsWritten) {
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("pixels"), std::string::npos) << r.err;
   EXPECT_EQ(ReadAll(dfm_), original_);
+}
+
+TEST_F(AlignCommandTest, InheritedFormsWriteOnlyTheDescendantsDifferences) {
+  // Both ancestors live in a shared folder found through --search-path.
+  fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", dir_ / "her");
+  fs::create_directories(dir_ / "comum");
+  for (const char* file : {"uBase.pas", "uBase.dfm", "uPessoa.pas", "uPessoa.dfm"}) {
+    fs::rename(dir_ / "her" / file, dir_ / "comum" / file);
+  }
+  const std::string cliente = (dir_ / "her" / "uCliente.dfm").string();
+  const std::string search = (dir_ / "comum").string();
+  std::map<std::string, std::string> before;
+  for (const char* file : {"her/uCliente.dfm", "comum/uPessoa.dfm", "comum/uBase.dfm"}) {
+    before[file] = ReadAll(dir_ / file);
+  }
+
+  Outcome r = Align({"width", cliente, "edtNome", "edtDocumento"});
+  EXPECT_EQ(r.code, 2);  // without the ancestors' folder edtNome is not on the form
+  EXPECT_NE(r.err.find("no component named edtNome"), std::string::npos) << r.err;
+
+  r = Align({"width", "--search-path", search, cliente, "edtNome", "edtDocumento", "edtLimite"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "edtDocumento: (16, 80, 120, 21) -> (16, 80, 300, 21)\n"
+            "edtLimite: (16, 128, 100, 21) -> (16, 128, 300, 21)\n");
+  std::string expected = ide::testing::ReplaceOnce(
+      before["her/uCliente.dfm"], "      Width = 120\r\n", "      Width = 300\r\n");
+  expected = ide::testing::ReplaceOnce(expected, "      Width = 100\r\n", "      Width = 300\r\n");
+  EXPECT_EQ(ReadAll(dir_ / "her" / "uCliente.dfm"), expected);
+  EXPECT_EQ(ReadAll(dir_ / "comum" / "uPessoa.dfm"), before["comum/uPessoa.dfm"]);
+  EXPECT_EQ(ReadAll(dir_ / "comum" / "uBase.dfm"), before["comum/uBase.dfm"]);
 }

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -54,8 +55,8 @@ TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormCountsAndFindings)
   for (const auto& e : fs::directory_iterator(kExample)) before.push_back(ReadAll(e.path()));
 
   const std::string dpr = (kExample / "Estoque.dpr").string();
-  const Outcome r = RunZori({"check", dpr});
-  EXPECT_EQ(r.code, 1) << r.err;  // the example's tab orders are not the suggested ones
+  const Outcome r = RunZori({"check", "--only", "taborder", "--only", "datasets", dpr});
+  EXPECT_EQ(r.code, 1) << r.err;  // tab orders off the suggested ones, datasets left open
   EXPECT_EQ(r.err, "");
   const std::string dir = kExample.string() + "/";
   const std::string expected =
@@ -64,14 +65,19 @@ TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormCountsAndFindings)
       dir +
       "uProdutos.pas: form frmProdutos (TfrmProdutos), 20 components, 11 windowed, 1 dataset\n"
       "  taborder: Panel1: tab order DBEdit1, DBEdit3, DBEdit2, Edit1, CheckBox1; suggested "
-      "DBEdit1, DBEdit2, DBEdit3, Edit1, CheckBox1\n" +
+      "DBEdit1, DBEdit2, DBEdit3, Edit1, CheckBox1\n"
+      "  datasets: ClientDataSet1.Active (TClientDataSet) is on\n" +
       dir + "uMovimento.pas: form Form3 (TForm3), 15 components, 8 windowed, 2 datasets\n" +
       "  taborder: Form3: tab order GroupBox1, Button2, Button1, DBGrid1; suggested GroupBox1, "
       "Button1, Button2, DBGrid1\n"
       "  taborder: GroupBox1: tab order DBLookupComboBox1, DateTimePicker1, Edit1, RadioGroup1; "
-      "suggested DBLookupComboBox1, Edit1, DateTimePicker1, RadioGroup1\n" +
-      dir + "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" + dir +
-      "uFuncoes.pas: no form\n" + "5 modules, 4 forms, 3 findings in 2 forms\n";
+      "suggested DBLookupComboBox1, Edit1, DateTimePicker1, RadioGroup1\n"
+      "  datasets: ADOTable1.Active (TADOTable) is on\n" +
+      dir + "uDM.pas: form DM (TDM), 4 components, 0 windowed, 2 datasets\n" +
+      "  datasets: ADOConnection1.Connected (TADOConnection) is on\n"
+      "  datasets: Query1.Active (TADOQuery) is on\n"
+      "  datasets: Database1.Connected (TDatabase) is on\n" +
+      dir + "uFuncoes.pas: no form\n" + "5 modules, 4 forms, 8 findings in 3 forms\n";
   EXPECT_EQ(r.out, expected);
 
   const Outcome j = RunZori({"check", "--json", dpr});
@@ -86,6 +92,15 @@ TEST(CheckCommandTest, ExampleProjectListsEveryUnitWithItsFormCountsAndFindings)
   EXPECT_EQ(doc["modules"][3]["form"]["datasets"], 2);
   EXPECT_TRUE(doc["modules"][4]["form"].is_null());
   EXPECT_TRUE(doc["errors"].empty());
+  // Every check runs without --only: the naming standard's suggestions are findings too.
+  const auto& produtos = doc["modules"][1]["findings"];
+  const auto rename = std::find_if(produtos.begin(), produtos.end(), [](const auto& f) {
+    return f["check"] == "names" && f["component"] == "DBEdit1";
+  });
+  ASSERT_NE(rename, produtos.end()) << produtos.dump();
+  EXPECT_EQ((*rename)["suggested"], "dbe_CODIGO");
+  EXPECT_EQ((*rename)["summary"], "DBEdit1: rename to dbe_CODIGO");
+  EXPECT_EQ(doc["findings"], 54);
 
   // Checking reads only.
   std::vector<std::string> after;
@@ -134,7 +149,8 @@ TEST(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
 }
 
 TEST(CheckCommandTest, InheritedFormsAndFramesCountWhatTheirAncestorsGive) {
-  const Outcome r = RunZori({"check", (kCadastros / "Cadastros.dpr").string()});
+  const Outcome r =
+      RunZori({"check", "--only", "taborder", (kCadastros / "Cadastros.dpr").string()});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.err, "");
   const std::string dir = kCadastros.string() + "/";
@@ -170,7 +186,7 @@ TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
     fs::copy_file(kHeranca / file, proj / file);
   for (const char* file : {"uBase.pas", "uBase.dfm"}) fs::copy_file(kHeranca / file, comum / file);
 
-  const Outcome missing = RunZori({"check", proj.string()});
+  const Outcome missing = RunZori({"check", "--only", "taborder", proj.string()});
   EXPECT_EQ(missing.code, 0);
   const std::string warning =
       ": the form of ancestor class TfrmBase was not found (its unit can be given with "
@@ -184,8 +200,8 @@ TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
                 ": form frmPessoa (TfrmPessoa), 5 components, 3 windowed, 0 datasets\n" +
                 "2 modules, 2 forms\n");
 
-  const Outcome found =
-      RunZori({"check", "--json", "--search-path", comum.string(), proj.string()});
+  const Outcome found = RunZori(
+      {"check", "--json", "--only", "taborder", "--search-path", comum.string(), proj.string()});
   EXPECT_EQ(found.code, 0);
   EXPECT_EQ(found.err, "");
   const auto doc = nlohmann::json::parse(found.out);
@@ -196,7 +212,7 @@ TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
   // The ancestor's files are only read.
   EXPECT_EQ(ReadAll(comum / "uBase.dfm"), ReadAll(kHeranca / "uBase.dfm"));
 
-  const Outcome one = RunZori({"check", (comum / "uBase.pas").string()});
+  const Outcome one = RunZori({"check", "--only", "taborder", (comum / "uBase.pas").string()});
   EXPECT_EQ(one.out, (comum / "uBase.pas").string() +
                          ": form frmBase (TfrmBase), 5 components, 4 windowed, 0 datasets\n"
                          "1 module, 1 form\n");
@@ -204,7 +220,7 @@ TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
 
 TEST(CheckCommandTest, ClassesNoTableKnowsAreCountedAsTheFormShowsThemAndListed) {
   const std::string dir = std::string(ZORI_TEST_DATA_DIR) + "/host/Terceiros";
-  const Outcome r = RunZori({"check", dir});
+  const Outcome r = RunZori({"check", "--only", "taborder", dir});
   EXPECT_EQ(r.code, 1) << r.err;  // the inferred windowed controls take part in the tab order
   EXPECT_EQ(r.out, dir +
                        "/uTerceiros.pas: form frmTerceiros (TfrmTerceiros), 8 components, 4 "

@@ -50,7 +50,10 @@ TEST_F(EventsCommandsTest, LayoutSaveThenApplyPutsMovedWindowsBackIntoTheDesktop
 
   Outcome saved = Zori({"layout", "save", project_});
   ASSERT_EQ(saved.code, 0) << saved.err;
-  EXPECT_EQ(saved.out, "AppBuilder (0, 0, 1024, 105)\n");
+  // Every visible IDE window, the docked Code Explorer too; the hidden Project Manager not.
+  EXPECT_EQ(saved.out,
+            "AppBuilder (0, 0, 1024, 105)\nCodeExplorer (0, 12, 140, 578)\n"
+            "EditWindow_0 (210, 112, 814, 617)\nPropertyInspector (0, 112, 208, 617)\n");
   EXPECT_TRUE(fs::exists(fs::path(pkg_) / "ZORIIDEx_LP.xml"));
 
   const fs::path dsk = root_ / "Cadastro" / "Cadastro.dsk";
@@ -70,20 +73,41 @@ TEST_F(EventsCommandsTest, LayoutSaveThenApplyPutsMovedWindowsBackIntoTheDesktop
   EXPECT_EQ(Zori({"layout", "apply", (root_ / "none.dpr").string()}).code, 2);
 }
 
-TEST_F(EventsCommandsTest, CompileGateFollowsTheProgramsExitCode) {
-  Set({"chk_Exec_BComp=true", "edt_app_exec=sh", "edt_Params=-c \"exit 3\"", "spe_Exec_BComp=3",
+TEST_F(EventsCommandsTest, CompileGateClosesDatasetsThenRunsTheProgramAndSavesOnlyWhenItPasses) {
+  const fs::path dfm = root_ / "Cadastro" / "uCadastro.dfm";
+  const fs::path ran = root_ / "ran";
+  Set({"chk_before_compile=true", "chk_Exec_BComp=true", "edt_app_exec=sh",
+       "edt_Params=-c \"touch '" + ran.string() + "'; exit 3\"", "spe_Exec_BComp=4",
        "cb_Modo=Hide"});
-  Outcome pass = Zori({"compile", project_});
-  EXPECT_EQ(pass.code, 0) << pass.err;
+  const std::string form = ReadAll(dfm);
+  const std::string active = "    Active = True\r\n";
+  ASSERT_NE(form.find(active), std::string::npos);
 
-  Set({"spe_Exec_BComp=4"});
-  const std::string form = ReadAll(root_ / "Cadastro" / "uCadastro.dfm");
+  // Cancelled: the datasets were closed in the designer only, and nothing is written.
   Outcome stop = Zori({"compile", project_});
   EXPECT_EQ(stop.code, 1);
-  EXPECT_EQ(stop.err,
-            "zori compile: compile cancelled: the program 'sh -c \"exit 3\"' ended with exit "
-            "code 3, expected 4\n");
-  EXPECT_EQ(ReadAll(root_ / "Cadastro" / "uCadastro.dfm"), form);
+  EXPECT_EQ(stop.err, "zori compile: compile cancelled: the program 'sh -c \"touch '" +
+                          ran.string() + "'; exit 3\"' ended with exit code 3, expected 4\n");
+  EXPECT_EQ(ReadAll(dfm), form);
+  EXPECT_TRUE(fs::exists(ran));
+
+  // The closer failing cancels before the program starts.
+  fs::remove(ran);
+  const fs::path table = fs::path(pkg_) / "ZORIIDEx_CLDTS.xml";
+  fs::rename(table, root_ / "CLDTS.xml");
+  Outcome broken = Zori({"compile", project_});
+  EXPECT_EQ(broken.code, 1);
+  EXPECT_FALSE(fs::exists(ran));
+  EXPECT_EQ(ReadAll(dfm), form);
+  fs::rename(root_ / "CLDTS.xml", table);
+
+  // Passed: the closed dataset reaches the form file the compiler reads next.
+  Set({"spe_Exec_BComp=3"});
+  Outcome pass = Zori({"compile", project_});
+  EXPECT_EQ(pass.code, 0) << pass.err;
+  std::string closed = form;
+  closed.erase(closed.find(active), active.size());
+  EXPECT_EQ(ReadAll(dfm), closed);
   EXPECT_EQ(Zori({"compile", "--code-insight", project_}).code, 0);
 
   Set({"edt_app_exec=/nonexistent/gate", "spe_Exec_BComp=-1"});

@@ -128,3 +128,31 @@ TEST_F(FormToolsCommandTest, RenameApplyReportsTheRefusedRenames) {
 }
 
 }  // namespace
+
+TEST_F(FormToolsCommandTest, RenameInAnAncestorFormReachesItsDescendants) {
+  fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", dir_ / "her");
+  const std::string project = (dir_ / "her" / "Heranca.dpr").string();
+  auto now = [this](const std::string& file) { return ReadAll(dir_ / "her" / file); };
+
+  // A name a descendant form already uses is refused, and nothing is written.
+  const std::string pessoa = now("uPessoa.dfm");
+  Outcome r = Zori({"rename", "--apply", "--only", "pnlDados=edtNome", project});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("uBase.pas:\n  pnlDados -> edtNome  (refused)\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("0 renamed, 3 refused, 0 files written"), std::string::npos);
+  EXPECT_EQ(now("uPessoa.dfm"), pessoa);
+
+  r = Zori({"rename", "--apply", "--only", "pnlDados=pnl_Dados", "--only", "dsDados", project});
+  ASSERT_EQ(r.code, 0) << r.out << r.err;
+  EXPECT_NE(now("uBase.dfm").find("  object pnl_Dados: TPanel\r\n"), std::string::npos);
+  EXPECT_NE(now("uBase.pas").find("    pnl_Dados: TPanel;"), std::string::npos);
+  EXPECT_EQ(now("uPessoa.dfm"),
+            ReplaceAll(pessoa, "inherited pnlDados: TPanel", "inherited pnl_Dados: TPanel"));
+  const std::string cliente = now("uCliente.dfm");
+  EXPECT_NE(cliente.find("  inherited pnl_Dados: TPanel\r\n"), std::string::npos) << cliente;
+  EXPECT_NE(cliente.find("  inherited ds_dsDados: TDataSource\r\n"), std::string::npos);
+  // The project still loads whole: every inherited object finds its ancestor's component.
+  r = Zori({"check", "--only", "taborder", project});
+  EXPECT_EQ(r.err, "");
+}
