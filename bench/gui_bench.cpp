@@ -23,6 +23,7 @@
 #include "ide/form_editor.h"
 #include "platform/application.h"
 #include "platform/forms.h"
+#include "platform/menus.h"
 #include "reg/U_zori_reg.h"
 
 namespace fs = std::filesystem;

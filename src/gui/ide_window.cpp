@@ -95,6 +95,10 @@ std::string IdeWindow::MenuFingerprint() const {
   std::function<void(platform::TMenuItem*)> walk = [&](platform::TMenuItem* item) {
     print += item->Caption() + (item->Visible() ? "|" : "~") + (item->Enabled() ? "" : "!");
     print += std::to_string(item->Count()) + ";";
+    // A picture swapped under the same caption (the palette item's open and closed looks).
+    uint32_t picture = 0;
+    for (uint32_t pixel : item->Bitmap().Pixels()) picture = picture * 31 + pixel;
+    if (picture != 0) print += std::to_string(picture) + ";";
     for (int i = 0; i < item->Count(); ++i) walk(item->Items(i));
   };
   walk(menu->Items());
