@@ -175,7 +175,7 @@ void AddGuiCommand(CLI::App& app, Context& context, int& exit_code) {
       ->add_option("--window", options->window,
                    "with --screenshot: open the add-in window of this name as its menu command "
                    "would (F_ZORI_Align, F_ZORI_TabOrder, F_ZORI_Manager_Comm, F_ZORI_Config, "
-                   "F_ZORI_About, ...)")
+                   "F_ZORI_Resource_Editor, F_ZORI_About, ...)")
       ->option_text("NAME");
   command->callback([options, &context, &exit_code] { exit_code = RunGui(*options, context); });
 }

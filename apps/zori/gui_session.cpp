@@ -96,7 +96,7 @@ platform::TMenuItem* GuiSession::MenuItemFor(const std::string& window_name) con
       {"F_ZORI_Cust_Menu", m->FMenuZORICust_Menu},
       {"F_ZORI_List_Comp", m->FMenuListaCompsForm},
       {"F_ZORI_Config", m->FMenuZORIConfig},
-      {"F_ZORI_Resource", m->FMenuZORIResourceString},
+      {"F_ZORI_Resource_Editor", m->FMenuZORIResourceString},
       {"F_ZORI_About", m->FMenuZORIAbout},
   };
   for (const auto& [name, item] : items) {

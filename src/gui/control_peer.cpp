@@ -17,6 +17,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabBar>
@@ -340,8 +341,13 @@ void ControlPeer::Build(QWidget* parent) {
     auto* panel = new PanelWidget(parent);
     panel->double_clicked = [this, panel_c] { Raise([panel_c] { panel_c->DblClick(); }); };
     w = panel;
-  } else if (dynamic_cast<TTabSheet*>(c) != nullptr || dynamic_cast<TToolBar*>(c) != nullptr ||
-             c->ClassNameIs("TScrollBox")) {
+  } else if (c->InheritsFrom("TScrollBox")) {
+    auto* scroll = new QScrollArea(parent);
+    scroll->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    client_ = new QWidget();
+    scroll->setWidget(client_);  // the scroll area owns it
+    w = scroll;
+  } else if (dynamic_cast<TTabSheet*>(c) != nullptr || dynamic_cast<TToolBar*>(c) != nullptr) {
     w = new QWidget(parent);
   } else {
     w = new FramedBox(parent, ToQt(c->Name() + ": " + c->ClassName()));
@@ -685,6 +691,19 @@ void ControlPeer::SyncContent() {
       l->setPixmap(QPixmap::fromImage(picture));
       l->setScaledContents(image->GetPropValue("Stretch").AsBoolean());
     }
+  } else if (client_ != nullptr) {
+    // The scrolled area holds every child: it grows to the farthest one.
+    int right = 0;
+    int bottom = 0;
+    if (auto* box = dynamic_cast<TWinControl*>(c)) {
+      for (int i = 0; i < box->ControlCount(); ++i) {
+        const TControl* child = box->Controls(i);
+        if (!child->Visible()) continue;
+        right = std::max(right, child->Left() + child->Width());
+        bottom = std::max(bottom, child->Top() + child->Height());
+      }
+    }
+    client_->resize(std::max(right, 1), std::max(bottom, 1));
   } else if (auto* panel = dynamic_cast<PanelWidget*>(w)) {
     panel->caption = caption;
     const std::string outer = c->GetPropValue("BevelOuter").AsString();

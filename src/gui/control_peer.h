@@ -23,7 +23,7 @@ class ControlPeer : public platform::ComponentPeer {
   platform::TControl* Control() const { return control_; }
   QWidget* Widget() const { return widget_; }
   // The widget children are placed in (a group box's, a panel's, a page's).
-  QWidget* ClientWidget() const { return widget_; }
+  QWidget* ClientWidget() const { return client_ != nullptr ? client_ : widget_; }
 
   // Reads the control into the widget; signals are held back meanwhile.
   void Sync();
@@ -40,7 +40,8 @@ class ControlPeer : public platform::ComponentPeer {
   platform::TControl* control_;
   FormWindow& window_;
   QPointer<QWidget> widget_;
-  std::string fingerprint_;  // of the contents last shown (tree nodes, grid rows, items)
+  QPointer<QWidget> client_;  // the scrolled area of a scroll box; nullptr for the others
+  std::string fingerprint_;   // of the contents last shown (tree nodes, grid rows, items)
 };
 
 }  // namespace gui
