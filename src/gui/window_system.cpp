@@ -46,7 +46,14 @@ WindowSystem::~WindowSystem() {
 
 void WindowSystem::Pump() {
   platform::TApplication* app = platform::CurrentApplication();
-  if (app == nullptr) return;
+  // A timer's handler that opens a modal window runs Qt's loop again: its own timer is
+  // not served again until the handler has returned.
+  if (app == nullptr || pumping_) return;
+  pumping_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{pumping_};
   const int64_t due = app->NextTimerDueInMs();
   bool dirty = due == 0;
   for (auto& [form, window] : windows_) dirty = dirty || window->Dirty();

@@ -51,6 +51,7 @@ class WindowSystem : public platform::ModalDriver {
   std::map<const platform::TCustomForm*, FormWindow*> windows_;
   QObject context_;
   QTimer pump_;
+  bool pumping_ = false;
 };
 
 // The window system installed as the application's driver, or nullptr.
