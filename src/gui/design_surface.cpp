@@ -80,6 +80,7 @@ DesignSurface::DesignSurface(QWidget* parent) : QWidget(parent) {
 void DesignSurface::SetForm(ide::FormEditor* editor) {
   editor_ = editor;
   drag_ = Drag::None;
+  band_parent_ = nullptr;
   updateGeometry();
   resize(sizeHint());
   update();
@@ -490,8 +491,11 @@ void DesignSurface::mousePressEvent(QMouseEvent* event) {
   if (hit == nullptr) return;
   TComponent* root = editor_->Root();
   const bool shift = (event->modifiers() & Qt::ShiftModifier) != 0;
-  if (hit == root) {
+  const bool ctrl = (event->modifiers() & Qt::ControlModifier) != 0;
+  // A band on the form's free area, or with Ctrl inside a container, as the designer does.
+  if (hit == root || (ctrl && dynamic_cast<TWinControl*>(hit) != nullptr)) {
     drag_ = Drag::Band;
+    band_parent_ = dynamic_cast<TWinControl*>(hit);
     if (!shift) Select(root, false);
   } else {
     auto selection = Selection();
@@ -581,19 +585,21 @@ void DesignSurface::FinishSize() {
 
 void DesignSurface::FinishBand() {
   const QRect band = QRect(press_, now_).normalized();
-  auto* root = dynamic_cast<TWinControl*>(editor_->Root());
+  TWinControl* parent = band_parent_;
   bool first = true;
-  if (root != nullptr && band.width() > 2 && band.height() > 2) {
-    // The band picks the form's own controls it touches, in the form's order.
-    for (int i = 0; i < root->ControlCount(); ++i) {
-      TControl* child = root->Controls(i);
+  if (parent != nullptr && band.width() > 2 && band.height() > 2) {
+    // The band picks the controls of the container it began in that it touches, in the
+    // container's order.
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+      TControl* child = parent->Controls(i);
+      if (!Shown(*child)) continue;
       if (!ControlRect(*child).intersects(band)) continue;
       Select(child, !first);
       first = false;
     }
   }
   for (const Tile& tile : Tiles()) {
-    if (band.width() > 2 && tile.rect.intersects(band)) {
+    if (parent == editor_->Root() && band.width() > 2 && tile.rect.intersects(band)) {
       Select(tile.component, !first);
       first = false;
     }

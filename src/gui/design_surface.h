@@ -1,7 +1,8 @@
 // DesignSurface: the open form as the form designer shows it. Controls are drawn at their
 // bounds (in the style of their class, or as a framed box with name and class), non-visual
 // components as small tiles, the selection with grab handles. Clicks, shift-clicks and a
-// rubber band select through the form's designer, in order; dragging moves or sizes the
+// rubber band (on the form, or with Ctrl inside a container) select through the form's
+// designer, in order; dragging moves or sizes the
 // selection through the designer, which marks the form modified.
 #pragma once
 
@@ -13,6 +14,7 @@
 namespace platform {
 class TComponent;
 class TControl;
+class TWinControl;
 }  // namespace platform
 
 namespace ide {
@@ -76,6 +78,7 @@ class DesignSurface : public QWidget {
   QPoint press_;
   QPoint now_;
   int handle_ = -1;
+  platform::TWinControl* band_parent_ = nullptr;  // where the band began
 };
 
 }  // namespace gui

@@ -167,6 +167,17 @@ TEST_F(GuiTest, PaletteButtonAlignsTheControlsClickedOnTheFormAndSaveAllWritesTh
   QTest::mouseRelease(&surface, Qt::LeftButton, Qt::NoModifier, from + QPoint(16, 0));
   EXPECT_EQ(edit->GetPropValue("Left").AsInteger(), left + 16);
   EXPECT_TRUE(session_->Host().Module(session_->Host().CurrentModuleIndex())->Modified());
+
+  // A Ctrl band inside the panel picks what it touches, in the panel's order: the labels
+  // on the first row and the two controls aligned to their top above.
+  const QPoint corner =
+      surface.RectOf(*surface.Editor()->Root()->FindComponent("Panel1")).topLeft();
+  QTest::mousePress(&surface, Qt::LeftButton, Qt::ControlModifier, corner + QPoint(4, 4));
+  QTest::mouseMove(&surface, corner + QPoint(150, 20));
+  QTest::mouseRelease(&surface, Qt::LeftButton, Qt::ControlModifier, corner + QPoint(150, 20));
+  std::vector<std::string> band;
+  for (platform::TComponent* c : surface.Selection()) band.push_back(c->Name());
+  EXPECT_EQ(band, (std::vector<std::string>{"Label1", "Label2", "Label4", "DBEdit2"}));
 }
 
 TEST_F(GuiTest, TabOrderWindowShowsBothTreesOfTheOpenForm) {
