@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds zori and runs the example job or the tests.
-#   ./run.sh example   check the bundled example project
+#   ./run.sh example   check the bundled example projects (Delphi and Lazarus)
 #   ./run.sh test      build and run every test suite
 #   ./run.sh build     configure and build only
 #   ./run.sh gui       open the bundled example in zori's window (needs a display)
@@ -37,9 +37,11 @@ case "${1:-}" in
   example)
     build >/dev/null
     # Exit 1 means findings (the example's tab orders differ from the suggested ones).
-    status=0
-    ./build/apps/zori/zori --package-dir "$(mktemp -d)" check examples/Estoque/Estoque.dpr || status=$?
-    [ "$status" -le 1 ] || exit "$status"
+    for project in examples/Estoque/Estoque.dpr examples/Agenda/agenda.lpi; do
+      status=0
+      ./build/apps/zori/zori --package-dir "$(mktemp -d)" check "$project" || status=$?
+      [ "$status" -le 1 ] || exit "$status"
+    done
     ;;
   gui)
     build >/dev/null

@@ -11,35 +11,10 @@
 #include "platform/application.h"
 #include "platform/modal_driver.h"
 #include "platform/registry.h"
+#include "printing_driver.h"
 #include "reg/U_zori_reg.h"
 
 namespace zori::cli {
-namespace {
-
-// Works the add-in's windows for a user who cannot click: a plain message is printed and
-// confirmed, a question is printed and declined, any other window is cancelled.
-class PrintingDriver : public platform::ModalDriver {
- public:
-  explicit PrintingDriver(std::ostream& err) : err_(err) {}
-
-  platform::TModalResult RunModal(platform::TCustomForm& form, int) override {
-    platform::TComponent* label = form.FindComponent("lbl_Mensagem");
-    if (label == nullptr) return platform::mrCancel;
-    err_ << form.Caption() << ": " << label->GetPropValue("Caption").AsString() << "\n";
-    return form.Tag() == 2 ? platform::mrOk : platform::mrCancel;
-  }
-
-  int MessageBox(const platform::MessageRecord& message) override {
-    err_ << message.caption << ": " << message.text << "\n";
-    return message.buttons == "OK" ? platform::IDOK : platform::IDCANCEL;
-  }
-
- private:
-  std::ostream& err_;
-};
-
-}  // namespace
-
 AddinSession::AddinSession(Context& context) : context_(context) {}
 
 AddinSession::~AddinSession() {

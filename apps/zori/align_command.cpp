@@ -25,6 +25,7 @@
 #include "platform/menus.h"
 #include "platform/modal_driver.h"
 #include "platform/std_controls.h"
+#include "printing_driver.h"
 #include "reg/U_zori_reg.h"
 
 namespace zori::cli {
@@ -62,33 +63,23 @@ struct Options {
 // Works the windows for a user at the command line: the manual adjustment window gets the
 // axis and the gap and its OK button is pressed once (a refused gap leaves it open, and
 // the user then cancels); every message is printed and confirmed.
-class AlignDriver : public platform::ModalDriver {
+class AlignDriver : public PrintingDriver {
  public:
   AlignDriver(std::ostream& err, bool vertical, std::string gap)
-      : err_(err), vertical_(vertical), gap_(std::move(gap)) {}
+      : PrintingDriver(err, /*confirm=*/true), vertical_(vertical), gap_(std::move(gap)) {}
 
-  platform::TModalResult RunModal(platform::TCustomForm& form, int turn) override {
-    if (auto* manual = dynamic_cast<TF_ZORI_Manual_Adj*>(&form)) {
-      if (turn > 0) return platform::mrCancel;
-      manual->cb_type_adjust->SetItemIndex(vertical_ ? 1 : 0);
-      manual->spe_space->SetText(gap_);
-      manual->bbtn_Ok->Click();
-      return platform::mrNone;
-    }
-    if (platform::TComponent* label = form.FindComponent("lbl_Mensagem")) {
-      err_ << form.Caption() << ": " << label->GetPropValue("Caption").AsString() << "\n";
-      return platform::mrOk;
-    }
-    return platform::mrCancel;
-  }
-
-  int MessageBox(const platform::MessageRecord& message) override {
-    err_ << message.caption << ": " << message.text << "\n";
-    return platform::IDOK;
+ protected:
+  std::optional<platform::TModalResult> Work(platform::TCustomForm& form, int turn) override {
+    auto* manual = dynamic_cast<TF_ZORI_Manual_Adj*>(&form);
+    if (manual == nullptr) return std::nullopt;
+    if (turn > 0) return platform::mrCancel;
+    manual->cb_type_adjust->SetItemIndex(vertical_ ? 1 : 0);
+    manual->spe_space->SetText(gap_);
+    manual->bbtn_Ok->Click();
+    return platform::mrNone;
   }
 
  private:
-  std::ostream& err_;
   bool vertical_;
   std::string gap_;
 };

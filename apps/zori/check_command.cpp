@@ -92,6 +92,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
 
   std::vector<std::string> errors;
   std::vector<std::string> warnings;
+  std::vector<std::string> notes;  // what a load chose on its own
   const std::vector<InputGroup> groups = GroupInputs(options.paths, &errors);
   nlohmann::ordered_json doc;
   doc["project"] = nullptr;
@@ -171,12 +172,14 @@ int RunCheck(const CheckOptions& options, Context& context) {
       doc["modules"].push_back(std::move(entry));
     }
     errors.insert(errors.end(), session.errors.begin(), session.errors.end());
+    notes.insert(notes.end(), session.notes.begin(), session.notes.end());
   }
   if (context.progress) context.err << "\r\033[K" << std::flush;
   doc["findings"] = findings;
   doc["inferred_classes"] = inferred;
   doc["errors"] = errors;
   doc["warnings"] = warnings;
+  doc["notes"] = notes;
 
   const int modules = static_cast<int>(doc["modules"].size());
   if (options.json) {
@@ -212,6 +215,9 @@ int RunCheck(const CheckOptions& options, Context& context) {
     }
     context.out << "\n";
   }
+  if (!options.json) {
+    for (const std::string& note : notes) context.out << note << "\n";
+  }
   for (const std::string& warning : warnings)
     context.err << "zori check: warning: " << warning << "\n";
   for (const std::string& error : errors) context.err << "zori check: " << error << "\n";
@@ -228,7 +234,8 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
   }
   auto* cmd = app.add_subcommand(
       "check",
-      "Open Delphi projects and list their units: for each, the form's root name and class, "
+      "Open Delphi and Lazarus projects and list their units: for each, the form's root name and "
+      "class, "
       "its counts of components, windowed controls and datasets, and the findings of the "
       "checks (" +
           names +
@@ -242,8 +249,11 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
           "when an input could not be read or holds nothing to check (the reasons go to stderr).");
   auto options = std::make_shared<CheckOptions>();
   cmd->add_option("PATH", options->paths,
-                  "a .dpr project, .pas/.dfm files, or a folder searched through: each .dpr "
-                  "in it is a project, and units no project names are checked on their own")
+                  "a Delphi project (.dpr) or Lazarus project (.lpi, .lpr), .pas/.dfm/.lfm "
+                  "files, or a folder searched through: each .dpr, .lpi (or .lpr without "
+                  "its .lpi) in it is a project, and units no project names are checked on "
+                  "their own. A Lazarus project's forms are read with the LCL's class table "
+                  "(data/classes-lcl.xml)")
       ->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml) for your own "

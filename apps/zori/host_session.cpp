@@ -10,8 +10,12 @@ HostSession OpenProject(const std::vector<std::string>& paths,
                         const std::vector<std::string>& class_tables,
                         const std::vector<std::string>& search_paths) {
   HostSession session;
-  session.host = std::make_unique<ide::DiskHost>(std::make_shared<ide::RealFileSystem>());
-  std::vector<std::string> tables{std::string(ZORI_DATA_DIR) + "/classes.xml"};
+  auto files = std::make_shared<ide::RealFileSystem>();
+  session.host = std::make_unique<ide::DiskHost>(files);
+  // A Lazarus project's forms hold the LCL's classes, a Delphi project's the VCL's.
+  const bool lazarus = ide::DiskHost::IsLazarusProject(*files, paths);
+  std::vector<std::string> tables{std::string(ZORI_DATA_DIR) +
+                                  (lazarus ? "/classes-lcl.xml" : "/classes.xml")};
   tables.insert(tables.end(), class_tables.begin(), class_tables.end());
   for (const std::string& table : tables) {
     std::string err;
@@ -19,6 +23,7 @@ HostSession OpenProject(const std::vector<std::string>& paths,
   }
   for (const std::string& folder : search_paths) session.host->AddSearchPath(folder);
   session.host->LoadProject(paths, &session.errors);
+  session.notes = session.host->Notes();
   return session;
 }
 

@@ -18,12 +18,14 @@ struct HostSession {
   std::unique_ptr<ide::DiskHost> host;
   // One message per input or unit that could not be read; empty when all loaded.
   std::vector<std::string> errors;
+  // What the load chose on its own (which project of a folder holding two kinds).
+  std::vector<std::string> notes;
 };
 
 // Starts a host (it becomes the IDE's services object), loads the installed class table
-// and each of class_tables, then the project at paths; the units of ancestor forms and
-// frames are looked for in search_paths after the project's own. A class table that cannot
-// be read is an error like an unreadable unit.
+// (the LCL's for a Lazarus project) and each of class_tables, then the project at paths;
+// the units of ancestor forms and frames are looked for in search_paths after the
+// project's own. A class table that cannot be read is an error like an unreadable unit.
 HostSession OpenProject(const std::vector<std::string>& paths,
                         const std::vector<std::string>& class_tables,
                         const std::vector<std::string>& search_paths = {});

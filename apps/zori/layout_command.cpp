@@ -20,6 +20,7 @@
 #include "platform/menus.h"
 #include "platform/modal_driver.h"
 #include "platform/std_controls.h"
+#include "printing_driver.h"
 #include "reg/U_zori_reg.h"
 
 namespace zori::cli {
@@ -33,31 +34,21 @@ struct Options {
 };
 
 // The user picks the option in the layout window and presses OK; messages are printed.
-class LayoutDriver : public platform::ModalDriver {
+class LayoutDriver : public PrintingDriver {
  public:
-  LayoutDriver(std::ostream& err, bool save) : err_(err), save_(save) {}
+  LayoutDriver(std::ostream& err, bool save) : PrintingDriver(err, /*confirm=*/true), save_(save) {}
 
-  platform::TModalResult RunModal(platform::TCustomForm& form, int turn) override {
-    if (auto* layout = dynamic_cast<TF_ZORI_Perf_Layout*>(&form)) {
-      if (turn > 0) return platform::mrCancel;
-      (save_ ? layout->rb_salva_layout : layout->rb_aplica_layout)->SetChecked(true);
-      layout->bbtn_Ok->Click();
-      return platform::mrOk;
-    }
-    if (platform::TComponent* label = form.FindComponent("lbl_Mensagem")) {
-      err_ << form.Caption() << ": " << label->GetPropValue("Caption").AsString() << "\n";
-      return platform::mrOk;
-    }
-    return platform::mrCancel;
-  }
-
-  int MessageBox(const platform::MessageRecord& message) override {
-    err_ << message.caption << ": " << message.text << "\n";
-    return platform::IDOK;
+ protected:
+  std::optional<platform::TModalResult> Work(platform::TCustomForm& form, int turn) override {
+    auto* layout = dynamic_cast<TF_ZORI_Perf_Layout*>(&form);
+    if (layout == nullptr) return std::nullopt;
+    if (turn > 0) return platform::mrCancel;
+    (save_ ? layout->rb_salva_layout : layout->rb_aplica_layout)->SetChecked(true);
+    layout->bbtn_Ok->Click();
+    return platform::mrOk;
   }
 
  private:
-  std::ostream& err_;
   bool save_;
 };
 

@@ -8,6 +8,7 @@
 
 #include "ide/dpr_parser.h"
 #include "ide/file_system.h"
+#include "ide/lpi_reader.h"
 
 namespace zori::cli {
 namespace {
@@ -50,15 +51,32 @@ void Search(const fs::path& folder, FolderContents* found) {
       continue;
     }
     const std::string ext = Extension(entry);
-    if (ext == ".DPR") found->projects.push_back(entry.string());
+    if (ext == ".DPR" || ext == ".LPI") found->projects.push_back(entry.string());
+    // A Lazarus program is its .lpi's main unit; alone it is the project.
+    if (ext == ".LPR" && !fs::exists(fs::path(entry).replace_extension(".lpi"), ec))
+      found->projects.push_back(entry.string());
     if (ext == ".PAS") found->units.push_back(entry.string());
-    if (ext == ".DFM") found->forms = true;
+    if (ext == ".DFM" || ext == ".LFM") found->forms = true;
   }
 }
 
-// The unit files a project names: its `in` files and the units found in its folder.
+bool IsProjectFile(const std::string& path) {
+  const std::string ext = Extension(path);
+  return ext == ".DPR" || ext == ".LPI" || ext == ".LPR";
+}
+
+// The unit files a project names: its `in` files and the units found in its folder, or
+// the units of a Lazarus project file.
 void ClaimUnits(const std::string& dpr, std::set<std::string>* claimed) {
   ide::RealFileSystem files;
+  if (Extension(dpr) == ".LPI") {
+    ide::LpiProject lpi;
+    std::string err;
+    if (!ide::ReadLpi(files, dpr, &lpi, &err)) return;  // the host reports it when loading
+    for (const ide::LpiUnit& unit : lpi.units)
+      if (unit.part_of_project && unit.exists) claimed->insert(Key(unit.path));
+    return;
+  }
   ide::DprProject project;
   std::string err;
   if (!ide::ReadDpr(files, dpr, &project, &err)) return;  // the host reports it when loading
@@ -82,7 +100,7 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
   for (const std::string& path : paths) {
     std::error_code ec;
     if (!fs::is_directory(path, ec)) {
-      if (Extension(path) == ".DPR" && fs::exists(path, ec)) {
+      if (IsProjectFile(path) && fs::exists(path, ec)) {
         groups.push_back({path, {path}});
         ClaimUnits(path, &claimed);
       } else {
@@ -93,7 +111,7 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
     FolderContents found;
     Search(path, &found);
     if (found.projects.empty() && found.units.empty()) {
-      errors->push_back(path + ": nothing to check (no .dpr, .pas or .dfm file" +
+      errors->push_back(path + ": nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file" +
                         (found.forms ? " with its unit)" : ")"));
       continue;
     }

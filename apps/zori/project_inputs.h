@@ -9,15 +9,17 @@
 namespace zori::cli {
 
 struct InputGroup {
-  std::string project;             // the .dpr, or empty for units taken on their own
+  std::string project;             // the .dpr/.lpi/.lpr, or empty for units taken on their own
   std::vector<std::string> paths;  // what to hand the host in one load
 };
 
-// Groups the paths: each .dpr is a group; .pas and .dfm files given by name make one group;
-// a folder is searched recursively (hidden folders skipped), each .dpr found is a group and
-// the .pas files that none of the projects found names make one more group. A path that
-// does not exist is handed on as it is, so the host names it. A folder that holds no .dpr,
-// .pas or .dfm adds "PATH: nothing to check (no .dpr, .pas or .dfm file)" to *errors.
+// Groups the paths: each project file (.dpr, .lpi, .lpr) is a group; .pas, .dfm and .lfm
+// files given by name make one group; a folder is searched recursively (hidden folders
+// skipped), each .dpr or .lpi found is a group (a .lpr only when no .lpi of its name is
+// beside it) and the .pas files that none of the projects found names make one more group.
+// A path that does not exist is handed on as it is, so the host names it. A folder that
+// holds nothing of these adds "PATH: nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or
+// .lfm file)" to *errors.
 std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
                                     std::vector<std::string>* errors);
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ide/dfm_value.h"
+#include "ide/form_dialect.h"
 #include "ide/text_encoding.h"
 
 namespace ide {
@@ -24,7 +25,8 @@ struct DfmSource {
   std::string path;
   std::string text;  // the bytes as read
   TextEncoding encoding = TextEncoding::Windows1252;
-  std::string line_break;  // that of the file, used for every line written
+  std::string line_break;                     // that of the file, used for every line written
+  FormDialect dialect = FormDialect::Delphi;  // .lfm files are Lazarus's
 };
 
 enum class DfmObjectKind { Object, Inherited, Inline };
@@ -139,6 +141,8 @@ class DfmDocument {
   const std::string& path() const { return source_->path; }
   TextEncoding encoding() const { return source_->encoding; }
 
+  // The bytes the document was read from.
+  const std::string& loaded_bytes() const { return source_->text; }
   // The file's bytes with every edit applied; the original bytes when nothing changed.
   std::string Write() const;
   // Writes Write() to path atomically; false with *err when the write failed.

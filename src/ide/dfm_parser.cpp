@@ -91,6 +91,10 @@ std::unique_ptr<DfmDocument> DfmParser::ParseDocument(std::string path, std::str
     return nullptr;
   }
   source->encoding = DetectEncoding(source->text);
+  source->dialect = DialectOfFormFile(source->path);
+  if (QuotedTextIsAlwaysUtf8(source->dialect) && source->encoding != TextEncoding::Utf8Bom) {
+    source->encoding = TextEncoding::Utf8;
+  }
   source->line_break = std::string(LineBreakOf(source->text));
 
   std::unique_ptr<DfmDocument> document(new DfmDocument());

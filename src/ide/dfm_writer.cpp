@@ -4,6 +4,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/classes.h"
+
 namespace ide {
 
 namespace {
@@ -49,8 +51,31 @@ const char* FloatSuffix(DfmFloatType type) {
 
 }  // namespace
 
+// The LCL's writer: UTF-8 text in quotes, control characters as #code, no line splits.
+std::string FormatUtf8String(std::string_view utf8) {
+  std::string out;
+  bool quoted = false;
+  for (size_t pos = 0; pos < utf8.size();) {
+    const size_t from = pos;
+    const char32_t c = NextCodePoint(utf8, &pos);
+    if (c < ' ') {
+      if (quoted) out.push_back('\'');
+      quoted = false;
+      out += "#" + std::to_string(static_cast<uint32_t>(c));
+      continue;
+    }
+    if (!quoted) out.push_back('\'');
+    quoted = true;
+    if (c == '\'') out.push_back('\'');
+    out.append(utf8.substr(from, pos - from));
+  }
+  if (quoted) out.push_back('\'');
+  return out.empty() ? "''" : out;
+}
+
 std::string FormatDfmString(std::string_view utf8, std::string_view indent,
-                            std::string_view line_break) {
+                            std::string_view line_break, FormDialect dialect) {
+  if (WritesTextAsUtf8(dialect)) return FormatUtf8String(utf8);
   // Counted and written in UTF-16 units, as the platform's strings hold them.
   std::vector<char32_t> chars;
   chars.reserve(utf8.size());
@@ -98,7 +123,7 @@ std::string FormatDfmString(std::string_view utf8, std::string_view indent,
 }
 
 std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
-                           std::string_view line_break) {
+                           std::string_view line_break, FormDialect dialect) {
   std::string inner = std::string(indent) + "  ";
   std::string out;
   switch (value.kind) {
@@ -133,7 +158,7 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
       }
     }
     case DfmValueKind::String:
-      return FormatDfmString(value.text, indent, line_break);
+      return FormatDfmString(value.text, indent, line_break, dialect);
     case DfmValueKind::Identifier:
       return value.text;
     case DfmValueKind::Boolean:
@@ -150,7 +175,7 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
       for (const DfmValue& item : value.list) {
         out += line_break;
         out += inner;
-        out += FormatDfmValue(item, inner, line_break);
+        out += FormatDfmValue(item, inner, line_break, dialect);
       }
       return out + ")";
     case DfmValueKind::Collection: {
@@ -163,7 +188,7 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
         out += line_break;
         for (const auto& [name, property] : item.properties) {
           out += properties_indent + name + " = ";
-          out += FormatDfmValue(property, properties_indent, line_break);
+          out += FormatDfmValue(property, properties_indent, line_break, dialect);
           out += line_break;
         }
         out += inner + "end";
@@ -182,8 +207,33 @@ std::string FormatDfmValue(const DfmValue& value, std::string_view indent,
   return out;
 }
 
+// Where a property added to an object is written: a position property beside the others
+// in the designer's order, anything else after the file's last property.
+size_t DfmWriter::NewPropertyPlace(const DfmObject& object, std::string_view name,
+                                   FormDialect dialect) {
+  const auto& order = PositionOrder(dialect);
+  const auto rank_of = [&](std::string_view property) {
+    for (size_t i = 0; i < order.size(); ++i)
+      if (platform::SameTextAscii(order[i], property)) return static_cast<int>(i);
+    return -1;
+  };
+  const int rank = rank_of(name);
+  if (rank < 0) return object.properties_end_;
+  const DfmProperty* before = nullptr;  // the file's position property just ahead of it
+  const DfmProperty* after = nullptr;   // the file's position property just behind it
+  for (const DfmProperty& p : object.properties_) {
+    const int other = p.from_source() ? rank_of(p.name_) : -1;
+    if (other < 0) continue;
+    if (other < rank && (!before || other > rank_of(before->name_))) before = &p;
+    if (other > rank && (!after || other < rank_of(after->name_))) after = &p;
+  }
+  if (before) return before->value_end_;
+  if (after) return after->lead_begin_;
+  return object.properties_end_;
+}
+
 std::string FormatDfmObject(const DfmObject& object, std::string_view indent,
-                            std::string_view line_break) {
+                            std::string_view line_break, FormDialect dialect) {
   const std::string inner = std::string(indent) + "  ";
   std::string out(indent);
   out += object.kind() == DfmObjectKind::Inherited ? "inherited "
@@ -194,11 +244,11 @@ std::string FormatDfmObject(const DfmObject& object, std::string_view indent,
   if (object.child_index()) out += " [" + std::to_string(*object.child_index()) + "]";
   out += line_break;
   for (const DfmProperty& p : object.properties()) {
-    out += inner + p.name() + " = " + FormatDfmValue(p.value(), inner, line_break);
+    out += inner + p.name() + " = " + FormatDfmValue(p.value(), inner, line_break, dialect);
     out += line_break;
   }
   for (const DfmObject* child : object.children())
-    if (!child->omitted()) out += FormatDfmObject(*child, inner, line_break);
+    if (!child->omitted()) out += FormatDfmObject(*child, inner, line_break, dialect);
   out += std::string(indent) + "end";
   out += line_break;
   return out;
@@ -234,13 +284,14 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
       if (p.from_source()) {
         if (p.assigned_) {
           std::string indent = IndentBefore(text, p.name_begin_, property_indent);
-          patches.push_back(
-              {p.equals_end_, p.value_end_, " " + FormatDfmValue(*p.assigned_, indent, br)});
+          patches.push_back({p.equals_end_, p.value_end_,
+                             " " + FormatDfmValue(*p.assigned_, indent, br, source.dialect)});
         }
       } else {
-        patches.push_back({object.properties_end_, object.properties_end_,
+        const size_t at = NewPropertyPlace(object, p.name_, source.dialect);
+        patches.push_back({at, at,
                            br + property_indent + p.name_ + " = " +
-                               FormatDfmValue(*p.assigned_, property_indent, br)});
+                               FormatDfmValue(*p.assigned_, property_indent, br, source.dialect)});
       }
     }
     for (const DfmProperty& p : object.removed_)
@@ -261,9 +312,10 @@ std::string DfmWriter::Write(const DfmSource& source, const DfmObject& root) {
       while (line_start > 0 && (text[line_start - 1] == ' ' || text[line_start - 1] == '\t'))
         --line_start;
       if (line_start == 0 || text[line_start - 1] == '\n')
-        patches.push_back({line_start, line_start, FormatDfmObject(child, indent, br)});
+        patches.push_back(
+            {line_start, line_start, FormatDfmObject(child, indent, br, source.dialect)});
       else
-        patches.push_back({at, at, br + FormatDfmObject(child, indent, br)});
+        patches.push_back({at, at, br + FormatDfmObject(child, indent, br, source.dialect)});
     }
   }
   if (patches.empty()) return source.text;

@@ -12,6 +12,7 @@
 #include "ide/form_ancestry.h"
 #include "ide/form_editor.h"
 #include "ide/ide_desktop.h"
+#include "ide/lpi_reader.h"
 #include "ide/source_editor.h"
 #include "platform/actions.h"
 #include "platform/application.h"
@@ -101,6 +102,15 @@ constexpr const char* kIdePackages[][2] = {
 
 std::string Extension(const std::string& path) {
   return platform::UpperAscii(fs::path(path).extension().string());
+}
+
+// Names in a folder with the given upper-case extension.
+std::vector<std::string> WithExtension(const std::vector<std::string>& names,
+                                       const std::string& ext) {
+  std::vector<std::string> found;
+  for (const std::string& name : names)
+    if (Extension(name) == ext) found.push_back(name);
+  return found;
 }
 
 }  // namespace
@@ -198,7 +208,8 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
                         std::vector<std::string>* errors) {
   if (FindModule(pas_path) != nullptr) return true;  // a unit named twice opens once
   std::string err;
-  auto module = DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, ancestry_.get());
+  auto module =
+      DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, ancestry_.get(), lazarus_);
   if (module == nullptr) {
     errors->push_back(err);
     return false;
@@ -251,9 +262,68 @@ void DiskHost::FollowInDescendants(DiskModule& ancestor, const std::string& old_
   }
 }
 
+// The form of a unit: the form file of its project's IDE beside it; empty when none.
+static std::string FormBeside(FileSystem& files, const std::string& pas, bool lazarus) {
+  return ResolvePath(files, fs::path(pas).replace_extension(lazarus ? ".lfm" : ".dfm").string());
+}
+
+std::string DiskHost::ChooseProjectFile(FileSystem& files, const std::string& folder,
+                                        std::string* note) {
+  std::vector<std::string> names;
+  std::string err;
+  if (!files.ListFolder(folder, &names, &err)) return "";
+  const std::vector<std::string> dprs = WithExtension(names, ".DPR");
+  const std::vector<std::string> lpis = WithExtension(names, ".LPI");
+  const std::vector<std::string> lprs = WithExtension(names, ".LPR");
+  std::string lazarus;
+  if (lpis.size() == 1) {
+    lazarus = lpis.front();
+  } else if (lpis.empty() && lprs.size() == 1) {
+    lazarus = lprs.front();
+  }
+  const auto in_folder = [&](const std::string& name) {
+    return (fs::path(folder) / name).string();
+  };
+  if (dprs.size() == 1) {
+    if (!lazarus.empty() && note != nullptr) {
+      *note = folder + ": holds a Delphi project (" + dprs.front() + ") and a Lazarus project (" +
+              lazarus + "); opened " + dprs.front() + " (name the other file to open it)";
+    }
+    return in_folder(dprs.front());
+  }
+  return lazarus.empty() ? "" : in_folder(lazarus);
+}
+
+bool DiskHost::IsLazarusProject(FileSystem& files, const std::vector<std::string>& paths) {
+  for (const std::string& input : paths) {
+    std::string path = ResolvePath(files, input);
+    std::vector<std::string> names;
+    std::string err;
+    if (path.empty() && files.ListFolder(input, &names, &err)) {
+      path = ChooseProjectFile(files, input, nullptr);
+      if (path.empty()) {
+        // A folder of units without a project: Lazarus when its forms are all .lfm.
+        if (!WithExtension(names, ".LFM").empty() && WithExtension(names, ".DFM").empty()) {
+          return true;
+        }
+        continue;
+      }
+    }
+    const std::string ext = Extension(path);
+    if (ext == ".LPI" || ext == ".LPR" || ext == ".LFM") return true;
+    if (ext == ".PAS" &&
+        ResolvePath(files, fs::path(path).replace_extension(".dfm").string()).empty() &&
+        !ResolvePath(files, fs::path(path).replace_extension(".lfm").string()).empty()) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool DiskHost::LoadProject(const std::vector<std::string>& paths,
                            std::vector<std::string>* errors) {
   bool ok = true;
+  lazarus_ = IsLazarusProject(*fs_, paths);
   // Classes of the project's own component packages, before any form needs them.
   std::vector<std::string> tables;
   for (const std::string& input : paths) {
@@ -285,20 +355,23 @@ bool DiskHost::LoadProject(const std::vector<std::string>& paths,
       continue;
     }
     const std::string ext = Extension(path);
-    if (ext == ".DPR") {
+    if (ext == ".DPR" || ext == ".LPR") {
       ok = LoadDpr(path, errors) && ok;
-    } else if (ext == ".PAS" || ext == ".DFM") {
+    } else if (ext == ".LPI") {
+      ok = LoadLpi(path, errors) && ok;
+    } else if (ext == ".PAS" || ext == ".DFM" || ext == ".LFM") {
       const std::string pas = ResolvePath(*fs_, fs::path(path).replace_extension(".pas").string());
-      const std::string dfm = ResolvePath(*fs_, fs::path(path).replace_extension(".dfm").string());
       if (pas.empty()) {
         errors->push_back(path + ": no unit (.pas) beside the form file");
         ok = false;
         continue;
       }
+      const std::string form = ext == ".PAS" ? FormBeside(*fs_, pas, lazarus_) : path;
       ancestry_->AddProjectUnit(pas);
-      ok = OpenUnit(pas, dfm, errors) && ok;
+      ok = OpenUnit(pas, form, errors) && ok;
     } else {
-      errors->push_back(path + ": expected a .dpr, .pas or .dfm file or a folder");
+      errors->push_back(path +
+                        ": expected a .dpr, .lpi, .lpr, .pas, .dfm or .lfm file or a folder");
       ok = false;
     }
   }
@@ -328,22 +401,20 @@ bool DiskHost::LoadFolder(const std::string& path, std::vector<std::string>* err
     errors->push_back(err);
     return false;
   }
-  std::vector<std::string> dprs;
-  std::vector<std::string> units;
-  for (const std::string& name : names) {
-    const std::string full = (fs::path(path) / name).string();
-    if (Extension(name) == ".DPR") dprs.push_back(full);
-    if (Extension(name) == ".PAS") units.push_back(full);
-  }
-  if (dprs.size() == 1) {
-    project_file_ = dprs.front();
-    return LoadDpr(dprs.front(), errors);
+  std::string note;
+  const std::string project = ChooseProjectFile(*fs_, path, &note);
+  if (!note.empty()) notes_.push_back(note);
+  if (!project.empty()) {
+    project_file_ = project;
+    return Extension(project) == ".LPI" ? LoadLpi(project, errors) : LoadDpr(project, errors);
   }
   bool ok = true;
+  std::vector<std::string> units;
+  for (const std::string& name : WithExtension(names, ".PAS"))
+    units.push_back((fs::path(path) / name).string());
   for (const std::string& pas : units) ancestry_->AddProjectUnit(pas);
   for (const std::string& pas : units) {
-    const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
-    ok = OpenUnit(pas, dfm, errors) && ok;
+    ok = OpenUnit(pas, FormBeside(*fs_, pas, lazarus_), errors) && ok;
   }
   return ok;
 }
@@ -356,6 +427,7 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
     return false;
   }
   const fs::path folder = fs::path(path).parent_path();
+  const bool lazarus_project = Extension(path) == ".LPR";
   std::string text;
   fs_->ReadFile(path, &text, &err);
   bool ok = true;
@@ -381,13 +453,52 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
       ok = false;
       continue;
     }
-    const std::string dfm = ResolvePath(*fs_, fs::path(pas).replace_extension(".dfm").string());
+    // A Delphi unit's form is its .dfm; a Lazarus program's units load {$R *.lfm}.
+    const std::string dfm = ResolvePath(
+        *fs_, fs::path(pas).replace_extension(lazarus_project ? ".lfm" : ".dfm").string());
     if (dfm.empty() && !unit.form_name.empty()) {
       errors->push_back(where + "expected the form file of " + unit.form_name + " beside " + pas +
                         ", found no such file");
       ok = false;
     }
     ok = OpenUnit(pas, dfm, errors) && ok;
+  }
+  return ok;
+}
+
+bool DiskHost::LoadLpi(const std::string& path, std::vector<std::string>* errors) {
+  LpiProject project;
+  std::string err;
+  if (!ReadLpi(*fs_, path, &project, &err)) {
+    errors->push_back(err);
+    return false;
+  }
+  bool ok = true;
+  // Units listed without IsPartOfProject were only open in the IDE's editor.
+  const auto in_project = [&](const LpiUnit& unit) {
+    const std::string ext = Extension(unit.file_name);
+    return unit.part_of_project && &unit != project.MainUnit() && (ext == ".PAS" || ext == ".PP");
+  };
+  // Every unit is known before any form opens, so an ancestor form is found among them.
+  for (const LpiUnit& unit : project.units)
+    if (in_project(unit) && unit.exists) ancestry_->AddProjectUnit(unit.path);
+  for (const LpiUnit& unit : project.units) {
+    if (!in_project(unit)) continue;
+    const std::string where = path + ":" + std::to_string(unit.line) + ": ";
+    if (!unit.exists) {
+      errors->push_back(where + "expected the unit file " + unit.file_name +
+                        ", found no such file");
+      ok = false;
+      continue;
+    }
+    const std::string lfm =
+        ResolvePath(*fs_, fs::path(unit.path).replace_extension(".lfm").string());
+    if (lfm.empty() && !unit.component_name.empty()) {
+      errors->push_back(where + "expected the form file of " + unit.component_name + " beside " +
+                        unit.path + ", found no such file");
+      ok = false;
+    }
+    ok = OpenUnit(unit.path, lfm, errors) && ok;
   }
   return ok;
 }

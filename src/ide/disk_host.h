@@ -1,4 +1,4 @@
-// DiskHost: the IDE in the add-in's eyes, over a Delphi project on disk. It answers the
+// DiskHost: the IDE in the add-in's eyes, over a Delphi or Lazarus project on disk. It answers the
 // open-tools services (notifiers, main menu, modules), installs itself as the global
 // services object while it lives, and offers what the IDE's user would do: load a project,
 // pick the current module, compile, save all.
@@ -36,14 +36,29 @@ class DiskHost {
   // project's units and the unit's own folder (the IDE's search path); before LoadProject.
   void AddSearchPath(const std::string& folder);
 
-  // Opens a project: one .dpr, one folder (its .dpr when it holds exactly one, else its
-  // units), or a list of .pas/.dfm files. A zori.classes.xml class table in an input's
-  // folder is loaded first. Every unit that can be read becomes a module;
+  // Opens a project: one .dpr, .lpi or .lpr, one folder (its project file, see
+  // ChooseProjectFile, else its units), or a list of .pas/.dfm/.lfm files. A unit's form is
+  // the .dfm beside it, or the .lfm in a Lazarus project. A zori.classes.xml class table in
+  // an input's folder is loaded first. Every unit that can be read becomes a module;
   // each input or unit that cannot adds one message to *errors and the result is false.
   // Notifiers then hear of the load (ofnProjectDesktopLoad) with the desktop file's name.
   bool LoadProject(const std::vector<std::string>& paths, std::vector<std::string>* errors);
-  // The project file loaded (.dpr, folder or first file); empty before a load.
+  // The project file loaded (.dpr, .lpi, .lpr, folder or first file); empty before a load.
   const std::string& ProjectFile() const { return project_file_; }
+  // What the load chose without being told (which project of a folder holding both kinds).
+  const std::vector<std::string>& Notes() const { return notes_; }
+  // Whether the project loaded is a Lazarus one.
+  bool Lazarus() const { return lazarus_; }
+
+  // The project file a folder stands for: its one .dpr; else its one .lpi (the .lpr beside
+  // it is that project's program); else its one .lpr. Empty when there is none or more
+  // than one. A folder holding both a Delphi and a Lazarus project opens the Delphi one and
+  // *note says so.
+  static std::string ChooseProjectFile(FileSystem& fs, const std::string& folder,
+                                       std::string* note);
+  // Whether paths name a Lazarus project (.lpi, .lpr, .lfm forms, or a folder standing for
+  // one), whose forms take the LCL's class table.
+  static bool IsLazarusProject(FileSystem& fs, const std::vector<std::string>& paths);
 
   int ModuleCount() const { return static_cast<int>(modules_.size()); }
   std::shared_ptr<DiskModule> Module(int index) const;
@@ -85,7 +100,9 @@ class DiskHost {
 
   bool OpenUnit(const std::string& pas_path, const std::string& dfm_path,
                 std::vector<std::string>* errors);
+  // A .dpr, or a .lpr read the same way with its forms in .lfm files.
   bool LoadDpr(const std::string& path, std::vector<std::string>* errors);
+  bool LoadLpi(const std::string& path, std::vector<std::string>* errors);
   bool LoadFolder(const std::string& path, std::vector<std::string>* errors);
   void Notify(TOTAFileNotification code, const std::string& file_name);
   // Puts each unit's cursor where the desktop file's editor view left it.
@@ -107,6 +124,8 @@ class DiskHost {
   int next_notifier_ = 0;
   int current_ = -1;
   std::string project_file_;
+  std::vector<std::string> notes_;
+  bool lazarus_ = false;  // forms are .lfm before .dfm
   std::string package_dir_;
 };
 

@@ -1,6 +1,10 @@
 #include "ide/disk_module.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ide/dfm_document.h"
@@ -20,17 +24,26 @@ DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
 std::shared_ptr<DiskModule> DiskModule::Open(
     std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
     const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
-    FormAncestry* ancestry) {
+    FormAncestry* ancestry, bool lazarus_unit) {
   std::string bytes;
   if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
+  module->pas_loaded_ = std::hash<std::string>{}(bytes);
   module->encoding_ = DetectEncoding(bytes);
+  // Lazarus keeps its sources in UTF-8: a plain ASCII unit of a Lazarus project takes
+  // accented text as UTF-8, where the Delphi IDE would assume Windows-1252.
+  if (lazarus_unit && module->encoding_ == TextEncoding::Windows1252 &&
+      std::all_of(bytes.begin(), bytes.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    module->encoding_ = TextEncoding::Utf8;
+  }
   const std::string text = DecodeText(bytes, module->encoding_);
   module->source_ = std::make_shared<SourceEditor>(module, pas_path, text);
   if (dfm_path.empty()) return module;
 
   std::unique_ptr<DfmDocument> document = DfmDocument::Load(*fs, dfm_path, err);
   if (document == nullptr) return nullptr;
+  module->dfm_loaded_ = std::hash<std::string_view>{}(document->loaded_bytes());
   // The form class's ancestor in the unit says what kind of root it is (form, data module).
   std::string ancestor;
   std::vector<PasFormClass> classes;
@@ -43,12 +56,14 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   FormInheritance inheritance;
   if (ancestry != nullptr) {
     const std::string folder = std::filesystem::path(pas_path).parent_path().string();
+    // Ancestor forms are files of the same IDE as the descendant (.dfm or .lfm).
+    const std::string form_ext = std::filesystem::path(dfm_path).extension().string();
     // A form written as `inherited` is designed on the form of its class's ancestor.
     if (document->root().kind() == DfmObjectKind::Inherited && !ancestor.empty()) {
-      inheritance.ancestors = ancestry->Lineage(ancestor, folder);
+      inheritance.ancestors = ancestry->Lineage(ancestor, folder, form_ext);
     }
-    inheritance.frames = [ancestry, folder](const std::string& class_name) {
-      return ancestry->Lineage(class_name, folder);
+    inheritance.frames = [ancestry, folder, form_ext](const std::string& class_name) {
+      return ancestry->Lineage(class_name, folder, form_ext);
     };
   }
   module->form_ =
@@ -88,6 +103,16 @@ void DiskModule::RenameField(const std::string& old_name, const std::string& new
   source_->EndUndoStep();
 }
 
+bool DiskModule::Unchanged(const std::string& path, size_t loaded) const {
+  std::string bytes;
+  std::string err;
+  if (!fs_->ReadFile(path, &bytes, &err) || std::hash<std::string>{}(bytes) != loaded) {
+    last_error_ = path + ": changed on disk since it was read; not saved over";
+    return false;
+  }
+  return true;
+}
+
 std::shared_ptr<IOTAEditor> DiskModule::GetModuleFileEditor(int index) {
   if (index == 0) return source_;
   if (index == 1) return form_;
@@ -114,12 +139,26 @@ bool DiskModule::Save(bool change_name, bool force_save) {
     last_error_ = pas_path_ + ": " + last_error_;
     return false;
   }
-  if (form_ != nullptr && form_->GetModified()) {
-    if (!form_->Document().Save(*fs_, form_->GetFileName(), &last_error_)) return false;
+  const bool form_modified = form_ != nullptr && form_->GetModified();
+  const bool source_modified = source_->GetModified();
+  std::vector<std::pair<std::string, std::string>> files;
+  if (form_modified) {
+    if (!Unchanged(form_->GetFileName(), dfm_loaded_)) return false;
+    files.emplace_back(form_->GetFileName(), form_->Document().Write());
+  }
+  if (source_modified) {
+    if (!Unchanged(pas_path_, pas_loaded_)) return false;
+    files.emplace_back(pas_path_, std::move(pas_bytes));
+  }
+  if (files.empty()) return true;
+  // Form and unit land together or not at all, so they never fall out of step on disk.
+  if (!fs_->WriteFiles(files, &last_error_)) return false;
+  if (form_modified) {
+    dfm_loaded_ = std::hash<std::string>{}(files.front().second);
     form_->ClearModified();
   }
-  if (source_->GetModified()) {
-    if (!fs_->WriteFile(pas_path_, pas_bytes, &last_error_)) return false;
+  if (source_modified) {
+    pas_loaded_ = std::hash<std::string>{}(files.back().second);
     source_->ClearModified();
   }
   return true;

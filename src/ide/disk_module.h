@@ -28,7 +28,8 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs,
                                           const std::string& pas_path, const std::string& dfm_path,
                                           const std::shared_ptr<platform::ClassRegistry>& registry,
-                                          std::string* err, FormAncestry* ancestry = nullptr);
+                                          std::string* err, FormAncestry* ancestry = nullptr,
+                                          bool lazarus_unit = false);
 
   SourceEditor& Source() { return *source_; }
   // The form designer, or nullptr for a plain unit.
@@ -36,7 +37,8 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   TextEncoding SourceEncoding() const { return encoding_; }
   // True when a file editor holds unsaved changes.
   bool Modified() const;
-  // Why the last Save failed ("path: reason"); empty after a successful one.
+  // Why the last Save failed ("path: reason"); empty after a successful one. A file that
+  // changed on disk since it was read is not saved over: someone else's edit is kept.
   const std::string& LastError() const { return last_error_; }
 
   // IOTAModule
@@ -51,11 +53,16 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   void RenameField(const std::string& old_name, const std::string& new_name);
 
   std::shared_ptr<FileSystem> fs_;
+  // False with last_error_ when the file at path no longer holds the bytes read from it.
+  bool Unchanged(const std::string& path, size_t loaded) const;
+
   std::string pas_path_;
+  size_t pas_loaded_ = 0;  // hash of the unit's bytes as read (or last written)
+  size_t dfm_loaded_ = 0;  // the same for the form
   TextEncoding encoding_ = TextEncoding::Windows1252;
   std::shared_ptr<SourceEditor> source_;
   std::shared_ptr<FormEditor> form_;
-  std::string last_error_;
+  mutable std::string last_error_;
 };
 
 }  // namespace ide

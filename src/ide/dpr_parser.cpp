@@ -1,5 +1,6 @@
 #include "ide/dpr_parser.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
@@ -118,7 +119,9 @@ class DprReader {
         unit.path = JoinPath(path_, unit.in_path);
         if (!Advance(true)) return false;
       }
-      if (tok_.kind == PascalToken::BraceComment) {
+      // {Form1} or {Form1: TClass}; a directive or a remark ({ you can add units after
+      // this }, which Lazarus writes into every new program) names no form.
+      if (tok_.kind == PascalToken::BraceComment && NamesForm(lexer_.Text(tok_))) {
         std::string_view inside = lexer_.Text(tok_).substr(1, tok_.end - tok_.begin - 2);
         size_t colon = inside.find(':');
         unit.form_name = Trim(inside.substr(0, colon));
@@ -133,6 +136,18 @@ class DprReader {
       if (!IsSymbol(',')) return Expected("',' or ';'");
       if (!Advance()) return false;
     }
+  }
+
+  static bool NamesForm(std::string_view comment) {
+    const std::string name = Trim(comment.substr(1, comment.size() - 2));
+    const std::string head = name.substr(0, name.find(':'));
+    const std::string ident = Trim(head);
+    if (ident.empty() || !(std::isalpha(static_cast<unsigned char>(ident[0])) || ident[0] == '_')) {
+      return false;
+    }
+    return std::all_of(ident.begin(), ident.end(), [](char c) {
+      return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    });
   }
 
   bool Advance(bool keep_braces = false) {

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "platform/atomic_file.h"
+
 namespace ide {
 
 namespace {
@@ -27,29 +29,10 @@ class Descriptor {
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   int get() const { return fd_; }
-  // Closes now so the caller sees the error a delayed write may report at close.
-  int Close() {
-    int result = ::close(fd_);
-    fd_ = -1;
-    return result;
-  }
 
  private:
   int fd_;
 };
-
-bool WriteAll(int fd, const std::string& contents) {
-  size_t done = 0;
-  while (done < contents.size()) {
-    ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -86,47 +69,79 @@ bool RealFileSystem::ReadFile(const std::string& path, std::string* contents, st
 
 bool RealFileSystem::WriteFile(const std::string& path, const std::string& contents,
                                std::string* err) {
-  std::filesystem::path target(path);
-  // A read-only file stays as it is, as in the IDE: renaming a new file over it would
-  // slip past its protection.
-  if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
-    *err = Reason(path, EACCES);
-    return false;
-  }
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  Descriptor fd(::mkstemp(temp.data()));
-  if (fd.get() < 0) {
-    *err = Reason(path, errno);
-    return false;
-  }
-  // The new file keeps the permissions of the one it replaces.
-  struct stat old {};
-  if (::stat(path.c_str(), &old) == 0)
-    ::fchmod(fd.get(), old.st_mode & 07777);
-  else
-    ::fchmod(fd.get(), 0644);
+  return WriteFiles({{path, contents}}, err);
+}
 
-  bool ok = WriteAll(fd.get(), contents) && ::fsync(fd.get()) == 0;
-  int error = errno;
-  if (fd.Close() != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-    ok = false;
-    error = errno;
-  }
-  if (!ok) {
-    ::unlink(temp.c_str());
+bool RealFileSystem::WriteFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                                std::string* err) {
+  struct Staged {
+    std::string path;    // as the caller named it, for messages
+    std::string target;  // the file replaced (a symbolic link is written through)
+    std::string temp;    // the new contents, until renamed over target
+    std::string backup;  // a second name for the old file while the others are renamed
+  };
+  std::vector<Staged> staged;
+  auto discard = [&staged] {
+    for (const Staged& s : staged) {
+      if (!s.temp.empty()) ::unlink(s.temp.c_str());
+      if (!s.backup.empty()) ::unlink(s.backup.c_str());
+    }
+  };
+  auto fail = [&](const std::string& path, int error) {
+    discard();
     *err = Reason(path, error);
     return false;
+  };
+  for (const auto& [path, contents] : files) {
+    Staged s{path, platform::WriteTarget(path), {}, {}};
+    // A read-only file stays as it is, as in the IDE: renaming a new file over it would
+    // slip past its protection.
+    if (::access(s.target.c_str(), F_OK) == 0 && ::access(s.target.c_str(), W_OK) != 0) {
+      return fail(path, EACCES);
+    }
+    platform::RemoveStaleTemporaries(s.target);
+    const int error = WriteTemporary(s.target, contents, &s.temp);
+    if (error != 0) return fail(path, error);
+    staged.push_back(std::move(s));
   }
-  // Make the rename itself durable.
-  Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) ::fsync(dir.get());
+  // With more than one file, each old file keeps a second name until all are in place, so
+  // a failed rename can put back the ones renamed before it.
+  if (staged.size() > 1) {
+    for (Staged& s : staged) {
+      if (::access(s.target.c_str(), F_OK) != 0) continue;
+      std::string backup = s.temp + ".old";
+      if (::link(s.target.c_str(), backup.c_str()) != 0) return fail(s.path, errno);
+      s.backup = std::move(backup);
+    }
+  }
+  for (size_t i = 0; i < staged.size(); ++i) {
+    const int error = Rename(staged[i].temp, staged[i].target);
+    if (error == 0) {
+      staged[i].temp.clear();
+      continue;
+    }
+    for (size_t j = 0; j < i; ++j) {
+      if (!staged[j].backup.empty()) {
+        if (::rename(staged[j].backup.c_str(), staged[j].target.c_str()) == 0)
+          staged[j].backup.clear();
+      } else {
+        ::unlink(staged[j].target.c_str());  // it did not exist before
+      }
+    }
+    return fail(staged[i].path, error);
+  }
+  discard();  // the backups
+  for (const Staged& s : staged) platform::SyncFolderOf(s.target);
   return true;
+}
+
+int RealFileSystem::WriteTemporary(const std::string& target, const std::string& contents,
+                                   std::string* temp) {
+  return platform::WriteTemporary(target, contents, temp);
+}
+
+int RealFileSystem::Rename(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 bool RealFileSystem::FileExists(const std::string& path) {

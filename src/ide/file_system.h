@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ide {
@@ -20,6 +21,12 @@ class FileSystem {
   virtual bool WriteFile(const std::string& path, const std::string& contents,
                          std::string* err) = 0;
 
+  // Replaces several files so that a failure leaves every one of them as it was: all the
+  // new contents are written aside first, then put in place one after the other, and the
+  // ones already in place are put back when a later one fails. False with *err.
+  virtual bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                          std::string* err) = 0;
+
   // True when path names an existing regular file.
   virtual bool FileExists(const std::string& path) = 0;
 
@@ -33,14 +40,24 @@ class FileSystem {
 
 // The real disk. Writes go to a temporary file in the same folder, are flushed to the
 // device and then renamed over the target, so a crash never leaves a half-written file.
+// A symbolic link is written through: the file it points to is replaced, the link stays.
 class RealFileSystem : public FileSystem {
  public:
   bool ReadFile(const std::string& path, std::string* contents, std::string* err) override;
   bool WriteFile(const std::string& path, const std::string& contents, std::string* err) override;
+  bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                  std::string* err) override;
   bool FileExists(const std::string& path) override;
   bool ListFolder(const std::string& path, std::vector<std::string>* names,
                   std::string* err) override;
   int64_t Stamp(const std::string& path) override;
+
+ protected:
+  // The steps of a write, apart so tests can make one of them fail as a full disk or a
+  // failing device would. Each returns 0 or an errno value.
+  virtual int WriteTemporary(const std::string& target, const std::string& contents,
+                             std::string* temp);
+  virtual int Rename(const std::string& from, const std::string& to);
 };
 
 }  // namespace ide

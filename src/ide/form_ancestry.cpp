@@ -21,7 +21,9 @@ constexpr int kMaxGenerations = 32;
 
 bool IsUnitFile(const std::string& name) {
   const std::string ext = fs::path(name).extension().string();
-  return ext.size() == 4 && SameIdentifier(ext.substr(1), "pas");
+  // Free Pascal units may also end in .pp.
+  return (ext.size() == 4 && SameIdentifier(ext.substr(1), "pas")) ||
+         (ext.size() == 3 && SameIdentifier(ext.substr(1), "pp"));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -107,7 +109,8 @@ std::shared_ptr<const DfmDocument> FormAncestry::ReadForm(const std::string& dfm
   return form;
 }
 
-FormLineage FormAncestry::Lineage(const std::string& class_name, const std::string& near_folder) {
+FormLineage FormAncestry::Lineage(const std::string& class_name, const std::string& near_folder,
+                                  const std::string& form_ext) {
   FormLineage lineage;
   std::string current = class_name;
   std::string folder = near_folder;
@@ -115,8 +118,9 @@ FormLineage FormAncestry::Lineage(const std::string& class_name, const std::stri
   for (int generation = 0; generation < kMaxGenerations; ++generation) {
     const std::string pas = FindUnit(current, folder);
     const std::string dfm =
-        pas.empty() ? std::string()
-                    : FindFileIgnoringCase(*fs_, fs::path(pas).replace_extension(".dfm").string());
+        pas.empty()
+            ? std::string()
+            : FindFileIgnoringCase(*fs_, fs::path(pas).replace_extension(form_ext).string());
     std::shared_ptr<const DfmDocument> form = dfm.empty() ? nullptr : ReadForm(dfm);
     if (!form || !seen.insert(dfm).second) {
       lineage.missing = current;

@@ -42,8 +42,10 @@ class FormAncestry {
   // The ancestor class_name is declared with in unit pas_path; empty when not declared.
   std::string DeclaredAncestor(const std::string& pas_path, const std::string& class_name);
   // The forms of class_name, its ancestors' first; missing names the first class whose
-  // form was not found (then forms holds what was found above it, if anything).
-  FormLineage Lineage(const std::string& class_name, const std::string& near_folder);
+  // form was not found (then forms holds what was found above it, if anything). A form is
+  // the file with form_ext (".dfm", ".lfm") beside its unit.
+  FormLineage Lineage(const std::string& class_name, const std::string& near_folder,
+                      const std::string& form_ext = ".dfm");
 
  private:
   struct Unit;

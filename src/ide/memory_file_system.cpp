@@ -32,6 +32,18 @@ bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& con
   return true;
 }
 
+bool MemoryFileSystem::WriteFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                                  std::string* err) {
+  for (const auto& [path, contents] : files) {
+    if (failing_.count(path)) {
+      *err = path + ": write failed";
+      return false;
+    }
+  }
+  for (const auto& [path, contents] : files) WriteFile(path, contents, err);
+  return true;
+}
+
 bool MemoryFileSystem::FileExists(const std::string& path) {
   return files_.count(path) != 0;
 }

@@ -29,6 +29,8 @@ class MemoryFileSystem : public FileSystem {
 
   bool ReadFile(const std::string& path, std::string* contents, std::string* err) override;
   bool WriteFile(const std::string& path, const std::string& contents, std::string* err) override;
+  bool WriteFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                  std::string* err) override;
   bool FileExists(const std::string& path) override;
   bool ListFolder(const std::string& path, std::vector<std::string>* names,
                   std::string* err) override;

@@ -53,6 +53,8 @@ void TClientDataSet::LoadFromFile(const std::string& path) {
 void TClientDataSet::DoOpen() {
   write_back_ = false;
   params_.clear();
+  loaded_text_.clear();
+  lock_.Release();
   if (create_empty_) {
     TDataSet::DoOpen();
     write_back_ = !file_name_.empty();
@@ -63,26 +65,33 @@ void TClientDataSet::DoOpen() {
     return;
   }
   if (!file_name_.empty()) {
+    // Another process changing the same table waits until these rows are written back,
+    // so neither change is lost.
+    FileLock lock = FileLock::Acquire(file_name_);
     std::error_code ec;
     if (std::filesystem::exists(file_name_, ec)) {
+      bool change_log = false;
       try {
-        OpenFromPacket(file_name_);
+        change_log = OpenFromPacket(file_name_);
       } catch (const Exception&) {
         unreadable_file_ = file_name_;
         throw;
       }
       unreadable_file_.clear();
+      // A merged change log must reach the file; rows read as they are need no write.
+      if (!change_log) loaded_text_ = PacketText();
     } else {
       // No file yet: an empty table from the declared fields, created on close.
       TDataSet::DoOpen();
     }
     write_back_ = true;
+    lock_ = std::move(lock);
     return;
   }
   TDataSet::DoOpen();
 }
 
-void TClientDataSet::OpenFromPacket(const std::string& path) {
+bool TClientDataSet::OpenFromPacket(const std::string& path) {
   DataPacket packet = ReadDataPacket(path);
   std::vector<TFieldDef> defs = std::move(packet.fields);
   // Fields declared beforehand keep their labels, masks and required flags; calculated
@@ -111,19 +120,34 @@ void TClientDataSet::OpenFromPacket(const std::string& path) {
     AppendLoadedRecord(std::move(row));
   }
   params_ = std::move(packet.params);
+  return packet.change_log;
 }
 
 void TClientDataSet::DoBeforeClose() {
   // Rows made up after a failed load (CreateDataSet) must not replace the file the user
   // still has to repair.
+  // Rows read and left as they were are not written: a reader never rewrites the file.
+  // A failed write keeps the rows, the lock and the flag, so a later Close can retry.
   if (write_back_ && !file_name_.empty() && file_name_ != unreadable_file_) {
-    SaveToFile(file_name_);
+    std::string text = PacketText();
+    if (loaded_text_.empty() || text != loaded_text_) WriteFileAtomically(file_name_, text);
   }
   write_back_ = false;
+  loaded_text_.clear();
+  lock_.Release();
 }
 
 void TClientDataSet::SaveToFile(const std::string& path) const {
   CheckActive();
+  std::string text = PacketText();
+  const bool own_file = write_back_ && path == file_name_;
+  // The table's own file already holding these rows is left alone.
+  if (own_file && !loaded_text_.empty() && text == loaded_text_) return;
+  WriteFileAtomically(path, text);
+  if (own_file) loaded_text_ = std::move(text);
+}
+
+std::string TClientDataSet::PacketText() const {
   std::vector<const TFieldDef*> defs;
   std::vector<int> index;
   for (int i = 0; i < FieldCount(); ++i) {
@@ -135,7 +159,7 @@ void TClientDataSet::SaveToFile(const std::string& path) const {
   std::vector<const std::vector<Variant>*> rows;
   rows.reserve(Records().size());
   for (const auto& rec : Records()) rows.push_back(&rec->values);
-  WriteFileAtomically(path, FormatDataPacket(defs, index, params_, rows));
+  return FormatDataPacket(defs, index, params_, rows);
 }
 
 Variant TClientDataSet::GetPropValue(std::string_view name) const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/dataset.h"
+#include "platform/file_lock.h"
 
 namespace platform {
 
@@ -14,8 +15,9 @@ class TClientDataSet : public TDataSet {
   explicit TClientDataSet(const TClassInfo* cls = nullptr);
   ~TClientDataSet() override;
 
-  // With a file name, Open loads the file and Close writes the rows back to it; a file
-  // that failed to load is never written by a later Close.
+  // With a file name, Open locks and loads the file and Close writes the rows back to it
+  // when they changed, then unlocks it; a file that failed to load is never written by a
+  // later Close.
   const std::string& FileName() const { return file_name_; }
   void SetFileName(std::string file_name) { file_name_ = std::move(file_name); }
 
@@ -35,7 +37,9 @@ class TClientDataSet : public TDataSet {
   void DoBeforeClose() override;
 
  private:
-  void OpenFromPacket(const std::string& path);
+  // Returns true when the file carried a change log, now merged into the rows.
+  bool OpenFromPacket(const std::string& path);
+  std::string PacketText() const;
 
   std::string file_name_;
   std::string load_path_;        // set for the duration of LoadFromFile
@@ -43,6 +47,9 @@ class TClientDataSet : public TDataSet {
   bool write_back_ = false;      // the open rows belong to file_name_
   std::string unreadable_file_;  // a file that failed to load: never written over
   std::vector<std::pair<std::string, std::string>> params_;
+  FileLock lock_;  // held on file_name_ while the rows are open for changes
+  // The rows as file_name_ holds them (loaded or last saved), to skip a needless write.
+  mutable std::string loaded_text_;
 };
 
 }  // namespace platform

@@ -439,6 +439,7 @@ DataPacket ParseDataPacket(std::string bytes, const std::string& path) {
     for (RawRow& r : rows) packet.rows.push_back(std::move(r.values));
     return packet;
   }
+  packet.change_log = true;
   std::vector<int> log;
   if (change_log) log = ReadChangeLog(change_log.value(), rows.size(), change_log, params, pos);
   packet.rows = MergeChangeLog(rows, log);

@@ -17,6 +17,8 @@ struct DataPacket {
   // Rows with any change log merged in; one value per field (empty is null), converted
   // to the field's type and text cut to the field's size.
   std::vector<std::vector<Variant>> rows;
+  // The file carried a change log (merged into rows above), so it differs from the rows.
+  bool change_log = false;
 };
 
 // Reads a packet file, with or without an encoding declaration (no declaration: UTF-8 when

@@ -6,11 +6,11 @@
 #include "core/U_zori_resource.h"
 #include "core/U_zori_resource_editor.h"
 #include "designer/U_zori_align.h"
+#include "designer/U_zori_list_comp.h"
+#include "designer/U_zori_perf_layout.h"
 #include "designer/U_zori_ren_comps.h"
 #include "designer/U_zori_sel_foco.h"
 #include "designer/U_zori_taborder.h"
-#include "designer/U_zori_list_comp.h"
-#include "designer/U_zori_perf_layout.h"
 #include "editor/U_zori_codesnippets.h"
 #include "editor/U_zori_make_comm.h"
 #include "ide/ToolsAPI.h"
@@ -58,10 +58,6 @@ void PR_Mostra_Modal(Window*& window) {
 }
 
 }  // namespace
-
-std::string FN_Msg_Indisponivel(const std::string& Janela) {
-  return Janela + " is not available yet in this version of " + vg_Desc_Zori + ".";
-}
 
 TZORIIDEx_New_Menu_Item::TZORIIDEx_New_Menu_Item() = default;
 TZORIIDEx_New_Menu_Item::~TZORIIDEx_New_Menu_Item() = default;

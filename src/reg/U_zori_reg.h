@@ -88,6 +88,3 @@ void Register();
 // The unit's unload step: palette, tool menu, notifier, timers, menu object; then the
 // shared unit's state. Errors are swallowed: whatever was not removed is left.
 void PR_Finaliza_U_zori_reg();
-
-// The text of a window that is not part of this build yet.
-std::string FN_Msg_Indisponivel(const std::string& Janela);

@@ -243,3 +243,39 @@ TEST(CheckCommandTest, ClassesNoTableKnowsAreCountedAsTheFormShowsThemAndListed)
   const Outcome example = RunZori({"check", "--json", (kExample / "Estoque.dpr").string()});
   EXPECT_TRUE(nlohmann::json::parse(example.out)["inferred_classes"].empty());
 }
+
+TEST(CheckCommandTest, LazarusExampleOpensThroughItsLpiWithTheLclClasses) {
+  const fs::path lazarus = fs::path(ZORI_SOURCE_DIR) / "examples" / "Agenda";
+  std::vector<std::string> before;
+  for (const auto& e : fs::directory_iterator(lazarus)) before.push_back(ReadAll(e.path()));
+
+  // The folder stands for its .lpi; the program's units come in the project's order.
+  const Outcome r = RunZori({"check", "--only", "taborder", lazarus.string()});
+  EXPECT_EQ(r.code, 1) << r.err;  // the inherited form's own controls come before the base's
+  EXPECT_EQ(r.err, "");
+  const std::string dir = lazarus.string() + "/";
+  EXPECT_EQ(
+      r.out,
+      dir +
+          "uprincipal.pas: form frmPrincipal (TfrmPrincipal), 7 components, 2 windowed, "
+          "0 datasets\n" +
+          dir + "udados.pas: form dmDados (TdmDados), 10 components, 0 windowed, 2 datasets\n" +
+          dir + "ubase.pas: form frmBase (TfrmBase), 2 components, 2 windowed, 0 datasets\n" + dir +
+          "ucontatos.pas: form frmContatos (TfrmContatos), 10 components, 7 windowed, 0 "
+          "datasets\n" +
+          "  taborder: frmContatos: tab order pnlBotoes, edtNome, edtTelefone, cbxGrupo, "
+          "navContatos, grdContatos; suggested edtNome, edtTelefone, cbxGrupo, navContatos, "
+          "grdContatos, pnlBotoes\n" +
+          "4 modules, 4 forms, 1 finding in 1 form\n");
+  // Every class of the example is in the LCL's table; nothing is left to infer.
+  const Outcome j = RunZori({"check", "--json", (lazarus / "agenda.lpi").string()});
+  EXPECT_EQ(j.code, 1) << j.err;
+  const auto doc = nlohmann::json::parse(j.out);
+  EXPECT_EQ(doc["project"], (lazarus / "agenda.lpi").string());
+  EXPECT_TRUE(doc["inferred_classes"].empty()) << doc["inferred_classes"].dump();
+  EXPECT_EQ(doc["modules"][1]["form"]["file"], dir + "udados.lfm");
+
+  std::vector<std::string> after;
+  for (const auto& e : fs::directory_iterator(lazarus)) after.push_back(ReadAll(e.path()));
+  EXPECT_EQ(after, before);
+}

@@ -122,7 +122,7 @@ TEST_F(TabOrderCommandTest, NothingToCheckAndUnknownChecksAreErrors) {
   const Outcome empty = Zori({"check", (root_ / "vazio").string()});
   EXPECT_EQ(empty.code, 2);
   EXPECT_EQ(empty.err, "zori check: " + (root_ / "vazio").string() +
-                           ": nothing to check (no .dpr, .pas or .dfm file)\n");
+                           ": nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file)\n");
   const Outcome tab = Zori({"taborder", (root_ / "vazio").string()});
   EXPECT_EQ(tab.code, 2);
 

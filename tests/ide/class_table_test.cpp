@@ -282,3 +282,74 @@ TEST(ClassTableTest, AFormShowingNoSignDoesNotDecideForTheNextForm) {
   EXPECT_TRUE(root(2)->FindComponent("edtNome")->InheritsFrom("TWinControl"));
   EXPECT_EQ(f.host->Module(2)->Form()->InferredClasses().front().parent, "TWinControl");
 }
+
+TEST(ClassTableTest, LclTableKnowsTheLazarusPaletteAndDatabaseFamilies) {
+  platform::ClassRegistry registry(&platform::BuiltinClasses());
+  std::string err;
+  ASSERT_TRUE(LoadClassTable(
+      ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes-lcl.xml"),
+      "classes-lcl.xml", registry, &err))
+      << err;
+  struct Family {
+    const char* name;
+    const char* ancestor;
+    const char* switch_property;  // what the dataset closer turns off, or nullptr
+  };
+  const Family families[] = {
+      {"TSQLQuery", "TCustomBufDataset", "Active"},
+      {"TSQLTransaction", "TDBTransaction", "Active"},
+      {"TBufDataset", "TDBDataset", "Active"},
+      {"TDbf", "TDataSet", "Active"},
+      {"TMemDataset", "TDataSet", "Active"},
+      {"TSdfDataSet", "TFixedFormatDataSet", "Active"},
+      {"TZQuery", "TZAbstractDataset", "Active"},
+      {"TZTable", "TZAbstractTable", "Active"},
+      {"TZReadOnlyQuery", "TZAbstractRODataset", "Active"},
+      {"TZConnection", "TZAbstractConnection", "Connected"},
+      {"TSQLConnector", "TDatabase", "Connected"},
+      {"TIBConnection", "TSQLConnection", "Connected"},
+      {"TPQConnection", "TSQLConnection", "Connected"},
+      {"TMySQL57Connection", "TMySQLConnection", "Connected"},
+      {"TSQLite3Connection", "TCustomConnection", "Connected"},
+      {"TODBCConnection", "TSQLConnection", "Connected"},
+      {"TMSSQLConnection", "TSQLConnection", "Connected"},
+      {"TDBEdit", "TCustomMaskEdit", nullptr},
+      {"TDBLookupComboBox", "TCustomDBComboBox", nullptr},
+      {"TDBGrid", "TCustomGrid", nullptr},
+      {"TDBNavigator", "TCustomPanel", nullptr},
+      {"TDBText", "TCustomLabel", nullptr},
+      {"TEditButton", "TCustomAbstractGroupedEdit", nullptr},
+      {"TSavePictureDialog", "TOpenDialog", nullptr},
+  };
+  for (const Family& f : families) {
+    const platform::TClassInfo* cls = registry.Find(f.name);
+    ASSERT_NE(cls, nullptr) << f.name;
+    EXPECT_TRUE(cls->InheritsFrom(f.ancestor)) << f.name;
+    if (f.switch_property == nullptr) continue;
+    const platform::PropInfo* prop = cls->FindProperty(f.switch_property);
+    ASSERT_NE(prop, nullptr) << f.name;
+    EXPECT_EQ(prop->default_value, platform::Variant(false)) << f.name;
+  }
+  // Queries and tables are datasets; transactions and connections are not.
+  EXPECT_TRUE(registry.Find("TZReadOnlyQuery")->InheritsFrom("TDataSet"));
+  EXPECT_FALSE(registry.Find("TSQLTransaction")->InheritsFrom("TDataSet"));
+  // The LCL's data-aware label publishes FocusControl as its label does.
+  for (const char* label : {"TLabel", "TDBText", "TStaticText"}) {
+    EXPECT_EQ(registry.Find(label)->FindProperty("FocusControl")->kind,
+              platform::PropKind::ComponentRef)
+        << label;
+  }
+  for (const char* control : {"TDBEdit", "TDBGrid", "TDBLookupComboBox", "TDBCheckBox"}) {
+    const platform::TClassInfo* cls = registry.Find(control);
+    EXPECT_TRUE(cls->InheritsFrom("TWinControl")) << control;
+    EXPECT_EQ(cls->FindProperty("DataSource")->kind, platform::PropKind::ComponentRef) << control;
+    EXPECT_EQ(cls->FindProperty("TabStop")->default_value, platform::Variant(true)) << control;
+  }
+  EXPECT_NE(registry.Find("TDBEdit")->FindProperty("DataField"), nullptr);
+  // Controls made without a tab stop in the LCL.
+  for (const char* control : {"TRadioButton", "TPanel", "TDBNavigator", "TGroupBox"}) {
+    EXPECT_EQ(registry.Find(control)->FindProperty("TabStop")->default_value,
+              platform::Variant(false))
+        << control;
+  }
+}

@@ -505,6 +505,49 @@ TEST(DfmEncodingTest, LegacyAndUnicodeFormsReadAsUtf8AndKeepTheirBytes) {
             "Unit1.dfm:2:7: expected a character code up to 1114111, found '#1114112'");
 }
 
+TEST(LfmRoundTripTest, LazarusFormsReadAndWriteTheLclsText) {
+  ide::MemoryFileSystem fs;
+  auto document = LoadFixture(fs, "clientes.lfm");
+  ASSERT_TRUE(document);
+  std::string expected = Fixture("clientes.lfm");
+  std::string err;
+  ASSERT_TRUE(document->Save(fs, "project/saved.lfm", &err)) << err;
+  EXPECT_EQ(fs.Contents("project/saved.lfm"), expected);
+
+  // Quoted text is UTF-8; #code is a UTF-16 unit, a surrogate pair making one character.
+  DfmObject& form = document->root();
+  EXPECT_EQ(form.FindProperty("Caption")->value(), DfmValue::String("Cadastro de Clientes — Ação"));
+  EXPECT_EQ(form.FindChild("lblNome")->FindProperty("Caption")->value(),
+            DfmValue::String("Usuário"));
+  EXPECT_EQ(form.FindChild("lblEmoji")->FindProperty("Caption")->value(),
+            DfmValue::String("Sorria 😀"));
+  EXPECT_EQ(form.FindChild("edtNome")->FindProperty("Hint")->value(),
+            DfmValue::String("Nome completo\ncomo no documento"));
+  EXPECT_EQ(form.FindProperty("LCLVersion")->value(), DfmValue::String("2.2.6.0"));
+  EXPECT_EQ(form.FindChild("imgLogo")->FindProperty("Picture.Data")->kind(), DfmValueKind::Binary);
+  EXPECT_EQ(form.FindChild("grdClientes")->FindProperty("Columns")->kind(),
+            DfmValueKind::Collection);
+
+  // Written back as the LCL writes: UTF-8 in quotes on one line, control characters as
+  // #code; a position the file lacks goes to its place in Left, Height, Top, Width.
+  form.SetProperty("Caption", DfmValue::String("Relatório 'Anual' € 2026"));
+  expected = Replaced(expected, "  Caption = 'Cadastro de Clientes — Ação'\n",
+                      "  Caption = 'Relatório ''Anual'' € 2026'\n");
+  const std::string hint = std::string(70, 'a') + "\r\nção";
+  form.FindChild("edtNome")->SetProperty("Hint", DfmValue::String(hint));
+  expected = Replaced(expected, "    Hint = 'Nome completo'#10'como no documento'\n",
+                      "    Hint = '" + std::string(70, 'a') + "'#13#10'ção'\n");
+  DfmObject& emoji = *form.FindChild("lblEmoji");
+  emoji.SetProperty("Width", DfmValue::Integer(60));
+  emoji.SetProperty("Height", DfmValue::Integer(15));
+  expected = Replaced(expected, "    Left = 280\n    Top = 16\n    Caption",
+                      "    Left = 280\n    Height = 15\n    Top = 16\n    Width = 60\n    Caption");
+  form.FindChild("qryClientes")->SetProperty("Active", DfmValue::Boolean(false));
+  expected = Replaced(expected, "    Active = True\n", "    Active = False\n");
+  EXPECT_EQ(document->Write(), expected);
+  ExpectConsistent(*document);
+}
+
 TEST(DfmReadTest, TypedFloatsReadAsTheirTypesAndAreWrittenWithTheirLetter) {
   ide::MemoryFileSystem fs;
   auto form = LoadFixture(fs, "typed_floats.dfm");

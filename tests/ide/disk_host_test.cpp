@@ -280,3 +280,46 @@ TEST(ProjectLoadTest, DesignedFormsStandOnTheScreenWithTheirDesigner) {
   }
   EXPECT_EQ(on_screen("frmCadastro"), nullptr);  // closed with the project
 }
+
+TEST(ModuleSaveTest, FormAndUnitLandTogetherAndAnEditMadeOnDiskIsNeverSavedOver) {
+  HostFixture f;
+  ASSERT_TRUE(f.Load({"proj"})) << f.errors.front();
+  const std::shared_ptr<DiskModule> module = f.host->Module(0);
+  const std::string pas = f.files->Contents("proj/uCadastro.pas");
+  const std::string dfm = f.files->Contents("proj/uCadastro.dfm");
+  // Renaming changes the form and the unit's field.
+  ASSERT_TRUE(
+      module->Form()->FindComponent("Edit1")->SetPropByName("Name", std::string("edtCodigo")));
+
+  // The unit cannot be written: neither file changes.
+  f.files->FailWritesTo("proj/uCadastro.pas");
+  EXPECT_FALSE(module->Save(false, true));
+  EXPECT_EQ(module->LastError(), "proj/uCadastro.pas: write failed");
+  EXPECT_EQ(f.files->Contents("proj/uCadastro.dfm"), dfm);
+  EXPECT_EQ(f.files->Contents("proj/uCadastro.pas"), pas);
+
+  // Someone else edited the unit meanwhile: their edit stays, the form is not written alone.
+  HostFixture g;
+  ASSERT_TRUE(g.Load({"proj"})) << g.errors.front();
+  const std::shared_ptr<DiskModule> again = g.host->Module(0);
+  ASSERT_TRUE(
+      again->Form()->FindComponent("Edit1")->SetPropByName("Name", std::string("edtCodigo")));
+  const std::string theirs = pas + "{ their edit }\r\n";
+  g.files->Create("proj/uCadastro.pas", theirs);
+  EXPECT_FALSE(again->Save(false, true));
+  EXPECT_EQ(again->LastError(),
+            "proj/uCadastro.pas: changed on disk since it was read; not saved over");
+  EXPECT_EQ(g.files->Contents("proj/uCadastro.pas"), theirs);
+  EXPECT_EQ(g.files->Contents("proj/uCadastro.dfm"), dfm);
+  EXPECT_TRUE(g.files->writes().empty());
+
+  // Put back as it was read, the pair saves, and saves again after its own write.
+  g.files->Create("proj/uCadastro.pas", pas);
+  ASSERT_TRUE(again->Save(false, true)) << again->LastError();
+  EXPECT_EQ(g.files->writes(),
+            (std::vector<std::string>{"proj/uCadastro.dfm", "proj/uCadastro.pas"}));
+  EXPECT_NE(g.files->Contents("proj/uCadastro.pas").find("edtCodigo"), std::string::npos);
+  ASSERT_TRUE(
+      again->Form()->FindComponent("edtCodigo")->SetPropByName("Name", std::string("edtCod")));
+  EXPECT_TRUE(again->Save(false, true)) << again->LastError();
+}

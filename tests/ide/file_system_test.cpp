@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
 
 #include "ide/memory_file_system.h"
 
@@ -91,4 +93,64 @@ TEST(MemoryFileSystemTest, FailingWritesKeepTheOldFile) {
   std::vector<std::string> names;
   ASSERT_TRUE(fs.ListFolder("p", &names, &err));
   EXPECT_EQ(names, (std::vector<std::string>{"Unit1.pas", "sub"}));
+}
+
+namespace {
+
+// The disk with one step made to fail, as a full disk or a failing device would.
+class FaultyDisk : public ide::RealFileSystem {
+ public:
+  std::string fail_rename_to;  // renaming a new file over this path fails
+  bool disk_full = false;      // writing any new file fails
+
+ protected:
+  int WriteTemporary(const std::string& target, const std::string& contents,
+                     std::string* temp) override {
+    return disk_full ? ENOSPC : RealFileSystem::WriteTemporary(target, contents, temp);
+  }
+  int Rename(const std::string& from, const std::string& to) override {
+    return to == fail_rename_to ? EIO : RealFileSystem::Rename(from, to);
+  }
+};
+
+}  // namespace
+
+TEST(RealFileSystemTest, FilesWrittenTogetherLandTogetherOrNotAtAll) {
+  ScopedFolder folder;
+  FaultyDisk disk;
+  std::string err, contents;
+  const std::string dfm = folder / "Unit1.dfm";
+  const std::string pas = folder / "Unit1.pas";
+  ASSERT_TRUE(disk.WriteFiles({{dfm, "old form"}, {pas, "old unit"}}, &err)) << err;
+
+  disk.fail_rename_to = pas;  // the form is already in place when the unit fails
+  EXPECT_FALSE(disk.WriteFiles({{dfm, "new form"}, {pas, "new unit"}}, &err));
+  EXPECT_EQ(err, pas + ": Input/output error");
+  disk.disk_full = true;
+  disk.fail_rename_to.clear();
+  EXPECT_FALSE(disk.WriteFiles({{dfm, "new form"}, {pas, "new unit"}}, &err));
+  EXPECT_EQ(err, dfm + ": No space left on device");
+  ASSERT_TRUE(disk.ReadFile(dfm, &contents, &err));
+  EXPECT_EQ(contents, "old form");
+  ASSERT_TRUE(disk.ReadFile(pas, &contents, &err));
+  EXPECT_EQ(contents, "old unit");
+  std::vector<std::string> names;
+  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  EXPECT_EQ(names, (std::vector<std::string>{"Unit1.dfm", "Unit1.pas"}));
+
+  // A link to a unit elsewhere is written through: the unit changes, the link stays a link.
+  disk.disk_full = false;
+  std::filesystem::create_directory(folder / "shared");
+  ASSERT_TRUE(disk.WriteFile(folder / "shared/Common.pas", "old common", &err));
+  std::filesystem::create_symlink("shared/Common.pas", folder / "Common.pas");
+  ASSERT_TRUE(disk.WriteFile(folder / "Common.pas", "new common", &err)) << err;
+  EXPECT_TRUE(std::filesystem::is_symlink(folder / "Common.pas"));
+  ASSERT_TRUE(disk.ReadFile(folder / "shared/Common.pas", &contents, &err));
+  EXPECT_EQ(contents, "new common");
+
+  // Temporaries of a process killed in the middle of a write go with the next write.
+  { std::ofstream(folder / ".Unit1.pas.~999999999.abc123") << "half"; }
+  ASSERT_TRUE(disk.WriteFile(pas, "newer unit", &err));
+  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  EXPECT_EQ(names, (std::vector<std::string>{"Common.pas", "Unit1.dfm", "Unit1.pas", "shared"}));
 }

@@ -1,0 +1,140 @@
+#include "platform/file_lock.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+
+#include "platform/exceptions.h"
+
+namespace platform {
+
+// One open descriptor per locked file in the process: a second flock of the same file
+// through another descriptor would wait on this process's own lock for ever.
+struct FileLock::Entry {
+  int fd = -1;
+  std::pair<dev_t, ino_t> id;
+  ~Entry();
+};
+
+namespace {
+
+struct Registry {
+  std::mutex mutex;
+  std::map<std::pair<dev_t, ino_t>, std::weak_ptr<FileLock::Entry>> held;
+};
+
+Registry& Locks() {
+  static Registry registry;
+  return registry;
+}
+
+[[noreturn]] void Fail(const std::string& path, const std::string& reason) {
+  throw EFileError(path + ": cannot lock: " + reason);
+}
+
+std::shared_ptr<FileLock::Entry> Shared(const struct stat& st) {
+  std::lock_guard guard(Locks().mutex);
+  auto it = Locks().held.find({st.st_dev, st.st_ino});
+  return it != Locks().held.end() ? it->second.lock() : nullptr;
+}
+
+// Polls rather than blocks, so two processes that lock two tables in opposite orders end
+// with an error instead of waiting on each other for ever.
+bool LockWithin(int fd, std::chrono::steady_clock::time_point deadline) {
+  auto pause = std::chrono::milliseconds(1);
+  for (;;) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= deadline) {
+      errno = EWOULDBLOCK;
+      return false;
+    }
+    std::this_thread::sleep_for(pause);
+    pause = std::min(pause * 2, std::chrono::milliseconds(20));
+  }
+}
+
+}  // namespace
+
+FileLock::Entry::~Entry() {
+  {
+    std::lock_guard guard(Locks().mutex);
+    auto it = Locks().held.find(id);
+    if (it != Locks().held.end() && it->second.expired()) Locks().held.erase(it);
+  }
+  ::close(fd);  // closing the last descriptor drops the flock
+}
+
+FileLock FileLock::Acquire(const std::string& path, int wait_seconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(wait_seconds);
+  std::string folder = std::filesystem::path(path).parent_path().string();
+  if (folder.empty()) folder = ".";
+  for (;;) {
+    // The file, or its folder while the file is still to be created.
+    struct stat st {};
+    bool on_folder = false;
+    if (::stat(path.c_str(), &st) != 0) {
+      if (errno != ENOENT) Fail(path, std::strerror(errno));
+      if (::stat(folder.c_str(), &st) != 0) Fail(path, std::strerror(errno));
+      on_folder = true;
+    }
+    const std::string& target = on_folder ? folder : path;
+    FileLock lock;
+    lock.entry_ = Shared(st);
+    if (lock.entry_) return lock;
+
+    const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | (on_folder ? O_DIRECTORY : 0));
+    if (fd < 0) {
+      if (errno == ENOENT) continue;  // replaced between stat and open
+      Fail(path, std::strerror(errno));
+    }
+    if (!LockWithin(fd, deadline)) {
+      const int err = errno;
+      ::close(fd);
+      Fail(path, err == EWOULDBLOCK ? "another process keeps it locked" : std::strerror(err));
+    }
+    struct stat locked {};
+    if (::fstat(fd, &locked) != 0) {
+      const int err = errno;
+      ::close(fd);
+      Fail(path, std::strerror(err));
+    }
+    // The holder before us may have renamed a new file over path, or created it while we
+    // waited on the folder: the file at path is the table now.
+    struct stat now {};
+    const bool same = on_folder ? ::stat(path.c_str(), &now) != 0
+                                : ::stat(path.c_str(), &now) == 0 && now.st_dev == locked.st_dev &&
+                                      now.st_ino == locked.st_ino;
+    if (!same) {
+      ::close(fd);
+      continue;
+    }
+    auto entry = std::make_shared<Entry>();
+    entry->fd = fd;
+    entry->id = {locked.st_dev, locked.st_ino};
+    {
+      std::lock_guard guard(Locks().mutex);
+      Locks().held[entry->id] = entry;
+    }
+    lock.entry_ = std::move(entry);
+    return lock;
+  }
+}
+
+FileLock::~FileLock() = default;
+
+void FileLock::Release() {
+  entry_.reset();
+}
+
+}  // namespace platform
