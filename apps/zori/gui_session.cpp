@@ -46,6 +46,7 @@ bool GuiSession::Start(const std::vector<std::string>& paths,
     }
     for (const std::string& message : opened.errors)
       context_.err << "zori gui: " << message << "\n";
+    for (const std::string& note : opened.notes) context_.err << "zori gui: " << note << "\n";
   }
   // The form files were laid out for an 8-point sans-serif font; a larger one overflows.
   QFont font = QApplication::font();

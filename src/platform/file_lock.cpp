@@ -34,8 +34,10 @@ struct Registry {
 };
 
 Registry& Locks() {
-  static Registry registry;
-  return registry;
+  // Never destroyed: a table a global holds open closes during static destruction, which
+  // may come after this registry's own end and would then read freed memory.
+  static Registry* registry = new Registry;
+  return *registry;
 }
 
 [[noreturn]] void Fail(const std::string& path, const std::string& reason) {
