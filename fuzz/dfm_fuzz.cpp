@@ -1,5 +1,6 @@
-// Feeds arbitrary bytes to the form reader: it must answer with a tree or one error, and a
-// tree must write back to the very same bytes, and to a readable form after edits.
+// Feeds arbitrary bytes to the form reader, as a Delphi form and as a Lazarus form: it must
+// answer with a tree or one error, and a tree must write back to the very same bytes, and
+// to a readable form after edits.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -12,15 +13,13 @@ void Check(bool condition) {
   if (!condition) std::abort();
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  std::string bytes(reinterpret_cast<const char*>(data), size);
+void OneForm(const std::string& path, const std::string& bytes) {
+  const size_t size = bytes.size();
   std::string err;
-  auto document = ide::DfmDocument::Parse("f.dfm", bytes, &err);
+  auto document = ide::DfmDocument::Parse(path, bytes, &err);
   if (!document) {
-    Check(!err.empty() && err.rfind("f.dfm:", 0) == 0);
-    return 0;
+    Check(!err.empty() && err.rfind(path + ":", 0) == 0);
+    return;
   }
   Check(document->Write() == bytes);
   // Setting every value to what it already is changes nothing (by name: with a name
@@ -38,10 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   root.SetProperty("ZoriNumber", ide::DfmValue::Integer(static_cast<int64_t>(size) - 50));
   if (!root.properties().empty()) root.RemoveProperty(root.properties().front().name());
   root.Rename("Renamed");
-  auto again = ide::DfmDocument::Parse("g.dfm", document->Write(), &err);
+  auto again = ide::DfmDocument::Parse(path, document->Write(), &err);
   Check(again != nullptr);
   Check(again->root().name() == "Renamed");
   Check(again->root().FindProperty("ZoriNumber")->value().integer ==
         static_cast<int64_t>(size) - 50);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  OneForm("f.dfm", bytes);
+  OneForm("f.lfm", bytes);
   return 0;
 }

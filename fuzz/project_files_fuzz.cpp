@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the project file, desktop file and form class readers: each must
+// Feeds arbitrary bytes to the project file (.dpr, .lpi), desktop file and form class
+// readers: each must
 // answer with a result or one error; a desktop file writes back to the same bytes, and a
 // field rename changes nothing but the name.
 #include <cstdint>
@@ -7,6 +8,7 @@
 
 #include "ide/dpr_parser.h"
 #include "ide/dsk_file.h"
+#include "ide/lpi_reader.h"
 #include "ide/memory_file_system.h"
 #include "ide/pas_form_class.h"
 
@@ -38,6 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fs.Create("p/f.dpr", bytes);
   ide::DprProject project;
   if (!ide::ReadDpr(fs, "p/f.dpr", &project, &err)) Check(err.rfind("p/f.dpr:", 0) == 0);
+
+  fs.Create("p/f.lpi", bytes);
+  ide::LpiProject lazarus;
+  if (ide::ReadLpi(fs, "p/f.lpi", &lazarus, &err)) {
+    for (const ide::LpiUnit& unit : lazarus.units) Check(unit.line >= 1);
+  } else {
+    Check(err.rfind("p/f.lpi:", 0) == 0);
+  }
 
   std::vector<ide::PasFormClass> classes;
   if (ide::FindFormClasses("f.pas", bytes, &classes, &err)) {

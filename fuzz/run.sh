@@ -17,18 +17,20 @@ cmake --build "$build" -j "$(nproc)" --target "${targets[@]}" >/dev/null
 # The files each reader takes, by the folders of tests/data that hold them.
 seeds() {
   case "$1" in
-    dfm_fuzz) echo tests/data/forms tests/data/host ;;
+    dfm_fuzz) echo tests/data/forms tests/data/host examples ;;
     datapacket_fuzz) echo tests/data/datapackets tests/data/config data ;;
-    project_files_fuzz) echo tests/data/projects tests/data/host ;;
+    project_files_fuzz) echo tests/data/projects tests/data/host examples ;;
+    filter_fuzz) echo fuzz/seeds/filter ;;
     parser_fuzz | comment_text_fuzz) echo tests/data/parser tests/data/comment ;;
     *) echo tests/data ;;
   esac
 }
 pattern() {
   case "$1" in
-    dfm_fuzz) echo '*.dfm' ;;
+    dfm_fuzz) echo '*.[dl]fm' ;;
     datapacket_fuzz) echo '*.xml' ;;
-    project_files_fuzz) echo '*.d[ps][rk]' ;;
+    project_files_fuzz) echo '*.[dl][ps][rki]' ;;
+    filter_fuzz) echo '*.txt' ;;
     *) echo '*.pas' ;;
   esac
 }

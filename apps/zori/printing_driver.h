@@ -23,7 +23,8 @@ class PrintingDriver : public platform::ModalDriver {
  protected:
   // A command's own window: the modal result it ends with, or nothing when not the
   // command's window.
-  virtual std::optional<platform::TModalResult> Work(platform::TCustomForm&, int) {
+  virtual std::optional<platform::TModalResult> Work(platform::TCustomForm& /*form*/,
+                                                     int /*turn*/) {
     return std::nullopt;
   }
   std::ostream& err_;

@@ -457,8 +457,12 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
     const std::string dfm = ResolvePath(
         *fs_, fs::path(pas).replace_extension(lazarus_project ? ".lfm" : ".dfm").string());
     if (dfm.empty() && !unit.form_name.empty()) {
+      // Later Delphi versions design FireMonkey forms (.fmx), a format of their own.
+      const std::string fmx = ResolvePath(*fs_, fs::path(pas).replace_extension(".fmx").string());
       errors->push_back(where + "expected the form file of " + unit.form_name + " beside " + pas +
-                        ", found no such file");
+                        (fmx.empty() ? ", found no such file"
+                                     : ", found a FireMonkey form (" + fmx +
+                                           "), which zori does not open"));
       ok = false;
     }
     ok = OpenUnit(pas, dfm, errors) && ok;

@@ -18,11 +18,18 @@
 
 namespace platform {
 
+namespace {
+struct Registry;
+}  // namespace
+
 // One open descriptor per locked file in the process: a second flock of the same file
 // through another descriptor would wait on this process's own lock for ever.
 struct FileLock::Entry {
   int fd = -1;
   std::pair<dev_t, ino_t> id;
+  // Kept by every entry: a table still open when the process exits lets go of its lock
+  // after the registry's own static is gone.
+  std::shared_ptr<Registry> registry;
   ~Entry();
 };
 
@@ -33,11 +40,13 @@ struct Registry {
   std::map<std::pair<dev_t, ino_t>, std::weak_ptr<FileLock::Entry>> held;
 };
 
+std::shared_ptr<Registry> SharedRegistry() {
+  static const auto registry = std::make_shared<Registry>();
+  return registry;
+}
+
 Registry& Locks() {
-  // Never destroyed: a table a global holds open closes during static destruction, which
-  // may come after this registry's own end and would then read freed memory.
-  static Registry* registry = new Registry;
-  return *registry;
+  return *SharedRegistry();
 }
 
 [[noreturn]] void Fail(const std::string& path, const std::string& reason) {
@@ -69,18 +78,18 @@ bool LockWithin(int fd, std::chrono::steady_clock::time_point deadline) {
 }  // namespace
 
 FileLock::Entry::~Entry() {
-  {
-    std::lock_guard guard(Locks().mutex);
-    auto it = Locks().held.find(id);
-    if (it != Locks().held.end() && it->second.expired()) Locks().held.erase(it);
+  if (registry != nullptr) {
+    std::lock_guard guard(registry->mutex);
+    auto it = registry->held.find(id);
+    if (it != registry->held.end() && it->second.expired()) registry->held.erase(it);
   }
   ::close(fd);  // closing the last descriptor drops the flock
 }
 
 FileLock FileLock::Acquire(const std::string& path, int wait_seconds) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(wait_seconds);
-  std::string folder = std::filesystem::path(path).parent_path().string();
-  if (folder.empty()) folder = ".";
+  const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+  const std::string folder = parent.empty() ? std::string(".") : parent.string();
   for (;;) {
     // The file, or its folder while the file is still to be created.
     struct stat st {};
@@ -124,6 +133,7 @@ FileLock FileLock::Acquire(const std::string& path, int wait_seconds) {
     auto entry = std::make_shared<Entry>();
     entry->fd = fd;
     entry->id = {locked.st_dev, locked.st_ino};
+    entry->registry = SharedRegistry();
     {
       std::lock_guard guard(Locks().mutex);
       Locks().held[entry->id] = entry;
