@@ -3,11 +3,13 @@
 #   ./run.sh example   check the bundled example projects (Delphi and Lazarus)
 #   ./run.sh test      build and run every test suite
 #   ./run.sh build     configure and build only
+#   ./run.sh gui       open the bundled example in zori's window (needs a display)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ make libpugixml-dev libicu-dev libcli11-dev nlohmann-json3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev
+          qt6-base-dev)
 
 install_missing() {
   local missing=()
@@ -41,12 +43,19 @@ case "${1:-}" in
       [ "$status" -le 1 ] || exit "$status"
     done
     ;;
+  gui)
+    build >/dev/null
+    # A copy, so the example in the repository stays as it is whatever is saved.
+    work="$(mktemp -d)"
+    cp -r examples/Estoque "$work/"
+    exec ./build/apps/zori/zori --package-dir "$work/pkg" gui "$work/Estoque/Estoque.dpr"
+    ;;
   test)
     build
     ctest --test-dir build --output-on-failure -j "$(nproc)" --timeout 300
     ;;
   *)
-    echo "usage: ./run.sh example|test|build" >&2
+    echo "usage: ./run.sh example|test|build|gui" >&2
     exit 2
     ;;
 esac

@@ -11,7 +11,7 @@
 namespace zori::cli {
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        std::istream& in) {
+        std::istream& in, const ExtraCommands& extra) {
   Context context{out, err, in, {}};
   context.progress = &err == &std::cerr && ::isatty(STDERR_FILENO) != 0;
   CLI::App app{
@@ -29,6 +29,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   int exit_code = 0;
   RegisterCommands(app, context, exit_code);
+  if (extra) extra(app, context, exit_code);
 
   // A misspelt command gets its own message rather than "a subcommand is required".
   for (size_t i = 0; i < args.size(); ++i) {

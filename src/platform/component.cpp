@@ -28,6 +28,7 @@ TComponent::TComponent(const TClassInfo* cls) : class_(cls) {
 }
 
 TComponent::~TComponent() {
+  if (peer_ != nullptr) peer_->ComponentDestroyed(*this);
   // Owned components go last-created first, as the platform destroys them.
   while (!components_.empty()) {
     std::unique_ptr<TComponent> child = std::move(components_.back());
@@ -174,13 +175,18 @@ void TComponent::SetPropValue(std::string_view name, const Variant& value, bool 
         break;
     }
   }
+  bool found = false;
   for (auto& [key, stored] : props_) {
     if (SameTextAscii(key, name)) {
       stored = std::move(converted);
-      return;
+      found = true;
+      break;
     }
   }
-  props_.emplace_back(info != nullptr ? info->name : std::string(name), std::move(converted));
+  if (!found) {
+    props_.emplace_back(info != nullptr ? info->name : std::string(name), std::move(converted));
+  }
+  if (peer_ != nullptr) peer_->PropertyChanged(*this, name);
 }
 
 void TComponent::ClearPropValue(std::string_view name) {

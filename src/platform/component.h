@@ -27,6 +27,18 @@ class TObject {
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 
+class TComponent;
+
+// What shows a component on a screen (a window system's widget). The component tells its
+// peer of every property stored and of its end; headless components have none.
+class ComponentPeer {
+ public:
+  virtual ~ComponentPeer() = default;
+  virtual void PropertyChanged(TComponent& component, std::string_view name) = 0;
+  // The component is being destroyed: the peer lets go of it.
+  virtual void ComponentDestroyed(TComponent& component) = 0;
+};
+
 class TComponent : public TObject {
  public:
   // cls: the class this object is an instance of (a built-in or a host-loaded class).
@@ -92,6 +104,10 @@ class TComponent : public TObject {
   // Consistency check of the ownership tree (unique names, owner back-links); fills err.
   bool CheckTree(std::string* err) const;
 
+  // The peer that shows this component on a screen, or nullptr (the peer is not owned).
+  ComponentPeer* Peer() const { return peer_; }
+  void SetPeer(ComponentPeer* peer) { peer_ = peer; }
+
  protected:
   const Variant* FindStored(std::string_view name) const;
 
@@ -105,6 +121,7 @@ class TComponent : public TObject {
   std::vector<std::unique_ptr<TComponent>> components_;
   std::unordered_map<std::string, TComponent*> by_upper_name_;
   std::vector<std::pair<std::string, Variant>> props_;
+  ComponentPeer* peer_ = nullptr;
 };
 
 class TWinControl;

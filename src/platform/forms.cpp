@@ -82,6 +82,9 @@ void TCustomForm::Hide() {
 void TCustomForm::VisibleChanging(bool visible) {
   if (visible && OnShow) OnShow(this);
   if (!visible && OnHide) OnHide(this);
+  if (TApplication* app = CurrentApplication()) {
+    if (ModalDriver* driver = app->GetModalDriver()) driver->WindowVisibleChanged(*this, visible);
+  }
 }
 
 TModalResult TCustomForm::ShowModal() {

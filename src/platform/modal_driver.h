@@ -42,6 +42,12 @@ class ModalDriver {
     (void)title;
     return std::nullopt;
   }
+  // A window was shown or hidden (modeless or modal); a driver with a screen shows it
+  // there, a headless one has nothing to do.
+  virtual void WindowVisibleChanged(TCustomForm& form, bool visible) {
+    (void)form;
+    (void)visible;
+  }
 };
 
 // A driver for tests and answer files: per window name (letter case ignored) a queue of
