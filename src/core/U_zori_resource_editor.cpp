@@ -4,6 +4,7 @@
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_resource.h"
+#include "core/control_layout.h"
 #include "platform/application.h"
 #include "platform/buttons.h"
 #include "platform/client_dataset.h"
@@ -24,24 +25,8 @@ const char* const kFormulariosCatalogo[19] = {
 
 namespace {
 
-template <class T>
-T* Place(platform::TComponent& owner, platform::TWinControl* parent, const char* name, int32_t left,
-         int32_t top, int32_t width, int32_t height) {
-  T* control = platform::TComponent::Create<T>(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-platform::TLabel* LabelFor(platform::TComponent& owner, platform::TWinControl* parent,
-                           const char* name, int32_t left, int32_t top, const char* text,
-                           platform::TWinControl* focus) {
-  auto* label = Place<platform::TLabel>(owner, parent, name, left, top, 120, 13);
-  label->SetCaption(text);
-  label->SetFocusControl(focus);
-  return label;
-}
+using core::LabelFor;
+using core::Place;
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/U_zori_func.h"
+#include "core/control_layout.h"
 #include "core/xpm_image.h"
 #include "ide/ToolsAPI.h"
 #include "platform/application.h"
@@ -23,24 +24,8 @@ namespace {
 // The tool menu's picture of this window stands for every item without one of its own.
 const char* const kOwnPicture = "menu_10.xpm";
 
-template <class T>
-T* Place(platform::TComponent& owner, platform::TWinControl* parent, const char* name, int32_t left,
-         int32_t top, int32_t width, int32_t height) {
-  T* control = platform::TComponent::Create<T>(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-platform::TLabel* LabelFor(platform::TComponent& owner, platform::TWinControl* parent,
-                           const char* name, int32_t left, int32_t top, const char* text,
-                           platform::TWinControl* focus) {
-  auto* label = Place<platform::TLabel>(owner, parent, name, left, top, 120, 13);
-  label->SetCaption(text);
-  label->SetFocusControl(focus);
-  return label;
-}
+using core::LabelFor;
+using core::Place;
 
 // The read-only fields show their value in bold blue on silver.
 void ReadOnlyLook(platform::TEdit& edit) {
