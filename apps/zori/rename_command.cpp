@@ -217,7 +217,11 @@ bool NameFindings(CheckScope& scope, ide::DiskModule& module, std::vector<Findin
     *err = e.what();
     return false;
   }
+  const ide::FormEditor& form = *module.Form();
   for (const NameSuggestion& row : rows) {
+    // A component an ancestor form introduces is named there, and listed with that form.
+    const platform::TComponent* component = form.Root()->FindComponent(row.current);
+    if (component != nullptr && form.IsInherited(*component)) continue;
     Finding finding;
     finding.check = "names";
     finding.summary = row.current + ": rename to " + row.suggested;

@@ -174,6 +174,18 @@ TEST(CheckCommandTest, InheritedFormsAndFramesCountWhatTheirAncestorsGive) {
                 "uCadProdutos.pas: form frmCadProdutos (TfrmCadProdutos), 16 components, 9 "
                 "windowed, 1 dataset\n" +
                 "6 modules, 6 forms\n");
+
+  // A name an ancestor form gives is a finding of that form only, not of each descendant.
+  const Outcome names =
+      RunZori({"check", "--json", "--only", "names", (kCadastros / "Cadastros.dpr").string()});
+  ASSERT_EQ(names.code, 1) << names.err;
+  int btn_gravar = 0;
+  const auto doc = nlohmann::json::parse(names.out);
+  for (const auto& module : doc["modules"]) {
+    for (const auto& finding : module["findings"])
+      btn_gravar += finding["component"] == "btnGravar";
+  }
+  EXPECT_EQ(btn_gravar, 1);
 }
 
 TEST(CheckCommandTest, MissingAncestorIsAWarningUntilTheSearchPathFindsIt) {
