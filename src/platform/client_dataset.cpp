@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <mutex>
 #include <optional>
+#include <sstream>
 
 #include "platform/atomic_file.h"
 #include "platform/classes.h"
@@ -34,11 +37,58 @@ std::optional<FileIdentity> Identify(const std::string& path) {
 
 }  // namespace
 
-struct TClientDataSet::PacketCache {
-  std::string path;
-  FileIdentity identity;
-  DataPacket packet;
+namespace {
+
+// The add-in reopens its tables before each lookup, and every window opens its own datasets
+// on the same few files, so each unchanged file is parsed once per process and its rows
+// copied from there. A file is known unchanged by its identity, taken before and after the
+// read, so a write in between is never cached.
+class ParsedPackets {
+ public:
+  std::shared_ptr<const DataPacket> Read(const std::string& path) {
+    const std::optional<FileIdentity> before = Identify(path);
+    if (before) {
+      std::lock_guard guard(mutex_);
+      for (const Entry& entry : entries_)
+        if (entry.path == path && entry.identity == *before) return entry.packet;
+    }
+    auto packet = std::make_shared<const DataPacket>(ReadDataPacket(path));
+    if (before && Identify(path) == before) {
+      std::lock_guard guard(mutex_);
+      std::erase_if(entries_, [&](const Entry& entry) { return entry.path == path; });
+      if (entries_.size() >= kKept) entries_.erase(entries_.begin());
+      entries_.push_back({path, *before, packet});
+    }
+    return packet;
+  }
+
+ private:
+  static constexpr size_t kKept = 32;  // more than the add-in has tables
+  struct Entry {
+    std::string path;
+    FileIdentity identity;
+    std::shared_ptr<const DataPacket> packet;
+  };
+  std::mutex mutex_;
+  std::vector<Entry> entries_;
 };
+
+ParsedPackets& Packets() {
+  static ParsedPackets packets;
+  return packets;
+}
+
+// The bytes of the file at path, or nothing when it cannot be read.
+std::optional<std::string> FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return std::nullopt;
+  return std::move(text).str();
+}
+
+}  // namespace
 
 TClientDataSet::TClientDataSet(const TClassInfo* cls)
     : TDataSet(cls != nullptr ? cls : BuiltinClasses().Find("TClientDataSet")) {}
@@ -83,12 +133,12 @@ void TClientDataSet::LoadFromFile(const std::string& path) {
 
 void TClientDataSet::DoOpen() {
   write_back_ = false;
+  must_write_ = false;
   params_.clear();
-  loaded_text_.clear();
   lock_.Release();
   if (create_empty_) {
     TDataSet::DoOpen();
-    write_back_ = !file_name_.empty();
+    write_back_ = must_write_ = !file_name_.empty();
     return;
   }
   if (!load_path_.empty()) {
@@ -110,36 +160,23 @@ void TClientDataSet::DoOpen() {
       }
       unreadable_file_.clear();
       // A merged change log must reach the file; rows read as they are need no write.
-      if (!change_log) loaded_text_ = PacketText();
+      must_write_ = change_log;
     } else {
       // No file yet: an empty table from the declared fields, created on close.
       TDataSet::DoOpen();
+      must_write_ = true;
     }
     write_back_ = true;
+    loaded_changes_ = RowChanges();
     lock_ = std::move(lock);
     return;
   }
   TDataSet::DoOpen();
 }
 
-// The add-in reopens its tables before each lookup so it always sees the file as it is
-// now; a file unchanged since this dataset last read it is not read and parsed again.
-DataPacket TClientDataSet::ReadPacket(const std::string& path) {
-  const std::optional<FileIdentity> before = Identify(path);
-  if (before && cache_ && cache_->path == path && cache_->identity == *before) {
-    return cache_->packet;
-  }
-  cache_.reset();
-  DataPacket packet = ReadDataPacket(path);
-  if (before && Identify(path) == before) {
-    cache_ = std::make_unique<PacketCache>(PacketCache{path, *before, packet});
-  }
-  return packet;
-}
-
 bool TClientDataSet::OpenFromPacket(const std::string& path) {
-  DataPacket packet = ReadPacket(path);
-  std::vector<TFieldDef> defs = std::move(packet.fields);
+  const std::shared_ptr<const DataPacket> packet = Packets().Read(path);
+  std::vector<TFieldDef> defs = packet->fields;
   // Fields declared beforehand keep their labels, masks and required flags; calculated
   // ones are added after the packet's fields.
   for (const TFieldDef& declared : FieldDefs().List()) {
@@ -158,15 +195,11 @@ bool TClientDataSet::OpenFromPacket(const std::string& path) {
   for (const TFieldDef& declared : FieldDefs().List()) {
     if (declared.FieldKind == fkCalculated) defs.push_back(declared);
   }
-  const size_t field_count = defs.size();
   CreateFields(defs);
-  ReserveRecords(packet.rows.size());
-  for (auto& row : packet.rows) {
-    row.resize(field_count);
-    AppendLoadedRecord(std::move(row));
-  }
-  params_ = std::move(packet.params);
-  return packet.change_log;
+  ReserveRecords(packet->rows.size());
+  for (const auto& row : packet->rows) AppendLoadedRecord(row);
+  params_ = packet->params;
+  return packet->change_log;
 }
 
 void TClientDataSet::DoBeforeClose() {
@@ -174,23 +207,32 @@ void TClientDataSet::DoBeforeClose() {
   // still has to repair.
   // Rows read and left as they were are not written: a reader never rewrites the file.
   // A failed write keeps the rows, the lock and the flag, so a later Close can retry.
-  if (write_back_ && !file_name_.empty() && file_name_ != unreadable_file_) {
-    std::string text = PacketText();
-    if (loaded_text_.empty() || text != loaded_text_) WriteFileAtomically(file_name_, text);
+  if (write_back_ && !file_name_.empty() && file_name_ != unreadable_file_ && RowsToWrite()) {
+    WriteFileAtomically(file_name_, PacketText());
   }
   write_back_ = false;
-  loaded_text_.clear();
+  must_write_ = false;
   lock_.Release();
 }
 
 void TClientDataSet::SaveToFile(const std::string& path) const {
   CheckActive();
-  std::string text = PacketText();
   const bool own_file = write_back_ && path == file_name_;
   // The table's own file already holding these rows is left alone.
-  if (own_file && !loaded_text_.empty() && text == loaded_text_) return;
-  WriteFileAtomically(path, text);
-  if (own_file) loaded_text_ = std::move(text);
+  if (own_file && !RowsToWrite()) return;
+  WriteFileAtomically(path, PacketText());
+  if (own_file) {
+    must_write_ = false;
+    loaded_changes_ = RowChanges();
+  }
+}
+
+// Rows untouched since they were read (or last written) are what the file holds; rows
+// posted or deleted since are written unless they came back to the file's own text.
+bool TClientDataSet::RowsToWrite() const {
+  if (must_write_) return true;
+  if (RowChanges() == loaded_changes_) return false;
+  return FileText(file_name_) != PacketText();
 }
 
 std::string TClientDataSet::PacketText() const {

@@ -41,20 +41,18 @@ class TClientDataSet : public TDataSet {
  private:
   // Returns true when the file carried a change log, now merged into the rows.
   bool OpenFromPacket(const std::string& path);
-  DataPacket ReadPacket(const std::string& path);
   std::string PacketText() const;
+  bool RowsToWrite() const;
 
   std::string file_name_;
-  std::string load_path_;        // set for the duration of LoadFromFile
-  bool create_empty_ = false;    // set for the duration of CreateDataSet
-  bool write_back_ = false;      // the open rows belong to file_name_
-  std::string unreadable_file_;  // a file that failed to load: never written over
+  std::string load_path_;                // set for the duration of LoadFromFile
+  bool create_empty_ = false;            // set for the duration of CreateDataSet
+  bool write_back_ = false;              // the open rows belong to file_name_
+  mutable bool must_write_ = false;      // the file lacks these rows (new file, merged change log)
+  mutable uint64_t loaded_changes_ = 0;  // RowChanges when the rows last matched the file
+  std::string unreadable_file_;          // a file that failed to load: never written over
   std::vector<std::pair<std::string, std::string>> params_;
   FileLock lock_;  // held on file_name_ while the rows are open for changes
-  // The rows as file_name_ holds them (loaded or last saved), to skip a needless write.
-  mutable std::string loaded_text_;
-  struct PacketCache;
-  std::unique_ptr<PacketCache> cache_;  // the packet last read, while its file is unchanged
 };
 
 }  // namespace platform

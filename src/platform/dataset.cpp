@@ -402,6 +402,7 @@ void TDataSet::Post() {
   edit_target_ = nullptr;
   insert_before_ = nullptr;
   modified_ = false;
+  ++row_changes_;
   RebuildView();
   PlaceCursorOn(posted, old_cur);
   SetState(dsBrowse);
@@ -435,6 +436,7 @@ void TDataSet::Delete() {
   const int old_cur = cur_;
   const bool was_last = cur_ == static_cast<int>(view_.size()) - 1;
   std::erase_if(records_, [doomed](const auto& r) { return r.get() == doomed; });
+  ++row_changes_;
   RebuildView();
   PlaceCursorOn(nullptr, old_cur);
   // Deleting the last row leaves the cursor past the end, so "while not Eof do Delete"
@@ -449,6 +451,7 @@ void TDataSet::EmptyDataSet() {
   CheckActive();
   if (state_ == dsEdit || state_ == dsInsert) Cancel();
   records_.clear();
+  ++row_changes_;
   view_.clear();
   cur_ = -1;
   bof_ = eof_ = true;

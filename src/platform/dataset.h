@@ -169,6 +169,9 @@ class TDataSet : public TComponent {
   // Rows in storage order (unfiltered), for writers.
   const std::vector<std::unique_ptr<Record>>& Records() const { return records_; }
   void ReserveRecords(size_t count) { records_.reserve(count); }
+  // Counts posts, deletes and emptyings since the dataset was made: a writer that saw the
+  // same count before knows the rows are as they were.
+  uint64_t RowChanges() const { return row_changes_; }
 
  private:
   friend class TField;
@@ -204,6 +207,7 @@ class TDataSet : public TComponent {
   Record* calc_record_ = nullptr;    // the row OnCalcFields works on
   bool modified_ = false;
   TBookmark next_id_ = 1;
+  uint64_t row_changes_ = 0;
   int disable_count_ = 0;
   bool state_changed_while_disabled_ = false;
   std::vector<TDataSetObserver*> observers_;
