@@ -110,16 +110,20 @@ int RunCheck(const CheckOptions& options, Context& context) {
   std::map<std::string, size_t> seen_classes;
   CheckScope scope(context);
   for (const InputGroup& group : groups) {
-    HostSession session = OpenProject(group.paths, options.classes, options.search_paths);
+    // Each form is checked alone, so memory stays that of one form however large the project.
+    HostSession session =
+        OpenProject(group.paths, options.classes, options.search_paths, /*one_at_a_time=*/true);
     ide::DiskHost& host = *session.host;
     scope.SetHost(&host);
     if (doc["project"].is_null()) doc["project"] = host.ProjectFile();
     if (!group.project.empty()) doc["projects"].push_back(group.project);
-    for (int i = 0; i < host.ModuleCount(); ++i) {
-      ide::DiskModule& module = *host.Module(i);
+    for (int i = 0; i < host.ListedCount(); ++i) {
+      const ListedModule open(host, i, &session.errors);
+      if (open.get() == nullptr) continue;
+      ide::DiskModule& module = *open.get();
       if (!seen.insert(UnitKey(module.GetFileName())).second) continue;
       if (context.progress) {
-        context.err << "\r\033[K[" << (i + 1) << "/" << host.ModuleCount() << "] "
+        context.err << "\r\033[K[" << (i + 1) << "/" << host.ListedCount() << "] "
                     << module.GetFileName() << std::flush;
       }
       nlohmann::ordered_json entry = ModuleJson(module);

@@ -26,7 +26,7 @@ DesignerRun::~DesignerRun() {
 
 bool DesignerRun::Open(const std::vector<std::string>& paths,
                        const std::vector<std::string>& class_tables,
-                       const std::vector<std::string>& search_paths) {
+                       const std::vector<std::string>& search_paths, bool one_at_a_time) {
   std::string err;
   if (!session_.Load(&err)) {
     project_.errors.push_back(err);
@@ -36,7 +36,7 @@ bool DesignerRun::Open(const std::vector<std::string>& paths,
   auto clock = std::make_unique<platform::ManualClock>();
   platform::ManualClock& time = *clock;
   platform::Application().SetClock(std::move(clock));
-  project_ = OpenProject(paths, class_tables, search_paths);
+  project_ = OpenProject(paths, class_tables, search_paths, one_at_a_time);
   if (!project_.errors.empty()) return false;
   // Which project of a folder was opened, when the folder holds both kinds.
   for (const std::string& note : project_.notes) context_.err << "zori: " << note << "\n";
@@ -52,12 +52,19 @@ bool DesignerRun::Open(const std::vector<std::string>& paths,
   return true;
 }
 
-std::vector<int> DesignerRun::FormModules() const {
-  std::vector<int> out;
-  for (int i = 0; i < project_.host->ModuleCount(); ++i) {
-    if (project_.host->Module(i)->Form() != nullptr) out.push_back(i);
+bool DesignerRun::HasUnits() const {
+  return project_.host->ModuleCount() > 0 || project_.host->ListedCount() > 0;
+}
+
+void DesignerRun::ForEachForm(const std::function<void(int index)>& visit) {
+  ide::DiskHost& host = *project_.host;
+  for (int i = 0; i < host.ModuleCount(); ++i) {
+    if (host.Module(i)->Form() != nullptr) visit(i);
   }
-  return out;
+  for (int i = 0; i < host.ListedCount(); ++i) {
+    const ListedModule open(host, i, &project_.errors);
+    if (open.get() != nullptr && open.get()->Form() != nullptr) visit(host.IndexOf(*open.get()));
+  }
 }
 
 bool DesignerRun::SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors) {

@@ -3,6 +3,7 @@
 // the current module, and afterwards only the files whose bytes changed are written.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,15 +24,20 @@ class DesignerRun {
 
   // Loads the package, opens the project at paths (ancestor forms also looked for in
   // search_paths) and builds the tool menu. False when the package or an input could not
-  // be had; the reasons are in Errors().
+  // be had; the reasons are in Errors(). With one_at_a_time the units are only listed and
+  // ForEachForm opens each alone (for runs that change nothing across forms).
   bool Open(const std::vector<std::string>& paths, const std::vector<std::string>& class_tables,
-            const std::vector<std::string>& search_paths = {});
+            const std::vector<std::string>& search_paths = {}, bool one_at_a_time = false);
 
   ide::DiskHost& Host() { return *project_.host; }
   const std::vector<std::string>& Errors() const { return project_.errors; }
 
-  // The indexes of the modules that have a form, in the project's order.
-  std::vector<int> FormModules() const;
+  // Whether the project has units at all (open or listed).
+  bool HasUnits() const;
+  // Calls visit with the module index of each unit that has a form, in the project's order;
+  // a listed unit is open only during its visit. A unit that cannot be read adds its
+  // message to Errors().
+  void ForEachForm(const std::function<void(int index)>& visit);
 
   // Writes every module a tool changed whose form or unit now differs from its file;
   // a module marked modified whose text is unchanged is left alone. Each written file's

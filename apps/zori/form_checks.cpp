@@ -20,10 +20,7 @@ AddinSession* CheckScope::Addin(std::string* err) {
 }
 
 int ModuleIndex(CheckScope& scope, const ide::DiskModule& module) {
-  for (int i = 0; i < scope.Host().ModuleCount(); ++i) {
-    if (scope.Host().Module(i).get() == &module) return i;
-  }
-  return -1;
+  return scope.Host().IndexOf(module);
 }
 
 const std::vector<FormCheck>& FormChecks() {

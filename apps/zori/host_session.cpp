@@ -8,7 +8,7 @@ namespace zori::cli {
 
 HostSession OpenProject(const std::vector<std::string>& paths,
                         const std::vector<std::string>& class_tables,
-                        const std::vector<std::string>& search_paths) {
+                        const std::vector<std::string>& search_paths, bool one_at_a_time) {
   HostSession session;
   auto files = std::make_shared<ide::RealFileSystem>();
   session.host = std::make_unique<ide::DiskHost>(files);
@@ -22,6 +22,7 @@ HostSession OpenProject(const std::vector<std::string>& paths,
     if (!session.host->LoadClassTable(table, &err)) session.errors.push_back(err);
   }
   for (const std::string& folder : search_paths) session.host->AddSearchPath(folder);
+  if (one_at_a_time) session.host->ListUnitsOnly();
   session.host->LoadProject(paths, &session.errors);
   session.notes = session.host->Notes();
   return session;

@@ -26,9 +26,29 @@ struct HostSession {
 // (the LCL's for a Lazarus project) and each of class_tables, then the project at paths;
 // the units of ancestor forms and frames are looked for in search_paths after the
 // project's own. A class table that cannot be read is an error like an unreadable unit.
+// With one_at_a_time the units are only listed (DiskHost::ListUnitsOnly), for commands
+// that visit each form once through ListedModule and so keep one form in memory at a time.
 HostSession OpenProject(const std::vector<std::string>& paths,
                         const std::vector<std::string>& class_tables,
-                        const std::vector<std::string>& search_paths = {});
+                        const std::vector<std::string>& search_paths = {},
+                        bool one_at_a_time = false);
+
+// The listed unit at index, open for the life of this object and closed after it.
+class ListedModule {
+ public:
+  ListedModule(ide::DiskHost& host, int index, std::vector<std::string>* errors)
+      : host_(host), module_(host.OpenListed(index, errors)) {}
+  ~ListedModule() {
+    if (module_ != nullptr) host_.CloseModule(*module_);
+  }
+  ListedModule(const ListedModule&) = delete;
+  ListedModule& operator=(const ListedModule&) = delete;
+  ide::DiskModule* get() const { return module_.get(); }
+
+ private:
+  ide::DiskHost& host_;
+  std::shared_ptr<ide::DiskModule> module_;
+};
 
 // Adds the repeatable --search-path DIR option of the commands that open projects.
 void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders);

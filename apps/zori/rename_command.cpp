@@ -103,11 +103,14 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
            const std::vector<std::string>& search_paths, const RenameOptions& options,
            Context& context) {
   DesignerRun run(context);
-  if (!run.Open(paths, classes, search_paths)) {
+  // Suggestions alone change nothing across forms, so each form is opened alone and memory
+  // stays that of one form; renames reach every open form built on the renamed one, so
+  // --apply opens them all.
+  if (!run.Open(paths, classes, search_paths, /*one_at_a_time=*/!options.apply)) {
     for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
     return 2;
   }
-  if (run.Host().ModuleCount() == 0) {
+  if (!run.HasUnits()) {
     for (const std::string& path : paths)
       context.err << "zori rename: " << path
                   << ": nothing to rename (no .dpr, .pas or .dfm file)\n";
@@ -116,11 +119,11 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
   std::vector<NameSuggestion> rows;
   int refused = 0;
   try {
-    for (int index : run.FormModules()) {
+    run.ForEachForm([&](int index) {
       std::vector<NameMessage> messages;
       const std::vector<NameSuggestion> form_rows =
           RunNamingStandard(run.Host(), index, options, &messages);
-      if (form_rows.empty() && messages.empty()) continue;
+      if (form_rows.empty() && messages.empty()) return;
       context.out << run.Host().Module(index)->GetFileName() << ":\n";
       for (const NameSuggestion& row : form_rows) {
         context.out << "  " << row.current << " -> " << row.suggested
@@ -131,12 +134,14 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
         for (const std::string& line : Lines(message.text)) context.out << "  " << line << "\n";
       }
       rows.insert(rows.end(), form_rows.begin(), form_rows.end());
-    }
+    });
   } catch (const std::exception& e) {
     context.err << "zori rename: " << e.what() << "\n";
     return 1;
   }
-  int code = 0;
+  // Units opened one at a time report the ones that could not be read as they come.
+  for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
+  int code = run.Errors().empty() ? 0 : 2;
   for (const std::string& only : options.only) {
     const std::string name = only.substr(0, only.find('='));
     bool found = false;

@@ -183,10 +183,16 @@ int RunTabOrder(const TabOrderOptions& options, Context& context) {
   int written = 0;
   std::set<std::string> seen;
   for (const InputGroup& group : groups) {
-    HostSession session = OpenProject(group.paths, options.classes, options.search_paths);
+    // A tab order is a form's own business, so each form is opened, validated, saved and
+    // closed alone and memory stays that of one form however large the project.
+    HostSession session =
+        OpenProject(group.paths, options.classes, options.search_paths, /*one_at_a_time=*/true);
     ide::DiskHost& host = *session.host;
-    for (int i = 0; i < host.ModuleCount(); ++i) {
-      ide::DiskModule& module = *host.Module(i);
+    for (int listed = 0; listed < host.ListedCount(); ++listed) {
+      const ListedModule open(host, listed, &session.errors);
+      if (open.get() == nullptr) continue;
+      ide::DiskModule& module = *open.get();
+      const int i = host.IndexOf(module);
       if (module.Form() == nullptr || !seen.insert(UnitKey(module.GetFileName())).second) continue;
       ++forms;
       context.out << module.Form()->GetFileName() << ": form " << module.Form()->Root()->Name()

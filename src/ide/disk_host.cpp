@@ -190,6 +190,12 @@ std::shared_ptr<DiskModule> DiskHost::Module(int index) const {
   return modules_[index];
 }
 
+int DiskHost::IndexOf(const DiskModule& module) const {
+  for (size_t i = 0; i < modules_.size(); ++i)
+    if (modules_[i].get() == &module) return static_cast<int>(i);
+  return -1;
+}
+
 std::shared_ptr<DiskModule> DiskHost::FindModule(const std::string& path) const {
   // The first module whose path, or whose file name, is path, letter case aside; looked up
   // by key so opening a large project does not compare every unit with every other.
@@ -207,22 +213,68 @@ void DiskHost::SetCurrentModule(int index) {
 
 bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path,
                         std::vector<std::string>* errors) {
+  if (list_only_) {
+    // A unit named twice is listed once, as it would open once.
+    const std::string path_key = platform::UpperAscii(pas_path);
+    const std::string name_key = platform::UpperAscii(fs::path(pas_path).filename().string());
+    if (listed_keys_.contains(path_key) || listed_keys_.contains(name_key)) return true;
+    listed_keys_.insert(path_key);
+    listed_keys_.insert(name_key);
+    listed_.push_back({pas_path, dfm_path});
+    return true;
+  }
   if (FindModule(pas_path) != nullptr) return true;  // a unit named twice opens once
+  return OpenModule(pas_path, dfm_path, errors) != nullptr;
+}
+
+std::shared_ptr<DiskModule> DiskHost::OpenModule(const std::string& pas_path,
+                                                 const std::string& dfm_path,
+                                                 std::vector<std::string>* errors) {
   std::string err;
   auto module =
       DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, ancestry_.get(), lazarus_);
   if (module == nullptr) {
     errors->push_back(err);
-    return false;
+    return nullptr;
   }
   const std::string& file = module->GetFileName();
   modules_by_path_.emplace(platform::UpperAscii(file), modules_.size());
   modules_by_name_.emplace(platform::UpperAscii(fs::path(file).filename().string()),
                            modules_.size());
   HookRenames(module);
+  modules_.push_back(module);
+  return module;
+}
 
-  modules_.push_back(std::move(module));
-  return true;
+std::shared_ptr<DiskModule> DiskHost::OpenListed(int index, std::vector<std::string>* errors) {
+  if (index < 0 || index >= ListedCount()) return nullptr;
+  const ListedUnit& unit = listed_[index];
+  if (auto open = FindModule(unit.pas)) return open;
+  auto module = OpenModule(unit.pas, unit.form, errors);
+  if (module != nullptr && current_ < 0) current_ = ModuleCount() - 1;
+  return module;
+}
+
+void DiskHost::CloseModule(const DiskModule& module) {
+  const int index = IndexOf(module);
+  if (index < 0) return;
+  modules_.erase(modules_.begin() + index);
+  IndexModules();
+  if (current_ == index) {
+    current_ = -1;
+  } else if (current_ > index) {
+    --current_;
+  }
+}
+
+void DiskHost::IndexModules() {
+  modules_by_path_.clear();
+  modules_by_name_.clear();
+  for (size_t i = 0; i < modules_.size(); ++i) {
+    const std::string& file = modules_[i]->GetFileName();
+    modules_by_path_.emplace(platform::UpperAscii(file), i);
+    modules_by_name_.emplace(platform::UpperAscii(fs::path(file).filename().string()), i);
+  }
 }
 
 void DiskHost::HookRenames(const std::shared_ptr<DiskModule>& module) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "ide/ToolsAPI.h"
@@ -63,8 +64,23 @@ class DiskHost {
   // project beside it, when its text holds a {$mode ...} directive.
   static bool IsLazarusProject(FileSystem& fs, const std::vector<std::string>& paths);
 
+  // Lists the project's units without opening them, for runs that visit one form at a time
+  // and would otherwise hold the whole project in memory; before LoadProject. Each listed
+  // unit is then opened by OpenListed and put away by CloseModule; the desktop file's
+  // cursors are not placed in units opened this way.
+  void ListUnitsOnly() { list_only_ = true; }
+  int ListedCount() const { return static_cast<int>(listed_.size()); }
+  // Opens the listed unit at index as a module and makes it current when no module is;
+  // nullptr, with one message in *errors, when it cannot be read.
+  std::shared_ptr<DiskModule> OpenListed(int index, std::vector<std::string>* errors);
+  // Closes an open module, as the IDE's File | Close does without saving: it leaves the
+  // module list and its form's components are freed once no one holds the module.
+  void CloseModule(const DiskModule& module);
+
   int ModuleCount() const { return static_cast<int>(modules_.size()); }
   std::shared_ptr<DiskModule> Module(int index) const;
+  // The index of an open module, or -1.
+  int IndexOf(const DiskModule& module) const;
   // The module whose unit file is path (letter case ignored), or nullptr.
   std::shared_ptr<DiskModule> FindModule(const std::string& path) const;
   // The module the tools work on; -1 for none. Defaults to the first module with a form.
@@ -103,6 +119,9 @@ class DiskHost {
 
   bool OpenUnit(const std::string& pas_path, const std::string& dfm_path,
                 std::vector<std::string>* errors);
+  std::shared_ptr<DiskModule> OpenModule(const std::string& pas_path, const std::string& dfm_path,
+                                         std::vector<std::string>* errors);
+  void IndexModules();
   // A .dpr, or a .lpr read the same way with its forms in .lfm files.
   bool LoadDpr(const std::string& path, std::vector<std::string>* errors);
   bool LoadLpi(const std::string& path, std::vector<std::string>* errors);
@@ -124,6 +143,13 @@ class DiskHost {
   // Upper-cased path and file name of each module to its first index in modules_.
   std::unordered_map<std::string, size_t> modules_by_path_;
   std::unordered_map<std::string, size_t> modules_by_name_;
+  struct ListedUnit {
+    std::string pas;
+    std::string form;
+  };
+  bool list_only_ = false;
+  std::vector<ListedUnit> listed_;
+  std::unordered_set<std::string> listed_keys_;  // upper-cased paths and file names
   // Held while the host lives: the forms' rename hooks reach the host through it.
   std::shared_ptr<DiskHost*> self_ = std::make_shared<DiskHost*>(this);
   std::map<int, std::shared_ptr<IOTAIDENotifier>> notifiers_;

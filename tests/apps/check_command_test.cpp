@@ -126,9 +126,10 @@ TEST(CheckCommandTest, UnreadableInputsExitTwoWithTheReasonOnStderr) {
   const auto doc = nlohmann::json::parse(r.out);
   EXPECT_EQ(doc["modules"].size(), 3u);  // the units that loaded are still listed
   ASSERT_EQ(doc["errors"].size(), 2u);
-  const std::string form_error = doc["errors"][0];
+  // The project file's own faults come first, then each unit's as it is opened.
+  const std::string form_error = doc["errors"][1];
   EXPECT_EQ(form_error.rfind((copy.dir / "uMovimento.dfm").string() + ":4:", 0), 0u) << form_error;
-  EXPECT_EQ(doc["errors"][1], (copy.dir / "Estoque.dpr").string() +
+  EXPECT_EQ(doc["errors"][0], (copy.dir / "Estoque.dpr").string() +
                                   ":9:3: expected the unit file uFuncoes.pas of uFuncoes, "
                                   "found no such file");
   EXPECT_NE(r.err.find("zori check: " + form_error + "\n"), std::string::npos) << r.err;
