@@ -7,6 +7,7 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -74,6 +75,23 @@ std::string UnitKey(const std::string& path) {
   return key;
 }
 
+// The text report of one unit: its form and the form's findings.
+void PrintModule(const nlohmann::ordered_json& module, std::ostream& out) {
+  out << module["unit"].get<std::string>() << ": ";
+  const auto& f = module["form"];
+  if (f.is_null()) {
+    out << "no form\n";
+    return;
+  }
+  out << "form " << f["name"].get<std::string>() << " (" << f["class"].get<std::string>() << "), "
+      << Counted(f["components"].get<int>(), "component") << ", " << f["windowed"].get<int>()
+      << " windowed, " << Counted(f["datasets"].get<int>(), "dataset") << "\n";
+  for (const auto& finding : module["findings"]) {
+    out << "  " << finding["check"].get<std::string>() << ": "
+        << finding["summary"].get<std::string>() << "\n";
+  }
+}
+
 struct CheckOptions {
   std::vector<std::string> paths;
   std::vector<std::string> classes;
@@ -98,6 +116,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
   doc["project"] = nullptr;
   doc["projects"] = nlohmann::ordered_json::array();
   doc["modules"] = nlohmann::ordered_json::array();
+  int modules = 0;
   int forms = 0;
   int findings = 0;
   int forms_with_findings = 0;
@@ -173,7 +192,14 @@ int RunCheck(const CheckOptions& options, Context& context) {
         findings += static_cast<int>(list.size());
         entry["findings"] = std::move(list);
       }
-      doc["modules"].push_back(std::move(entry));
+      ++modules;
+      // The text report goes out unit by unit, so a large project is never held whole.
+      if (options.json) {
+        doc["modules"].push_back(std::move(entry));
+      } else {
+        if (context.progress) context.err << "\r\033[K" << std::flush;
+        PrintModule(entry, context.out);
+      }
     }
     errors.insert(errors.end(), session.errors.begin(), session.errors.end());
     notes.insert(notes.end(), session.notes.begin(), session.notes.end());
@@ -185,28 +211,10 @@ int RunCheck(const CheckOptions& options, Context& context) {
   doc["warnings"] = warnings;
   doc["notes"] = notes;
 
-  const int modules = static_cast<int>(doc["modules"].size());
   if (options.json) {
     context.out << doc.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
                 << "\n";
   } else {
-    for (const auto& module : doc["modules"]) {
-      context.out << module["unit"].get<std::string>() << ": ";
-      const auto& f = module["form"];
-      if (f.is_null()) {
-        context.out << "no form\n";
-        continue;
-      }
-      context.out << "form " << f["name"].get<std::string>() << " ("
-                  << f["class"].get<std::string>() << "), "
-                  << Counted(f["components"].get<int>(), "component") << ", "
-                  << f["windowed"].get<int>() << " windowed, "
-                  << Counted(f["datasets"].get<int>(), "dataset") << "\n";
-      for (const auto& finding : module["findings"]) {
-        context.out << "  " << finding["check"].get<std::string>() << ": "
-                    << finding["summary"].get<std::string>() << "\n";
-      }
-    }
     if (!inferred.empty()) {
       context.out << inferred.size() << (inferred.size() == 1 ? " class" : " classes")
                   << " no class table knows, inferred from the forms (--json lists them)\n";
