@@ -143,8 +143,40 @@ struct TResource_String {
   std::string TX_REFERENTE;
 };
 
-// The loaded catalogue in file row order; replaced by every load of TF_ZORI_Resource.
-extern std::vector<TResource_String> v_Resource_Strings;
+// The catalogue's rows in file row order. Every change bumps Revision, so a window's many
+// lookups can go through an index of the rows instead of reading them all each time.
+class TResource_Strings {
+ public:
+  TResource_Strings() = default;
+  TResource_Strings(std::initializer_list<TResource_String> rows) : rows_(rows) {}
+  TResource_Strings& operator=(std::vector<TResource_String> rows) {
+    rows_ = std::move(rows);
+    ++revision_;
+    return *this;
+  }
+  TResource_Strings& operator=(std::initializer_list<TResource_String> rows) {
+    return *this = std::vector<TResource_String>(rows);
+  }
+  void clear() { *this = std::vector<TResource_String>(); }
+  bool empty() const { return rows_.empty(); }
+  size_t size() const { return rows_.size(); }
+  const TResource_String& operator[](size_t index) const { return rows_[index]; }
+  std::vector<TResource_String>::const_iterator begin() const { return rows_.begin(); }
+  std::vector<TResource_String>::const_iterator end() const { return rows_.end(); }
+  uint64_t Revision() const { return revision_; }
+  // The text of the first row of Form and Path, letter case ignored as the user's locale
+  // upper-cases; empty when there is none.
+  std::string Find(const std::string& Form, const std::string& Path) const;
+
+ private:
+  std::vector<TResource_String> rows_;
+  uint64_t revision_ = 0;
+  struct Index;  // built by the first Find after a change
+  mutable std::shared_ptr<const Index> index_;
+};
+
+// The loaded catalogue; replaced by every load of TF_ZORI_Resource.
+extern TResource_Strings v_Resource_Strings;
 
 // The catalogue file name: configuration "edt_Resources", else "ZORIIDEx_msg.xml". Raises
 // EFileError when the configured name is not a bare file name of the package directory.

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string_view>
+#include <unordered_map>
 
 #include "core/U_zori_func.h"
 #include "platform/classes.h"
@@ -14,7 +15,7 @@
 #include "platform/forms.h"
 #include "platform/strings.h"
 
-std::vector<TResource_String> v_Resource_Strings;
+TResource_Strings v_Resource_Strings;
 
 namespace {
 
@@ -54,11 +55,12 @@ class SameUpper {
     return UpperLocale(other) == upper_;
   }
 
- private:
   static bool AsciiLettersCaseAlike() {
     const std::string_view language = icu::Locale::getDefault().getLanguage();
     return language != "tr" && language != "az";
   }
+
+ private:
   const std::string& text_;
   const bool ascii_;
   mutable std::string upper_;
@@ -105,14 +107,61 @@ std::string FN_Arquivo_Marcador() {
   return (base / "zori" / "zori.txt").string();
 }
 
-std::string FN_Get_Component_StringResource(const std::string& Form, const std::string& Path) {
-  if (v_Resource_Strings.empty()) return {};
+// The rows by their upper-cased ASCII component path; rows whose path is not plain ASCII
+// are kept apart, since the locale may upper-case them to anything.
+struct TResource_Strings::Index {
+  uint64_t revision = 0;
+  std::unordered_map<std::string, std::vector<size_t>> by_path;
+  std::vector<size_t> other;
+};
+
+std::string TResource_Strings::Find(const std::string& Form, const std::string& Path) const {
+  if (rows_.empty()) return {};
   const SameUpper form(Form);
   const SameUpper path(Path);
-  for (const TResource_String& entry : v_Resource_Strings) {
-    if (path(entry.NM_COMPONENTE) && form(entry.NM_FORM)) return entry.TX_REFERENTE;
+  const auto matches = [&](size_t row) {
+    return path(rows_[row].NM_COMPONENTE) && form(rows_[row].NM_FORM);
+  };
+  if (!IsAscii(Path) || !SameUpper::AsciiLettersCaseAlike()) {
+    for (size_t row = 0; row < rows_.size(); ++row)
+      if (matches(row)) return rows_[row].TX_REFERENTE;
+    return {};
   }
-  return {};
+  if (index_ == nullptr || index_->revision != revision_) {
+    auto index = std::make_shared<Index>();
+    index->revision = revision_;
+    for (size_t row = 0; row < rows_.size(); ++row) {
+      const std::string& name = rows_[row].NM_COMPONENTE;
+      if (IsAscii(name)) {
+        index->by_path[platform::UpperAscii(name)].push_back(row);
+      } else {
+        index->other.push_back(row);
+      }
+    }
+    index_ = std::move(index);
+  }
+  // The first row in file order among those whose path can match.
+  size_t first = rows_.size();
+  if (auto it = index_->by_path.find(platform::UpperAscii(Path)); it != index_->by_path.end()) {
+    for (size_t row : it->second) {
+      if (matches(row)) {
+        first = row;
+        break;
+      }
+    }
+  }
+  for (size_t row : index_->other) {
+    if (row >= first) break;
+    if (matches(row)) {
+      first = row;
+      break;
+    }
+  }
+  return first < rows_.size() ? rows_[first].TX_REFERENTE : std::string();
+}
+
+std::string FN_Get_Component_StringResource(const std::string& Form, const std::string& Path) {
+  return v_Resource_Strings.Find(Form, Path);
 }
 
 namespace {

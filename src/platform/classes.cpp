@@ -38,13 +38,30 @@ bool TClassInfo::InheritsFrom(std::string_view class_name) const {
   return false;
 }
 
-const PropInfo* TClassInfo::FindProperty(std::string_view name) const {
-  for (const TClassInfo* c = this; c != nullptr; c = c->parent_) {
-    for (const PropInfo& p : c->properties_) {
-      if (SameTextAscii(p.name, name)) return p.published ? &p : nullptr;
-    }
+size_t NameHash::operator()(std::string_view name) const {
+  size_t hash = 14695981039346656037ULL;  // FNV-1a over the upper-cased bytes
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(UpperAsciiChar(c));
+    hash *= 1099511628211ULL;
   }
-  return nullptr;
+  return hash;
+}
+
+bool NameEqual::operator()(std::string_view a, std::string_view b) const {
+  return SameTextAscii(a, b);
+}
+
+const PropInfo* TClassInfo::FindProperty(std::string_view name) const {
+  if (index_ == nullptr) {
+    auto index = std::make_shared<PropertyIndex>();
+    for (const TClassInfo* c = this; c != nullptr; c = c->parent_) {
+      for (const PropInfo& p : c->properties_) index->try_emplace(p.name, &p);
+    }
+    index_ = std::move(index);
+  }
+  const auto found = index_->find(name);
+  if (found == index_->end()) return nullptr;
+  return found->second->published ? found->second : nullptr;
 }
 
 std::vector<const PropInfo*> TClassInfo::Properties() const {

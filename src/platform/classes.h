@@ -34,6 +34,16 @@ struct PropInfo {
   bool published = true;
 };
 
+// Hashing and comparing names with ASCII letter case ignored, as Pascal names compare.
+struct NameHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view name) const;
+};
+struct NameEqual {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const;
+};
+
 // One class: its name, its parent class and the properties it publishes itself.
 class TClassInfo {
  public:
@@ -53,6 +63,10 @@ class TClassInfo {
   std::string name_;
   const TClassInfo* parent_;
   std::vector<PropInfo> properties_;
+  // Every property name of the class and its ancestors to the nearest class naming it,
+  // made on the first lookup: forms look properties up by name for every value they set.
+  using PropertyIndex = std::unordered_map<std::string, const PropInfo*, NameHash, NameEqual>;
+  mutable std::shared_ptr<const PropertyIndex> index_;
 };
 
 // A set of classes that can name parents in itself or in a fallback registry.
