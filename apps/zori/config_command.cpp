@@ -77,7 +77,10 @@ int WithStore(Context& context, const std::function<int(AddinSession&)>& body) {
     return body(session);
   } catch (const std::exception& e) {
     // An unreadable or unwritable store is bad input: the user has a file to repair.
-    context.err << "zori: " << file.string() << ": " << e.what() << "\n";
+    // The file layer's own errors already begin with the file's name.
+    const std::string what = e.what();
+    const bool named = what.rfind(file.string(), 0) == 0;
+    context.err << "zori: " << (named ? "" : file.string() + ": ") << what << "\n";
     return 2;
   }
 }

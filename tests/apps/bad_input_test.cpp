@@ -49,6 +49,17 @@ class BadInputTest : public ::testing::Test {
   fs::path root_;
 };
 
+// Whether file modes bind this process: not for root, unless it runs without the
+// capabilities that override them (CI runs these tests that way too).
+bool PermissionsApply() {
+  const fs::path probe = fs::temp_directory_path() / ("zori_probe_" + std::to_string(::getpid()));
+  std::ofstream(probe) << "x";
+  fs::permissions(probe, fs::perms::none);
+  const bool readable = std::ifstream(probe).good();
+  fs::remove(probe);
+  return !readable;
+}
+
 }  // namespace
 
 TEST_F(BadInputTest, ProjectCommandsNameTheFileTheyCannotUseAndWriteNothing) {
@@ -120,8 +131,8 @@ TEST_F(BadInputTest, ProjectCommandsNameTheFileTheyCannotUseAndWriteNothing) {
   EXPECT_NE(ReadAll(shared / "uCadastro.pas").find("edtCodigo: TEdit"), std::string::npos);
   EXPECT_NE(ReadAll(shared / "uCadastro.dfm").find("edtCodigo"), std::string::npos);
 
-  // Without permission (a normal user only: root reads and writes anything).
-  if (::geteuid() != 0) {
+  // Without permission (root reads and writes anything).
+  if (PermissionsApply()) {
     const fs::path locked = root_ / "trancado";
     Write(locked / "uCadastro.pas", pas);
     Write(locked / "uCadastro.dfm", dfm);
@@ -175,4 +186,22 @@ TEST_F(BadInputTest, TableCommandsNameTheTableTheyCannotReadAndLeaveIt) {
   EXPECT_TRUE(fs::is_directory(table));
   fs::remove(table);
   Write(table, good);
+
+  // A package directory the user may not write: reading works, a change is refused whole.
+  if (PermissionsApply()) {
+    fs::permissions(pkg, fs::perms::owner_read | fs::perms::owner_exec);
+    const Outcome get = RunZori({"--package-dir", pkg, "config", "get", "chk_auto_load"});
+    EXPECT_EQ(get.code, 0) << get.err;
+    const Outcome set =
+        RunZori({"--package-dir", pkg, "config", "set", "edt_x", "y", "--type", "string"});
+    EXPECT_EQ(set.code, 2) << set.err;
+    EXPECT_EQ(set.err.rfind("zori: " + table.string() + ": cannot write: ", 0), 0u) << set.err;
+    fs::permissions(pkg, fs::perms::owner_all);
+    EXPECT_EQ(ReadAll(table), good);
+    fs::permissions(table, fs::perms::none);
+    const Outcome unreadable = RunZori({"--package-dir", pkg, "config", "list"});
+    EXPECT_EQ(unreadable.code, 2) << unreadable.err;
+    EXPECT_NE(unreadable.err.find(table.string()), std::string::npos) << unreadable.err;
+    fs::permissions(table, fs::perms::owner_all);
+  }
 }
