@@ -516,10 +516,13 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
   for (const DprUnit& unit : project.units) {
     const std::string pas = unit_file(unit);
     if (unit.in_path.empty() && pas.empty()) continue;
-    const std::string where =
-        path + ":" + std::to_string(unit.line) + ":" + ColumnOf(text, unit.line, unit.name) + ": ";
+    // Only a unit in error is placed: finding its column reads the file from the top.
+    const auto where = [&] {
+      return path + ":" + std::to_string(unit.line) + ":" + ColumnOf(text, unit.line, unit.name) +
+             ": ";
+    };
     if (pas.empty()) {
-      errors->push_back(where + "expected the unit file " + unit.in_path + " of " + unit.name +
+      errors->push_back(where() + "expected the unit file " + unit.in_path + " of " + unit.name +
                         ", found no such file");
       ok = false;
       continue;
@@ -531,7 +534,7 @@ bool DiskHost::LoadDpr(const std::string& path, std::vector<std::string>* errors
       // Later Delphi versions design FireMonkey forms (.fmx), a format of their own.
       const std::string fmx = ResolvePath(*fs_, fs::path(pas).replace_extension(".fmx").string());
       errors->push_back(
-          where + "expected the form file of " + unit.form_name + " beside " + pas +
+          where() + "expected the form file of " + unit.form_name + " beside " + pas +
           (fmx.empty() ? ", found no such file"
                        : ", found a FireMonkey form (" + fmx + "), which zori does not open"));
       ok = false;

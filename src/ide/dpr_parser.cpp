@@ -174,15 +174,22 @@ class DprReader {
              ", found " + found;
     return false;
   }
-  size_t LineOf(size_t offset) const {
-    size_t line = 1;
-    for (size_t i = 0; i < offset; ++i)
-      if (text_[i] == '\n') ++line;
-    return line;
+  // Units are asked for in file order, so the count goes on from the last offset asked
+  // instead of from the top for each of a large project's units.
+  size_t LineOf(size_t offset) {
+    if (offset < counted_to_) {
+      counted_to_ = 0;
+      counted_line_ = 1;
+    }
+    for (; counted_to_ < offset; ++counted_to_)
+      if (text_[counted_to_] == '\n') ++counted_line_;
+    return counted_line_;
   }
 
   const std::string& path_;
   std::string_view text_;
+  size_t counted_to_ = 0;
+  size_t counted_line_ = 1;
   PascalLexer lexer_;
   PascalToken tok_;
   std::string error_;
