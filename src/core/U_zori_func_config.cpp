@@ -92,9 +92,13 @@ bool FN_Locate(platform::TDataSet& DataSet, const std::string& Campo, const std:
   DataSet.First();
   const platform::TBookmark first = DataSet.GetBookmark();
   const std::string wanted = platform::UpperAscii(Valor);
+  const platform::TField* field = DataSet.Eof() ? nullptr : DataSet.FieldByName(Campo);
   while (!DataSet.Eof()) {
-    const std::string text = platform::UpperAscii(DataSet.FieldByName(Campo)->AsString());
-    if (Exato ? text == wanted : text.find(wanted) != std::string::npos) return true;
+    const std::string text = field->AsString();
+    // Upper-casing every row only to compare it costs a copy per row and lookup.
+    if (Exato ? platform::SameTextAscii(text, wanted)
+              : platform::UpperAscii(text).find(wanted) != std::string::npos)
+      return true;
     DataSet.Next();
   }
   if (first != 0) DataSet.GotoBookmark(first);
