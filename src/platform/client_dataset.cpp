@@ -18,16 +18,6 @@ namespace platform {
 
 namespace {
 
-// What tells a file apart from the one it was: a new file renamed over it, or bytes
-// written into it, changes one of these.
-struct FileIdentity {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  int64_t modified = 0;
-  bool operator==(const FileIdentity&) const = default;
-};
-
 std::optional<FileIdentity> Identify(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
@@ -45,8 +35,9 @@ namespace {
 // read, so a write in between is never cached.
 class ParsedPackets {
  public:
-  std::shared_ptr<const DataPacket> Read(const std::string& path) {
-    const std::optional<FileIdentity> before = Identify(path);
+  // before: the file's identity taken just now (nothing when it could not be had).
+  std::shared_ptr<const DataPacket> Read(const std::string& path,
+                                         const std::optional<FileIdentity>& before) {
     if (before) {
       std::lock_guard guard(mutex_);
       for (const Entry& entry : entries_)
@@ -142,18 +133,17 @@ void TClientDataSet::DoOpen() {
     return;
   }
   if (!load_path_.empty()) {
-    OpenFromPacket(load_path_);
+    OpenFromPacket(load_path_, Identify(load_path_));
     return;
   }
   if (!file_name_.empty()) {
     // Another process changing the same table waits until these rows are written back,
     // so neither change is lost.
     FileLock lock = FileLock::Acquire(file_name_);
-    std::error_code ec;
-    if (std::filesystem::exists(file_name_, ec)) {
+    if (const std::optional<FileIdentity> identity = Identify(file_name_)) {
       bool change_log = false;
       try {
-        change_log = OpenFromPacket(file_name_);
+        change_log = OpenFromPacket(file_name_, *identity);
       } catch (const Exception&) {
         unreadable_file_ = file_name_;
         throw;
@@ -174,8 +164,9 @@ void TClientDataSet::DoOpen() {
   TDataSet::DoOpen();
 }
 
-bool TClientDataSet::OpenFromPacket(const std::string& path) {
-  const std::shared_ptr<const DataPacket> packet = Packets().Read(path);
+bool TClientDataSet::OpenFromPacket(const std::string& path,
+                                    const std::optional<FileIdentity>& identity) {
+  const std::shared_ptr<const DataPacket> packet = Packets().Read(path, identity);
   std::vector<TFieldDef> defs = packet->fields;
   // Fields declared beforehand keep their labels, masks and required flags; calculated
   // ones are added after the packet's fields.

@@ -1,7 +1,11 @@
 // TClientDataSet: the in-memory dataset backed by an XML data-packet file.
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +15,16 @@
 #include "platform/file_lock.h"
 
 namespace platform {
+
+// What tells a table file apart from the one it was: a new file renamed over it, or bytes
+// written into it, changes one of these.
+struct FileIdentity {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  int64_t modified = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
 
 class TClientDataSet : public TDataSet {
  public:
@@ -40,7 +54,7 @@ class TClientDataSet : public TDataSet {
 
  private:
   // Returns true when the file carried a change log, now merged into the rows.
-  bool OpenFromPacket(const std::string& path);
+  bool OpenFromPacket(const std::string& path, const std::optional<FileIdentity>& identity);
   std::string PacketText() const;
   bool RowsToWrite() const;
 

@@ -91,35 +91,34 @@ FileLock FileLock::Acquire(const std::string& path, int wait_seconds) {
   const std::filesystem::path parent = std::filesystem::path(path).parent_path();
   const std::string folder = parent.empty() ? std::string(".") : parent.string();
   for (;;) {
-    // The file, or its folder while the file is still to be created.
-    struct stat st {};
+    // The file, or its folder while the file is still to be created; opened first and then
+    // identified, so a table already locked in this process costs two calls.
     bool on_folder = false;
-    if (::stat(path.c_str(), &st) != 0) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
       if (errno != ENOENT) Fail(path, std::strerror(errno));
-      if (::stat(folder.c_str(), &st) != 0) Fail(path, std::strerror(errno));
+      fd = ::open(folder.c_str(), O_RDONLY | O_CLOEXEC | O_DIRECTORY);
+      if (fd < 0) Fail(path, std::strerror(errno));
       on_folder = true;
     }
-    const std::string& target = on_folder ? folder : path;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+      const int err = errno;
+      ::close(fd);
+      Fail(path, std::strerror(err));
+    }
     FileLock lock;
     lock.entry_ = Shared(st);
-    if (lock.entry_) return lock;
-
-    const int fd = ::open(target.c_str(), O_RDONLY | O_CLOEXEC | (on_folder ? O_DIRECTORY : 0));
-    if (fd < 0) {
-      if (errno == ENOENT) continue;  // replaced between stat and open
-      Fail(path, std::strerror(errno));
+    if (lock.entry_) {
+      ::close(fd);  // the process's one descriptor on the file holds the lock already
+      return lock;
     }
     if (!LockWithin(fd, deadline)) {
       const int err = errno;
       ::close(fd);
       Fail(path, err == EWOULDBLOCK ? "another process keeps it locked" : std::strerror(err));
     }
-    struct stat locked {};
-    if (::fstat(fd, &locked) != 0) {
-      const int err = errno;
-      ::close(fd);
-      Fail(path, std::strerror(err));
-    }
+    const struct stat& locked = st;
     // The holder before us may have renamed a new file over path, or created it while we
     // waited on the folder: the file at path is the table now.
     struct stat now {};
