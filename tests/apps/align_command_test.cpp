@@ -1,6 +1,5 @@
 // zori align: a palette rule applied to named components of a form on disk.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -13,26 +12,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class AlignCommandTest : public ::testing::Test {
+class AlignCommandTest : public ScratchTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zori_align_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Alinha", dir_ / "proj");
-    dfm_ = (dir_ / "proj" / "uAlinha.dfm").string();
+    ScratchTest::SetUp();
+    dfm_ =
+        (CopyIn(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Alinha", "proj") / "uAlinha.dfm").string();
     original_ = ReadAll(dfm_);
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   Outcome Align(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--package-dir", (dir_ / "pkg").string(), "align"});
-    return RunZori(args);
+    args.insert(args.begin(), "align");
+    return Zori(args);
   }
 
-  fs::path dir_;
   std::string dfm_;
   std::string original_;
 };
@@ -82,16 +75,16 @@ TEST_F(AlignCommandTest, BadInputIsNamedAndNothingIsWritten) {
 
 TEST_F(AlignCommandTest, InheritedFormsWriteOnlyTheDescendantsDifferences) {
   // Both ancestors live in a shared folder found through --search-path.
-  fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", dir_ / "her");
-  fs::create_directories(dir_ / "comum");
+  CopyIn(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", "her");
+  fs::create_directories(root_ / "comum");
   for (const char* file : {"uBase.pas", "uBase.dfm", "uPessoa.pas", "uPessoa.dfm"}) {
-    fs::rename(dir_ / "her" / file, dir_ / "comum" / file);
+    fs::rename(root_ / "her" / file, root_ / "comum" / file);
   }
-  const std::string cliente = (dir_ / "her" / "uCliente.dfm").string();
-  const std::string search = (dir_ / "comum").string();
+  const std::string cliente = (root_ / "her" / "uCliente.dfm").string();
+  const std::string search = (root_ / "comum").string();
   std::map<std::string, std::string> before;
   for (const char* file : {"her/uCliente.dfm", "comum/uPessoa.dfm", "comum/uBase.dfm"}) {
-    before[file] = ReadAll(dir_ / file);
+    before[file] = ReadAll(root_ / file);
   }
 
   Outcome r = Align({"width", cliente, "edtNome", "edtDocumento"});
@@ -106,7 +99,7 @@ TEST_F(AlignCommandTest, InheritedFormsWriteOnlyTheDescendantsDifferences) {
   std::string expected = ide::testing::ReplaceOnce(
       before["her/uCliente.dfm"], "      Width = 120\r\n", "      Width = 300\r\n");
   expected = ide::testing::ReplaceOnce(expected, "      Width = 100\r\n", "      Width = 300\r\n");
-  EXPECT_EQ(ReadAll(dir_ / "her" / "uCliente.dfm"), expected);
-  EXPECT_EQ(ReadAll(dir_ / "comum" / "uPessoa.dfm"), before["comum/uPessoa.dfm"]);
-  EXPECT_EQ(ReadAll(dir_ / "comum" / "uBase.dfm"), before["comum/uBase.dfm"]);
+  EXPECT_EQ(ReadAll(root_ / "her" / "uCliente.dfm"), expected);
+  EXPECT_EQ(ReadAll(root_ / "comum" / "uPessoa.dfm"), before["comum/uPessoa.dfm"]);
+  EXPECT_EQ(ReadAll(root_ / "comum" / "uBase.dfm"), before["comum/uBase.dfm"]);
 }

@@ -53,33 +53,27 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-class CommentCommandTest : public ::testing::Test {
+class CommentCommandTest : public ScratchTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zori_comment_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_ / "src");
+    ScratchTest::SetUp();
+    fs::create_directories(root_ / "src");
   }
-  void TearDown() override { fs::remove_all(dir_); }
 
   std::string Unit(const std::string& name) {
-    const fs::path to = dir_ / "src" / name;
+    const fs::path to = root_ / "src" / name;
     fs::copy_file(fs::path(ZORI_TEST_DATA_DIR) / "comment" / name, to);
     return to.string();
   }
   std::string Unit(const std::string& name, const std::string& bytes) {
-    const fs::path to = dir_ / "src" / name;
+    const fs::path to = root_ / "src" / name;
     std::ofstream(to, std::ios::binary) << bytes;
     return to.string();
   }
   Outcome Comment(const std::string& unit, std::vector<std::string> args) {
-    args.insert(args.begin(), {"comment", unit, "--package-dir", (dir_ / "pkg").string()});
-    return RunZori(args);
+    args.insert(args.begin(), {"comment", unit});
+    return Zori(args);
   }
-
-  fs::path dir_;
 };
 
 const std::vector<std::string> kSomaFlags = {
@@ -200,7 +194,7 @@ TEST_F(CommentCommandTest, LfOnlyUtf8UnitWithTabsKeepsItsBreaksAndCompiles) {
 
   // The header is a comment the compiler passes over.
   if (std::system("command -v fpc > /dev/null 2>&1") != 0) GTEST_SKIP() << "no Pascal compiler";
-  const std::string build = (dir_ / "out").string();
+  const std::string build = (root_ / "out").string();
   fs::create_directories(build);
   const std::string command =
       "fpc -Mdelphi -FU" + build + " " + unit + " > " + build + "/log.txt 2>&1";
@@ -276,7 +270,7 @@ TEST_F(CommentCommandTest, BadInputIsNamedAndLeavesTheUnitAlone) {
   EXPECT_EQ(Comment(unit, {"--line", "1", "--param", "semigual"}).code, 2);
   EXPECT_EQ(Comment(unit, {"--line", "1", "--history", "so|dois"}).code, 2);
   EXPECT_EQ(Comment(unit, {}).code, 2);
-  EXPECT_EQ(Comment((dir_ / "src" / "nada.pas").string(), {"--line", "1"}).code, 2);
+  EXPECT_EQ(Comment((root_ / "src" / "nada.pas").string(), {"--line", "1"}).code, 2);
 
   const std::string calc = Unit("Calculos.pas");
   const std::string original = ReadAll(calc);
@@ -293,7 +287,7 @@ TEST_F(CommentCommandTest, BadInputIsNamedAndLeavesTheUnitAlone) {
   EXPECT_EQ(ReadAll(calc), original);
 
   // Frame characters the read-back cannot tell apart are refused.
-  const fs::path config = dir_ / "pkg" / "ZORIIDEx_Config_Comment.xml";
+  const fs::path config = root_ / "pkg" / "ZORIIDEx_Config_Comment.xml";
   std::string xml = ReadAll(config);
   xml.replace(xml.find("TX_CHAR_FIM=\"]\""), 15, "TX_CHAR_FIM=\"[\"");
   std::ofstream(config, std::ios::binary) << xml;

@@ -1,7 +1,6 @@
 // zori layout, compile, settings and about over a copy of a fixture project and a
 // temporary package directory.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <regex>
@@ -11,23 +10,12 @@
 
 namespace fs = std::filesystem;
 
-class EventsCommandsTest : public ::testing::Test {
+class EventsCommandsTest : public ScratchTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_events_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    fs::copy(ZORI_TEST_DATA_DIR "/host/Cadastro", root_ / "Cadastro", fs::copy_options::recursive);
-    pkg_ = (root_ / "pkg").string();
-    project_ = (root_ / "Cadastro" / "Cadastro.dpr").string();
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
-  Outcome Zori(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--package-dir", pkg_});
-    return RunZori(args);
+    ScratchTest::SetUp();
+    project_ = (CopyIn(ZORI_TEST_DATA_DIR "/host/Cadastro", "Cadastro") / "Cadastro.dpr").string();
+    pkg_ = Pkg();
   }
   void Set(const std::vector<std::string>& sets) {
     std::vector<std::string> args{"settings"};
@@ -35,7 +23,6 @@ class EventsCommandsTest : public ::testing::Test {
     const Outcome o = Zori(args);
     ASSERT_EQ(o.code, 0) << o.err;
   }
-  fs::path root_;
   std::string pkg_;
   std::string project_;
 };

@@ -2,7 +2,6 @@
 // print, their exit codes, and files that differ from the originals only where the tool
 // changed something.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -26,32 +25,20 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
   return text;
 }
 
-class FormToolsCommandTest : public ::testing::Test {
+class FormToolsCommandTest : public ScratchTest {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zori_tools_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::copy(kNomes, dir_ / "proj", fs::copy_options::recursive);
+    ScratchTest::SetUp();
+    CopyIn(kNomes, "proj");
     // The package directory filled from the installed data on first use.
     ASSERT_EQ(Zori({"config", "list"}).code, 0);
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  Outcome Zori(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--package-dir", (dir_ / "pkg").string()});
-    return RunZori(args);
-  }
-  std::string Project() const { return (dir_ / "proj" / "Nomes.dpr").string(); }
+  std::string Project() const { return (root_ / "proj" / "Nomes.dpr").string(); }
   std::string Unit(const std::string& relative) const {
-    return (dir_ / "proj" / relative).string();
+    return (root_ / "proj" / relative).string();
   }
   static std::string Original(const std::string& relative) { return ReadAll(kNomes / relative); }
-  std::string Now(const std::string& relative) const { return ReadAll(dir_ / "proj" / relative); }
-
-  fs::path dir_;
+  std::string Now(const std::string& relative) const { return ReadAll(root_ / "proj" / relative); }
 };
 
 TEST_F(FormToolsCommandTest, CloseDatasetsSwitchesOffAndWritesOnlyThatForm) {
@@ -62,10 +49,9 @@ TEST_F(FormToolsCommandTest, CloseDatasetsSwitchesOffAndWritesOnlyThatForm) {
                        ": tblClientes.Active (TTable) switched off\n" + dados +
                        ": qryPedidos.Active (TQuery) switched off\n" + "wrote " +
                        Unit("Dados/uDados.dfm") + "\n3 properties switched off, 1 file written\n");
-  std::string expected = Original("Dados/uDados.dfm");
-  expected = ReplaceAll(expected, "    Connected = True\r\n", "");
-  expected = ReplaceAll(expected, "    Active = True\r\n", "");
-  EXPECT_EQ(Now("Dados/uDados.dfm"), expected);
+  EXPECT_EQ(Now("Dados/uDados.dfm"),
+            ReplaceAll(ReplaceAll(Original("Dados/uDados.dfm"), "    Connected = True\r\n", ""),
+                       "    Active = True\r\n", ""));
   for (const char* same : {"Dados/uDados.pas", "uNomes.dfm", "uNomes.pas", "Nomes.dpr"})
     EXPECT_EQ(Now(same), Original(same)) << same;
 
@@ -75,14 +61,14 @@ TEST_F(FormToolsCommandTest, CloseDatasetsSwitchesOffAndWritesOnlyThatForm) {
 }
 
 TEST_F(FormToolsCommandTest, CloseDatasetsWithoutItsClassTableFailsAndWritesNothing) {
-  fs::remove(dir_ / "pkg" / "ZORIIDEx_CLDTS.xml");
+  fs::remove(root_ / "pkg" / "ZORIIDEx_CLDTS.xml");
   const Outcome r = Zori({"close-datasets", Project()});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("zori close-datasets: "), std::string::npos);
   EXPECT_EQ(F_ZORI_Sel_Foco, nullptr);  // the window goes also after an error
   EXPECT_EQ(Now("Dados/uDados.dfm"), Original("Dados/uDados.dfm"));
 
-  const Outcome missing = Zori({"close-datasets", (dir_ / "nothing.dpr").string()});
+  const Outcome missing = Zori({"close-datasets", (root_ / "nothing.dpr").string()});
   EXPECT_EQ(missing.code, 2);
 }
 
@@ -130,9 +116,9 @@ TEST_F(FormToolsCommandTest, RenameApplyReportsTheRefusedRenames) {
 }  // namespace
 
 TEST_F(FormToolsCommandTest, RenameInAnAncestorFormReachesItsDescendants) {
-  fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", dir_ / "her");
-  const std::string project = (dir_ / "her" / "Heranca.dpr").string();
-  auto now = [this](const std::string& file) { return ReadAll(dir_ / "her" / file); };
+  fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", root_ / "her");
+  const std::string project = (root_ / "her" / "Heranca.dpr").string();
+  auto now = [this](const std::string& file) { return ReadAll(root_ / "her" / file); };
 
   // A name a descendant form already uses is refused, and nothing is written.
   const std::string pessoa = now("uPessoa.dfm");

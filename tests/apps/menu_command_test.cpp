@@ -1,6 +1,5 @@
 // zori menu: the IDE main menu as the user sees it once the add-in has loaded.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -36,23 +35,12 @@ std::vector<std::string> Children(const std::vector<std::string>& lines, const s
   return out;
 }
 
-class MenuCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = (fs::temp_directory_path() /
-            ("zori_menu_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name())))
-               .string();
-    fs::remove_all(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string dir_;
-};
+class MenuCommandTest : public ScratchTest {};
 
 }  // namespace
 
 TEST_F(MenuCommandTest, ZoriStandsThreePlacesBeforeTheEndWithItsItemsAndShortcuts) {
-  Outcome result = RunZori({"menu", "--package-dir", dir_});
+  Outcome result = Zori({"menu"});
   ASSERT_EQ(result.code, 0) << result.err;
   const std::vector<std::string> lines = Lines(result.out);
   std::vector<std::string> top;
@@ -79,15 +67,11 @@ TEST_F(MenuCommandTest, ZoriStandsThreePlacesBeforeTheEndWithItsItemsAndShortcut
 }
 
 TEST_F(MenuCommandTest, StoredKeysDecideShortcutsAndAutoStartActionsRun) {
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "hk_close_datasets", "32833"}).code,
-            0);
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "hk_lp", "0"}).code, 0);
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "chk_auto_layout", "true"}).code, 0);
-  ASSERT_EQ(
-      RunZori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"})
-          .code,
-      0);
-  Outcome result = RunZori({"--package-dir", dir_, "menu"});
+  ASSERT_EQ(Zori({"config", "set", "hk_close_datasets", "32833"}).code, 0);
+  ASSERT_EQ(Zori({"config", "set", "hk_lp", "0"}).code, 0);
+  ASSERT_EQ(Zori({"config", "set", "chk_auto_layout", "true"}).code, 0);
+  ASSERT_EQ(Zori({"config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"}).code, 0);
+  Outcome result = Zori({"menu"});
   ASSERT_EQ(result.code, 0) << result.err;
   const std::vector<std::string> zori = Children(Lines(result.out), "&ZORI");
   ASSERT_EQ(zori.size(), 15u);

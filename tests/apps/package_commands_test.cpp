@@ -1,6 +1,5 @@
 // zori config and zori catalogue as a user types them, on a temporary package directory.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -13,24 +12,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class PackageCommandsTest : public ::testing::Test {
+class PackageCommandsTest : public ScratchTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_cli_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    dir_ = (root_ / "pkg").string();
+    ScratchTest::SetUp();
+    dir_ = Pkg();
   }
-  void TearDown() override { fs::remove_all(root_); }
-  fs::path root_;
   std::string dir_;
 };
 
 }  // namespace
 
 TEST_F(PackageCommandsTest, FirstUseFillsTheFolderAndLaterRunsKeepTheUsersFiles) {
-  Outcome first = RunZori({"--package-dir", dir_, "config", "list"});
+  Outcome first = Zori({"config", "list"});
   ASSERT_EQ(first.code, 0) << first.err;
   EXPECT_TRUE(fs::exists(fs::path(dir_) / "ZORIIDEx_msg.xml"));
   EXPECT_TRUE(fs::exists(fs::path(dir_) / "images" / "menu_13.xpm"));
@@ -59,8 +53,8 @@ TEST_F(PackageCommandsTest, DefaultPackageDirectoryIsPerUser) {
 }
 
 TEST_F(PackageCommandsTest, ConfigValuesAreReadAndWrittenTheStoresWay) {
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "chk_auto_load", "true"}).code, 0);
-  Outcome get = RunZori({"--package-dir", dir_, "config", "get", "CHK_AUTO_LOAD"});
+  ASSERT_EQ(Zori({"config", "set", "chk_auto_load", "true"}).code, 0);
+  Outcome get = Zori({"config", "get", "CHK_AUTO_LOAD"});
   EXPECT_EQ(get.code, 0);
   EXPECT_EQ(get.out, "true\n");
   const std::string stored = ReadAll(fs::path(dir_) / "ZORIIDEx_Config_New.xml");
@@ -68,32 +62,30 @@ TEST_F(PackageCommandsTest, ConfigValuesAreReadAndWrittenTheStoresWay) {
             std::string::npos);
 
   // The menu's key reads the dialog's row; the key keeps its type.
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "hk_Comment", "32833"}).code, 0);
-  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "hk_comment"}).out, "32833\n");
+  ASSERT_EQ(Zori({"config", "set", "hk_Comment", "32833"}).code, 0);
+  EXPECT_EQ(Zori({"config", "get", "hk_comment"}).out, "32833\n");
 
-  Outcome fresh = RunZori({"--package-dir", dir_, "config", "set", "edt_Novo", "x"});
+  Outcome fresh = Zori({"config", "set", "edt_Novo", "x"});
   EXPECT_EQ(fresh.code, 2);
   EXPECT_NE(fresh.err.find("edt_Novo is a new key; give its --type"), std::string::npos);
-  EXPECT_EQ(
-      RunZori({"--package-dir", dir_, "config", "set", "edt_Novo", "x", "--type", "string"}).code,
-      0);
-  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "EDT_NOVO"}).out, "x\n");
+  EXPECT_EQ(Zori({"config", "set", "edt_Novo", "x", "--type", "string"}).code, 0);
+  EXPECT_EQ(Zori({"config", "get", "EDT_NOVO"}).out, "x\n");
 
-  Outcome bad_bool = RunZori({"--package-dir", dir_, "config", "set", "chk_auto_load", "sim"});
+  Outcome bad_bool = Zori({"config", "set", "chk_auto_load", "sim"});
   EXPECT_EQ(bad_bool.code, 2);
   EXPECT_EQ(bad_bool.err, "zori: a boolean is given as true or false, not 'sim'\n");
-  Outcome bad_int = RunZori({"--package-dir", dir_, "config", "set", "spe_tempo", "dez"});
+  Outcome bad_int = Zori({"config", "set", "spe_tempo", "dez"});
   EXPECT_EQ(bad_int.code, 2);
   EXPECT_EQ(bad_int.err, "zori: 'dez' is not an integer\n");
-  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "spe_tempo"}).out, "10\n");
+  EXPECT_EQ(Zori({"config", "get", "spe_tempo"}).out, "10\n");
 
-  Outcome missing = RunZori({"--package-dir", dir_, "config", "get", "hk_nada"});
+  Outcome missing = Zori({"config", "get", "hk_nada"});
   EXPECT_EQ(missing.code, 1);
   EXPECT_EQ(missing.out, "");
 }
 
 TEST_F(PackageCommandsTest, ConfigSetRefusesWhatTheStoreCannotHold) {
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
+  ASSERT_EQ(Zori({"config", "list"}).code, 0);
   const fs::path store = fs::path(dir_) / "ZORIIDEx_Config_New.xml";
   const std::string before = ReadAll(store);
 
@@ -101,8 +93,7 @@ TEST_F(PackageCommandsTest, ConfigSetRefusesWhatTheStoreCannotHold) {
       {"--package-dir", dir_, "config", "set", std::string(61, 'k'), "x", "--type", "string"});
   EXPECT_EQ(key.code, 2);
   EXPECT_EQ(key.err, "zori: a key holds at most 60 characters; this one has 61\n");
-  Outcome value =
-      RunZori({"--package-dir", dir_, "config", "set", "edt_app_exec", std::string(256, 'v')});
+  Outcome value = Zori({"config", "set", "edt_app_exec", std::string(256, 'v')});
   EXPECT_EQ(value.code, 2);
   EXPECT_EQ(value.err, "zori: a value holds at most 255 characters; this one has 256\n");
   EXPECT_EQ(ReadAll(store), before);
@@ -110,12 +101,12 @@ TEST_F(PackageCommandsTest, ConfigSetRefusesWhatTheStoreCannotHold) {
   // Characters are counted, not bytes.
   std::string accented;
   for (int i = 0; i < 255; ++i) accented += "é";
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "edt_app_exec", accented}).code, 0);
-  EXPECT_EQ(RunZori({"--package-dir", dir_, "config", "get", "edt_app_exec"}).out, accented + "\n");
+  ASSERT_EQ(Zori({"config", "set", "edt_app_exec", accented}).code, 0);
+  EXPECT_EQ(Zori({"config", "get", "edt_app_exec"}).out, accented + "\n");
 }
 
 TEST_F(PackageCommandsTest, MissingStoreIsNamedByEveryCommandThatReadsIt) {
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "list"}).code, 0);
+  ASSERT_EQ(Zori({"config", "list"}).code, 0);
   const fs::path store = fs::path(dir_) / "ZORIIDEx_Config_New.xml";
   fs::remove(store);
   const std::string note =
@@ -137,27 +128,22 @@ TEST_F(PackageCommandsTest, MissingStoreIsNamedByEveryCommandThatReadsIt) {
 }
 
 TEST_F(PackageCommandsTest, CatalogueLookupFollowsTheConfiguredLanguage) {
-  Outcome pt = RunZori({"--package-dir", dir_, "catalogue", "get", "", "fmenuzoriabout.caption"});
+  Outcome pt = Zori({"catalogue", "get", "", "fmenuzoriabout.caption"});
   ASSERT_EQ(pt.code, 0) << pt.err;
   EXPECT_EQ(pt.out, "&Sobre...\n");
-  EXPECT_EQ(RunZori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_TabOrder", "Caption"}).out,
+  EXPECT_EQ(Zori({"catalogue", "get", "F_ZORI_TabOrder", "Caption"}).out,
             "Validação de TabOrder\n");
 
-  ASSERT_EQ(
-      RunZori({"--package-dir", dir_, "config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"})
-          .code,
-      0);
-  EXPECT_EQ(RunZori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"}).out,
-            "&About...\n");
+  ASSERT_EQ(Zori({"config", "set", "edt_Resources", "ZORIIDEx_msg_en.xml"}).code, 0);
+  EXPECT_EQ(Zori({"catalogue", "get", "", "FMenuZORIAbout.Caption"}).out, "&About...\n");
 
-  Outcome none = RunZori({"--package-dir", dir_, "catalogue", "get", "F_ZORI_Nada", "Caption"});
+  Outcome none = Zori({"catalogue", "get", "F_ZORI_Nada", "Caption"});
   EXPECT_EQ(none.code, 1);
   EXPECT_EQ(none.err,
             "zori: no text for window 'F_ZORI_Nada' and path 'Caption' in ZORIIDEx_msg_en.xml\n");
 
-  ASSERT_EQ(RunZori({"--package-dir", dir_, "config", "set", "edt_Resources", "sumiu.xml"}).code,
-            0);
-  Outcome gone = RunZori({"--package-dir", dir_, "catalogue", "get", "", "FMenuZORIAbout.Caption"});
+  ASSERT_EQ(Zori({"config", "set", "edt_Resources", "sumiu.xml"}).code, 0);
+  Outcome gone = Zori({"catalogue", "get", "", "FMenuZORIAbout.Caption"});
   EXPECT_EQ(gone.code, 1);
   EXPECT_EQ(gone.err,
             "zori: catalogue sumiu.xml not found in the package directory " + dir_ + "\n");

@@ -1,7 +1,6 @@
 // zori snippets as a user types it, on a temporary package directory filled from the
 // shipped tables.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,24 +12,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SnippetsCommandTest : public ::testing::Test {
+class SnippetsCommandTest : public ScratchTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_snip_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    dir_ = (root_ / "pkg").string();
+    ScratchTest::SetUp();
+    dir_ = Pkg();
   }
-  void TearDown() override { fs::remove_all(root_); }
-
   Outcome Snippets(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--package-dir", dir_, "snippets"});
-    return RunZori(args);
+    args.insert(args.begin(), "snippets");
+    return Zori(args);
   }
   std::string Table() const { return ReadAll(fs::path(dir_) / "ZORIIDEx_CodeSnippets.xml"); }
 
-  fs::path root_;
   std::string dir_;
 };
 

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -15,25 +14,13 @@ namespace fs = std::filesystem;
 const fs::path kProject = fs::path(ZORI_TEST_DATA_DIR) / "taborder" / "Pedidos";
 
 // A scratch copy of the order-entry project and a package directory beside it.
-class TabOrderCommandTest : public ::testing::Test {
+class TabOrderCommandTest : public ScratchTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_taborder_" + std::to_string(::getpid()) + "_" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    fs::copy(kProject, Dir(), fs::copy_options::recursive);
+    ScratchTest::SetUp();
+    CopyIn(kProject, "Pedidos");
   }
-  void TearDown() override { fs::remove_all(root_); }
-
   fs::path Dir() const { return root_ / "Pedidos"; }
-  Outcome Zori(std::vector<std::string> args) const {
-    args.insert(args.begin(), {"--package-dir", (root_ / "package").string()});
-    return RunZori(args);
-  }
-
-  fs::path root_;
 };
 
 // The lines of text that differ, each pair as "was -> now"; the texts must have as many lines.
@@ -89,13 +76,8 @@ TEST_F(TabOrderCommandTest, CheckFindsTheTabOrderPerFormThroughTheWholeFolder) {
   const Outcome r = Zori({"check", "--only", "taborder", Dir().string()});
   EXPECT_EQ(r.code, 1) << r.err;
   const std::string dir = Dir().string() + "/";
-  EXPECT_NE(r.out.find(dir + "uTab.pas: form frmTab (TfrmTab), 14 components, 13 windowed, 0 "
-                             "datasets\n"
-                             "  taborder: frmTab: tab order edtPositivo, edtNegativo, "
-                             "edtEsquerda, edtDireita, pnlTopo, pgcDados; suggested pnlTopo, "
-                             "edtDireita, edtEsquerda, edtNegativo, edtPositivo, pgcDados\n"
-                             "  taborder: pnlTopo: tab order BtnCancelar, btnAjuda, btnOk; "
-                             "suggested btnAjuda, BtnCancelar, btnOk\n"),
+  // The findings' lines read as in the example project's check; here, what the folder adds.
+  EXPECT_NE(r.out.find(dir + "uTab.pas: form frmTab (TfrmTab), 14 components, 13 windowed"),
             std::string::npos)
       << r.out;
   // The unit no project names is checked on its own.
@@ -123,9 +105,6 @@ TEST_F(TabOrderCommandTest, NothingToCheckAndUnknownChecksAreErrors) {
   EXPECT_EQ(empty.code, 2);
   EXPECT_EQ(empty.err, "zori check: " + (root_ / "vazio").string() +
                            ": nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file)\n");
-  const Outcome tab = Zori({"taborder", (root_ / "vazio").string()});
-  EXPECT_EQ(tab.code, 2);
-
   const Outcome bogus = Zori({"check", "--only", "tabs", Dir().string()});
   EXPECT_EQ(bogus.code, 2);
   EXPECT_NE(bogus.err.find("tabs"), std::string::npos) << bogus.err;

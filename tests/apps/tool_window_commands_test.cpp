@@ -1,7 +1,6 @@
 // zori forms, zori menus and zori catalogue list/set/capture as a user types them, on a
 // temporary package directory and the example project.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,24 +11,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ToolWindowCommandsTest : public ::testing::Test {
+class ToolWindowCommandsTest : public ScratchTest {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_tw_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    dir_ = (root_ / "pkg").string();
+    ScratchTest::SetUp();
+    dir_ = Pkg();
     setenv("XDG_CONFIG_HOME", (root_ / "cfg").c_str(), 1);
   }
   void TearDown() override {
     unsetenv("XDG_CONFIG_HOME");
-    fs::remove_all(root_);
+    ScratchTest::TearDown();
   }
-  Outcome Run(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--package-dir", dir_});
-    return RunZori(args);
-  }
+  Outcome Run(std::vector<std::string> args) { return Zori(std::move(args)); }
   // The lines of text from the one equal to first (included) on.
   static std::vector<std::string> From(const std::string& text, const std::string& first) {
     std::vector<std::string> lines;
@@ -42,7 +35,6 @@ class ToolWindowCommandsTest : public ::testing::Test {
     }
     return lines;
   }
-  fs::path root_;
   std::string dir_;
 };
 

@@ -1,6 +1,9 @@
 // Runs zori in-process, as main() does, for the command-line tests.
 #pragma once
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -30,3 +33,31 @@ inline std::string ReadAll(const std::filesystem::path& path) {
   content << stream.rdbuf();
   return content.str();
 }
+
+// An empty scratch folder per test, removed at its end; zori runs with its package
+// directory in root_/pkg, filled from the installed data on first use.
+class ScratchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::remove_all(root_);
+    std::filesystem::create_directories(root_);
+  }
+  void TearDown() override { std::filesystem::remove_all(root_); }
+
+  // Copies a fixture folder or file to root_/name and gives where it went.
+  std::filesystem::path CopyIn(const std::filesystem::path& from, const std::string& name) const {
+    std::filesystem::copy(from, root_ / name, std::filesystem::copy_options::recursive);
+    return root_ / name;
+  }
+  Outcome Zori(std::vector<std::string> args, const std::string& input = {}) const {
+    args.insert(args.begin(), {"--package-dir", Pkg()});
+    return RunZori(args, input);
+  }
+  std::string Pkg() const { return (root_ / "pkg").string(); }
+
+  const std::filesystem::path root_ =
+      std::filesystem::temp_directory_path() /
+      ("zori_" + std::to_string(::getpid()) + "_" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "_" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};

@@ -54,4 +54,12 @@ inline std::string ReplaceOnce(std::string text, const std::string& from, const 
   return text;
 }
 
+// Replaces the first occurrence of from in text; fails the test when it is not there.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << "missing: " << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
 }  // namespace ide::testing
