@@ -75,13 +75,8 @@ TEST_F(ConfigStoreTest, UnknownPackageDirectoryIsReported) {
 }
 
 TEST_F(ConfigStoreTest, LocateFindsWholeOrPartValuesAndFallsBackToTheFirstRow) {
-  WriteFile("ZORIIDEx_Nom.xml",
-            "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA>"
-            "<FIELDS><FIELD attrname=\"NM_CLASSE\" fieldtype=\"string\" WIDTH=\"60\"/>"
-            "<FIELD attrname=\"TX_NOMECLATURA\" fieldtype=\"string\" WIDTH=\"10\"/></FIELDS>"
-            "<PARAMS/></METADATA><ROWDATA><ROW NM_CLASSE=\"TLabel\" TX_NOMECLATURA=\"lbl_\"/>"
-            "<ROW NM_CLASSE=\"TDBEdit\" TX_NOMECLATURA=\"dbe_\"/>"
-            "<ROW NM_CLASSE=\"TEdit\" TX_NOMECLATURA=\"edt_\"/></ROWDATA></DATAPACKET>");
+  WriteTable("ZORIIDEx_Nom.xml", {"NM_CLASSE:string:60", "TX_NOMECLATURA:string:10"},
+             {{"TLabel", "lbl_"}, {"TDBEdit", "dbe_"}, {"TEdit", "edt_"}});
   platform::TClientDataSet table;
   PR_Abre_DataSet(table, "ZORIIDEx_Nom.xml");
   ASSERT_TRUE(table.Active());

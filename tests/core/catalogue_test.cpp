@@ -53,10 +53,6 @@ std::vector<std::string> Items(const platform::TStrings& items) {
 
 class CatalogueTest : public PackageFixture {
  protected:
-  void LoadCatalogue() {
-    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
-    platform::FN_Destroi_Objeto(F_ZORI_Resource);
-  }
   // Shows the test window modally; the driver records what it shows before closing.
   TF_Janela_Teste& ShowWindow() {
     auto* window = platform::TComponent::Create<TF_Janela_Teste>(platform::Application());
@@ -128,6 +124,13 @@ TEST_F(CatalogueTest, WindowWithoutRowsKeepsResourceCaptionsButLosesTitleAndButt
   EXPECT_EQ(window.bbtn_Cancel->Caption(), "");
   EXPECT_EQ(Items(window.rg_Tipo->Items()), std::vector<std::string>{"recurso 0"});
   EXPECT_FALSE(window.chk_Ori_Data->Checked());
+  // The template's link label turns blue under the mouse.
+  ASSERT_EQ(window.lbl_Http->Tag(), -1);
+  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlack);
+  window.lbl_Http->OnMouseEnter(window.lbl_Http);
+  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlue);
+  window.lbl_Http->OnMouseLeave(window.lbl_Http);
+  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlack);
 }
 
 TEST_F(CatalogueTest, BadConfigurationValueLeavesThatControlAndTheRestLoads) {
@@ -139,19 +142,6 @@ TEST_F(CatalogueTest, BadConfigurationValueLeavesThatControlAndTheRestLoads) {
   EXPECT_EQ(window.Caption(), "Janela de teste");
 }
 
-TEST_F(CatalogueTest, LinkLabelsTurnBlueUnderTheMouse) {
-  WriteConfig({});
-  WriteCatalogue("ZORIIDEx_msg.xml", {});
-  LoadCatalogue();
-  TF_Janela_Teste& window = ShowWindow();
-  ASSERT_EQ(window.lbl_Http->Tag(), -1);
-  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlack);
-  window.lbl_Http->OnMouseEnter(window.lbl_Http);
-  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlue);
-  window.lbl_Http->OnMouseLeave(window.lbl_Http);
-  EXPECT_EQ(window.lbl_Http->FontColor(), platform::clBlack);
-}
-
 class MessageTest : public PackageFixture {
  protected:
   void SetUp() override {
@@ -161,8 +151,7 @@ class MessageTest : public PackageFixture {
                                         {"", "bbtn_Cancel.Caption", "Cancelar"},
                                         {"", "bbtn_Ok.Caption.Msg", "Fechar"},
                                         {"F_ZORI_Msg", "Caption", "Mensagem"}});
-    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
-    platform::FN_Destroi_Objeto(F_ZORI_Resource);
+    LoadCatalogue();
   }
 
   // What the message window shows while it is on screen.

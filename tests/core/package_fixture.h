@@ -7,11 +7,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "core/U_zori_func.h"
+#include "core/U_zori_resource.h"
 #include "platform/application.h"
 #include "platform/modal_driver.h"
 
@@ -48,35 +48,48 @@ class PackageFixture : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
+  // A table file as the platform writes it. Each field is "NAME:type", "NAME:type:WIDTH" or
+  // "NAME:type:WIDTH:required"; each row gives the fields' values in that order. utf8
+  // declares the text's encoding.
+  void WriteTable(const std::string& file, const std::vector<std::string>& fields,
+                  const std::vector<std::vector<std::string>>& rows, bool utf8 = false) const {
+    std::string xml = std::string("<?xml version=\"1.0\"") + (utf8 ? " encoding=\"UTF-8\"" : "") +
+                      " standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA><FIELDS>";
+    std::vector<std::string> names;
+    for (const std::string& field : fields) {
+      std::vector<std::string> part;
+      for (size_t from = 0, at = 0; at != std::string::npos; from = at + 1)
+        part.push_back(field.substr(from, (at = field.find(':', from)) - from));
+      names.push_back(part[0]);
+      xml += "<FIELD attrname=\"" + part[0] + "\" fieldtype=\"" + part[1] + "\"" +
+             (part.size() > 2 ? " WIDTH=\"" + part[2] + "\"" : "") +
+             (part.size() > 3 ? " required=\"true\"" : "") + "/>";
+    }
+    xml += "</FIELDS><PARAMS/></METADATA><ROWDATA>";
+    for (const auto& row : rows) {
+      xml += "<ROW";
+      for (size_t i = 0; i < row.size(); ++i) xml += " " + names[i] + "=\"" + row[i] + "\"";
+      xml += "/>";
+    }
+    WriteFile(file, xml + "</ROWDATA></DATAPACKET>");
+  }
+
   // A configuration store with rows (key, value, type code).
-  void WriteConfig(std::initializer_list<std::tuple<std::string, std::string, std::string>> rows) {
-    std::string xml =
-        "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA>"
-        "<FIELDS><FIELD attrname=\"TX_CONFIG\" fieldtype=\"string\" WIDTH=\"60\"/>"
-        "<FIELD attrname=\"VL_CONFIG\" fieldtype=\"string\" WIDTH=\"255\"/>"
-        "<FIELD attrname=\"ID_TIPO_DADO\" fieldtype=\"i4\"/></FIELDS><PARAMS/></METADATA>"
-        "<ROWDATA>";
-    for (const auto& [key, value, type] : rows)
-      xml += "<ROW TX_CONFIG=\"" + key + "\" VL_CONFIG=\"" + value + "\" ID_TIPO_DADO=\"" + type +
-             "\"/>";
-    WriteFile("ZORIIDEx_Config_New.xml", xml + "</ROWDATA></DATAPACKET>");
+  void WriteConfig(const std::vector<std::vector<std::string>>& rows) {
+    WriteTable("ZORIIDEx_Config_New.xml",
+               {"TX_CONFIG:string:60", "VL_CONFIG:string:255", "ID_TIPO_DADO:i4"}, rows);
   }
 
   // A catalogue with rows (window, component path, text).
-  void WriteCatalogue(
-      const std::string& file,
-      std::initializer_list<std::tuple<std::string, std::string, std::string>> rows) {
-    std::string xml =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><DATAPACKET "
-        "Version=\"2.0\"><METADATA><FIELDS>"
-        "<FIELD attrname=\"NM_FORM\" fieldtype=\"string\" WIDTH=\"60\"/>"
-        "<FIELD attrname=\"NM_COMPONENTE\" fieldtype=\"string\" WIDTH=\"60\"/>"
-        "<FIELD attrname=\"TX_REFERENTE\" fieldtype=\"string\" WIDTH=\"400\"/>"
-        "</FIELDS><PARAMS/></METADATA><ROWDATA>";
-    for (const auto& [form, path, text] : rows)
-      xml += "<ROW NM_FORM=\"" + form + "\" NM_COMPONENTE=\"" + path + "\" TX_REFERENTE=\"" + text +
-             "\"/>";
-    WriteFile(file, xml + "</ROWDATA></DATAPACKET>");
+  void WriteCatalogue(const std::string& file, const std::vector<std::vector<std::string>>& rows) {
+    WriteTable(file, {"NM_FORM:string:60", "NM_COMPONENTE:string:60", "TX_REFERENTE:string:400"},
+               rows, true);
+  }
+
+  // Loads the catalogue as the tool menu does, before any window opens.
+  static void LoadCatalogue() {
+    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
+    platform::FN_Destroi_Objeto(F_ZORI_Resource);
   }
 
   // Messages the user saw, "caption|text".

@@ -92,8 +92,7 @@ class ResourceEditorTest : public PackageFixture {
     EXPECT_EQ(F_ZORI_Resource, nullptr);  // the capture's holder is gone on every path
   }
   std::string Text(const std::string& form, const std::string& key) {
-    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
-    platform::FN_Destroi_Objeto(F_ZORI_Resource);
+    LoadCatalogue();
     return FN_Get_Component_StringResource(form, key);
   }
 };

@@ -37,18 +37,11 @@ class LayoutProfileTest : public PackageFixture {
     F_ZORI_Perf_Layout->bbtn_Ok->Click();
     platform::FN_Destroi_Objeto(F_ZORI_Perf_Layout);
   }
-  void WriteRows(const std::vector<std::tuple<std::string, int, int, int, int>>& rows) {
-    std::string xml =
-        "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA><FIELDS>"
-        "<FIELD attrname=\"NM_FORMULARIO\" fieldtype=\"string\" WIDTH=\"60\"/>"
-        "<FIELD attrname=\"NR_TOP\" fieldtype=\"i4\"/><FIELD attrname=\"NR_LEFT\" "
-        "fieldtype=\"i4\"/><FIELD attrname=\"NR_HEIGHT\" fieldtype=\"i4\"/>"
-        "<FIELD attrname=\"NR_WIDTH\" fieldtype=\"i4\"/></FIELDS><PARAMS/></METADATA><ROWDATA>";
-    for (const auto& [name, top, left, height, width] : rows)
-      xml += "<ROW NM_FORMULARIO=\"" + name + "\" NR_TOP=\"" + std::to_string(top) +
-             "\" NR_LEFT=\"" + std::to_string(left) + "\" NR_HEIGHT=\"" + std::to_string(height) +
-             "\" NR_WIDTH=\"" + std::to_string(width) + "\"/>";
-    WriteFile("ZORIIDEx_LP.xml", xml + "</ROWDATA></DATAPACKET>");
+  void WriteRows(const std::vector<std::vector<std::string>>& rows) {
+    WriteTable(
+        "ZORIIDEx_LP.xml",
+        {"NM_FORMULARIO:string:60", "NR_TOP:i4", "NR_LEFT:i4", "NR_HEIGHT:i4", "NR_WIDTH:i4"},
+        rows);
   }
   void TearDown() override {
     windows_.clear();
@@ -101,11 +94,11 @@ TEST_F(LayoutProfileTest, ApplyMatchesNamesExactlyLastRowWinsAndSkipsEmptySizes)
   EXPECT_TRUE(platform::Application().MessageLog().empty());
   EXPECT_FALSE(std::filesystem::exists(Path("ZORIIDEx_LP.xml")));
 
-  WriteRows({{"EditWindow_0", 10, 20, 300, 400},
-             {"messageview", 30, 40, 100, 200},
-             {"EditWindow_0", 50, 60, 310, 410},
-             {"WatchWindow", 70, 80, 0, 200},
-             {"MessageView", 90, 100, 120, -1}});
+  WriteRows({{"EditWindow_0", "10", "20", "300", "400"},
+             {"messageview", "30", "40", "100", "200"},
+             {"EditWindow_0", "50", "60", "310", "410"},
+             {"WatchWindow", "70", "80", "0", "200"},
+             {"MessageView", "90", "100", "120", "-1"}});
   Run(false);
   EXPECT_EQ(editor->Top(), 50);
   EXPECT_EQ(editor->Left(), 60);

@@ -54,11 +54,15 @@ class NamingStandardTest : public FormToolFixture {
         rows.emplace_back(list.Keys(row), list.Strings().ValueFromIndex(row - 1));
       form.SetModalResult(review(list));
     });
+    Show();
+    EXPECT_EQ(F_ZORI_Mod_Comps, nullptr);
+    return rows;
+  }
+  // Opens the window from the menu and frees it as the menu does.
+  static void Show() {
     F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
     F_ZORI_Ren_Comps->ShowModal();
     platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps);
-    EXPECT_EQ(F_ZORI_Mod_Comps, nullptr);
-    return rows;
   }
   std::string NameOf(const std::string& old_name) {
     const platform::TComponent* c = Component(kNomes, old_name);
@@ -162,9 +166,7 @@ TEST_F(NamingStandardTest, NothingToRenameSaysSoWithoutSummary) {
   WriteTable("ZORIIDEx_Nom.xml", "NM_CLASSE", "TX_NOMECLATURA", {{"TPanel", "pnl_"}});
   ASSERT_TRUE(Open());
   driver_->ExpectClick("F_ZORI_Ren_Comps", "bbtn_Ok");
-  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
-  F_ZORI_Ren_Comps->ShowModal();
-  platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps);
+  Show();
   EXPECT_EQ(Messages(), std::vector<std::string>{"ROVUVUVoravud|Tudo certo"});
   EXPECT_EQ(driver_->Shown(), (std::vector<std::string>{"F_ZORI_Ren_Comps", "F_ZORI_Msg"}));
   EXPECT_FALSE(Form(kNomes).GetModified());
@@ -179,9 +181,7 @@ TEST_F(NamingStandardTest, ErrorsThatStopTheRunAreShownWithTheFailuresSoFar) {
     window.chk_Salvar_Units->SetChecked(true);
     window.bbtn_Ok->Click();
   });
-  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
-  F_ZORI_Ren_Comps->ShowModal();
-  platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps);
+  Show();
   EXPECT_EQ(NameOf("lbl_Label3"), "lbl_Label3");
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_EQ(Messages()[0],
@@ -192,9 +192,7 @@ TEST_F(NamingStandardTest, ErrorsThatStopTheRunAreShownWithTheFailuresSoFar) {
   std::filesystem::remove(Path("ZORIIDEx_Nom.xml"));
   platform::Application().ClearMessageLog();
   driver_->ExpectClick("F_ZORI_Ren_Comps", "bbtn_Ok");
-  F_ZORI_Ren_Comps = platform::TComponent::Create<TF_ZORI_Ren_Comps>(platform::Application());
-  F_ZORI_Ren_Comps->ShowModal();
-  platform::FN_Destroi_Objeto(F_ZORI_Ren_Comps);
+  Show();
   ASSERT_EQ(Messages().size(), 1u);
   EXPECT_NE(Messages()[0], "ROVUVUVoravud|");
 }

@@ -42,14 +42,9 @@ class FormToolFixture : public PackageFixture {
   // A table file of two text fields with rows (first, second).
   void WriteTable(const std::string& file, const std::string& first, const std::string& second,
                   const std::vector<std::pair<std::string, std::string>>& rows) {
-    std::string xml =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><DATAPACKET "
-        "Version=\"2.0\"><METADATA><FIELDS><FIELD attrname=\"" +
-        first + "\" fieldtype=\"string\" WIDTH=\"60\"/><FIELD attrname=\"" + second +
-        "\" fieldtype=\"string\" WIDTH=\"60\"/></FIELDS><PARAMS/></METADATA><ROWDATA>";
-    for (const auto& [a, b] : rows)
-      xml += "<ROW " + first + "=\"" + a + "\" " + second + "=\"" + b + "\"/>";
-    WriteFile(file, xml + "</ROWDATA></DATAPACKET>");
+    std::vector<std::vector<std::string>> values;
+    for (const auto& [a, b] : rows) values.push_back({a, b});
+    PackageFixture::WriteTable(file, {first + ":string:60", second + ":string:60"}, values, true);
   }
 
   ide::DiskHost& Host() { return *project_->host; }

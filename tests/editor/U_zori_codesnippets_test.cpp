@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "core/package_fixture.h"
@@ -28,35 +27,21 @@ class SnippetLibraryTest : public PackageFixture {
   void SetUp() override {
     PackageFixture::SetUp();
     WriteConfig({});  // the windows read configuration-backed controls when they show
-    WriteFile(kArquivoGruposSnippets,
-              Packet("<FIELD attrname=\"id_tipo_cs\" fieldtype=\"i4\"/>"
-                     "<FIELD attrname=\"ds_tipo_cs\" fieldtype=\"string\" WIDTH=\"40\"/>",
-                     "<ROW id_tipo_cs=\"1\" ds_tipo_cs=\"Rotinas\"/>"
-                     "<ROW id_tipo_cs=\"2\" ds_tipo_cs=\"Classes\"/>"));
-    WriteSnippets({{1, "Abrir tabela", "Tabela.Open;"},
-                   {2, "Classe base", "TBase = class(TObject)"},
-                   {9, "Órfão", "sem grupo"},
-                   {2, "Classe d'água", "TAgua = class(TBase)"}});
+    WriteTable(kArquivoGruposSnippets, {"id_tipo_cs:i4", "ds_tipo_cs:string:40"},
+               {{"1", "Rotinas"}, {"2", "Classes"}}, true);
+    WriteSnippets({{"1", "Abrir tabela", "Tabela.Open;"},
+                   {"2", "Classe base", "TBase = class(TObject)"},
+                   {"9", "Órfão", "sem grupo"},
+                   {"2", "Classe d'água", "TAgua = class(TBase)"}});
   }
 
-  static std::string Packet(const std::string& fields, const std::string& rows) {
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><DATAPACKET "
-           "Version=\"2.0\"><METADATA><FIELDS>" +
-           fields + "</FIELDS><PARAMS/></METADATA><ROWDATA>" + rows + "</ROWDATA></DATAPACKET>";
-  }
-
-  void WriteSnippets(const std::vector<std::tuple<int, std::string, std::string>>& rows,
+  // Rows (group, description, text).
+  void WriteSnippets(const std::vector<std::vector<std::string>>& rows,
                      bool text_required = false) {
-    std::string xml;
-    for (const auto& [group, description, text] : rows)
-      xml += "<ROW id_tipo_cs=\"" + std::to_string(group) + "\" ds_code_Snipplet=\"" + description +
-             "\" tx_code_snipplet=\"" + text + "\"/>";
-    WriteFile(kArquivoSnippets,
-              Packet("<FIELD attrname=\"id_tipo_cs\" fieldtype=\"i4\"/>"
-                     "<FIELD attrname=\"ds_code_Snipplet\" fieldtype=\"string\" WIDTH=\"200\"/>"
-                     "<FIELD attrname=\"tx_code_snipplet\" fieldtype=\"string\" WIDTH=\"5000\"" +
-                         std::string(text_required ? " required=\"true\"" : "") + "/>",
-                     xml));
+    WriteTable(kArquivoSnippets,
+               {"id_tipo_cs:i4", "ds_code_Snipplet:string:200",
+                std::string("tx_code_snipplet:string:5000") + (text_required ? ":required" : "")},
+               rows, true);
   }
 
   using Turn = std::function<void(TF_ZORI_CodeSnippets&)>;
@@ -146,7 +131,7 @@ TEST_F(SnippetLibraryTest, PendingEditIsPostedOnCloseAndARefusedPostKeepsTheWind
     EXPECT_EQ(w.dblc_snipplet->ListItems(), Items{"Abrir a tabela"});
   });
 
-  WriteSnippets({{1, "Abrir tabela", "Tabela.Open;"}}, /*text_required=*/true);
+  WriteSnippets({{"1", "Abrir tabela", "Tabela.Open;"}}, /*text_required=*/true);
   Open(
       [](TF_ZORI_CodeSnippets& w) {
         w.dbn_nav->BtnClick(platform::nbInsert);

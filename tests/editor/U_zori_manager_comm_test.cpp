@@ -27,13 +27,9 @@ class ManagerCommTest : public PackageFixture {
                                  dir_ / file);
     }
     // A history row left over from an earlier command.
-    WriteFile("ZORIIDEx_Tmp_Hist.xml",
-              "<?xml version=\"1.0\" standalone=\"yes\"?><DATAPACKET Version=\"2.0\"><METADATA>"
-              "<FIELDS><FIELD attrname=\"DT_COMMENT\" fieldtype=\"string\" WIDTH=\"10\"/>"
-              "<FIELD attrname=\"NM_DEVELOPER\" fieldtype=\"string\" WIDTH=\"20\"/>"
-              "<FIELD attrname=\"TX_COMMENT\" fieldtype=\"string\" WIDTH=\"5000\"/></FIELDS>"
-              "<PARAMS/></METADATA><ROWDATA><ROW DT_COMMENT=\"01/01/2020\" NM_DEVELOPER=\"Ze\" "
-              "TX_COMMENT=\"antigo\"/></ROWDATA></DATAPACKET>");
+    WriteTable("ZORIIDEx_Tmp_Hist.xml",
+               {"DT_COMMENT:string:10", "NM_DEVELOPER:string:20", "TX_COMMENT:string:5000"},
+               {{"01/01/2020", "Ze", "antigo"}});
   }
   void TearDown() override {
     platform::FN_Destroi_Objeto(F_ZORI_Manager_Comm);

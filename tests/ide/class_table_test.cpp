@@ -12,39 +12,94 @@
 using namespace ide;
 using ide::testing::HostFixture;
 
-TEST(ClassTableTest, ShippedTableKnowsTheDatasetAndConnectionFamilies) {
-  platform::ClassRegistry registry(&platform::BuiltinClasses());
-  const std::string text =
-      ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes.xml");
+namespace {
+
+// The registry the host builds from a shipped class table.
+std::unique_ptr<platform::ClassRegistry> Shipped(const std::string& table) {
+  auto registry = std::make_unique<platform::ClassRegistry>(&platform::BuiltinClasses());
   std::string err;
-  ASSERT_TRUE(LoadClassTable(text, "classes.xml", registry, &err)) << err;
-  for (const char* name :
-       {"TTable", "TQuery", "TStoredProc", "TClientDataSet", "TADOQuery", "TADOTable",
-        "TADODataSet", "TADOStoredProc", "TIBQuery", "TIBTable", "TIBDataSet", "TSQLQuery",
-        "TSQLDataSet", "TSQLTable", "TSQLClientDataSet"}) {
-    const platform::TClassInfo* cls = registry.Find(name);
-    ASSERT_NE(cls, nullptr) << name;
-    EXPECT_TRUE(cls->InheritsFrom("TDataSet")) << name;
-    const platform::PropInfo* active = cls->FindProperty("Active");
-    ASSERT_NE(active, nullptr) << name;
-    EXPECT_EQ(active->default_value, platform::Variant(false)) << name;
+  EXPECT_TRUE(
+      LoadClassTable(ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/" + table),
+                     table, *registry, &err))
+      << err;
+  return registry;
+}
+
+}  // namespace
+
+TEST(ClassTableTest, ShippedTableKnowsThePalettesDatasetAndConnectionFamilies) {
+  const auto registry = Shipped("classes.xml");
+  struct Family {
+    const char* name;
+    const char* ancestor;
+    bool windowed;
+    const char* switch_property;  // what the dataset closer turns off, or nullptr
+  };
+  const Family families[] = {
+      {"TTable", "TDataSet", false, "Active"},
+      {"TQuery", "TDataSet", false, "Active"},
+      {"TStoredProc", "TDataSet", false, "Active"},
+      {"TClientDataSet", "TDataSet", false, "Active"},
+      {"TADOQuery", "TDataSet", false, "Active"},
+      {"TADOTable", "TDataSet", false, "Active"},
+      {"TADODataSet", "TDataSet", false, "Active"},
+      {"TADOStoredProc", "TDataSet", false, "Active"},
+      {"TIBQuery", "TDataSet", false, "Active"},
+      {"TIBTable", "TDataSet", false, "Active"},
+      {"TIBDataSet", "TDataSet", false, "Active"},
+      {"TSQLQuery", "TDataSet", false, "Active"},
+      {"TSQLDataSet", "TDataSet", false, "Active"},
+      {"TSQLTable", "TDataSet", false, "Active"},
+      {"TSQLClientDataSet", "TCustomClientDataSet", false, "Active"},
+      {"TDatabase", "TComponent", false, "Connected"},
+      {"TADOConnection", "TComponent", false, "Connected"},
+      {"TIBDatabase", "TComponent", false, "Connected"},
+      {"TSQLConnection", "TComponent", false, "Connected"},
+      {"TSpinEdit", "TCustomEdit", true, nullptr},
+      {"TDirectoryListBox", "TCustomListBox", true, nullptr},
+      {"TDriveComboBox", "TCustomComboBox", true, nullptr},
+      {"TFileListBox", "TCustomListBox", true, nullptr},
+      {"TChart", "TCustomPanel", true, nullptr},
+      {"TDBChart", "TCustomChart", true, nullptr},
+      {"TOleContainer", "TCustomControl", true, nullptr},
+      {"TWebBrowser", "TOleControl", true, nullptr},
+      {"TStaticText", "TCustomStaticText", true, nullptr},
+      {"TDBLookupCombo", "TCustomEdit", true, nullptr},
+      {"TGauge", "TGraphicControl", false, nullptr},
+      {"TDBText", "TCustomLabel", false, nullptr},
+      {"TNestedTable", "TDataSet", false, nullptr},
+      {"TIBClientDataSet", "TDataSet", false, nullptr},
+      {"TIBStringField", "TStringField", false, nullptr},
+      {"TDCOMConnection", "TCustomConnection", false, nullptr},
+      {"TOpenPictureDialog", "TOpenDialog", false, nullptr},
+      {"TLineSeries", "TChartSeries", false, nullptr},
+  };
+  for (const Family& f : families) {
+    const platform::TClassInfo* cls = registry->Find(f.name);
+    ASSERT_NE(cls, nullptr) << f.name;
+    EXPECT_TRUE(cls->InheritsFrom(f.ancestor)) << f.name;
+    EXPECT_EQ(cls->InheritsFrom("TWinControl"), f.windowed) << f.name;
+    if (f.switch_property == nullptr) continue;
+    const platform::PropInfo* prop = cls->FindProperty(f.switch_property);
+    ASSERT_NE(prop, nullptr) << f.name;
+    EXPECT_EQ(prop->default_value, platform::Variant(false)) << f.name;
   }
-  for (const char* name : {"TDatabase", "TADOConnection", "TIBDatabase", "TSQLConnection"}) {
-    ASSERT_NE(registry.Find(name), nullptr) << name;
-    EXPECT_NE(registry.Find(name)->FindProperty("Connected"), nullptr) << name;
-  }
-  const platform::TClassInfo* edit = registry.Find("TDBEdit");
+  const platform::TClassInfo* edit = registry->Find("TDBEdit");
   EXPECT_TRUE(edit->InheritsFrom("TWinControl"));
   EXPECT_EQ(edit->FindProperty("DataSource")->kind, platform::PropKind::ComponentRef);
   EXPECT_EQ(edit->FindProperty("TabStop")->default_value, platform::Variant(true));
+  EXPECT_EQ(registry->Find("TSpinEdit")->FindProperty("Increment")->default_value,
+            platform::Variant(int32_t{1}));
+  EXPECT_EQ(registry->Find("TRadioButton")->FindProperty("TabStop")->default_value,
+            platform::Variant(false));
   // Tab sheets, status bars and animations are windowed but publish no tab order.
   EXPECT_NE(edit->FindProperty("TabOrder"), nullptr);
   for (const char* name : {"TTabSheet", "TStatusBar", "TAnimate"}) {
-    EXPECT_TRUE(registry.Find(name)->InheritsFrom("TWinControl")) << name;
-    EXPECT_EQ(registry.Find(name)->FindProperty("TabOrder"), nullptr) << name;
+    EXPECT_TRUE(registry->Find(name)->InheritsFrom("TWinControl")) << name;
+    EXPECT_EQ(registry->Find(name)->FindProperty("TabOrder"), nullptr) << name;
   }
-  EXPECT_TRUE(registry.Find("TLabel")->InheritsFrom("TGraphicControl"));
-  EXPECT_EQ(registry.Find("TLabel")->FindProperty("FocusControl")->kind,
+  EXPECT_TRUE(registry->Find("TLabel")->InheritsFrom("TGraphicControl"));
+  EXPECT_EQ(registry->Find("TLabel")->FindProperty("FocusControl")->kind,
             platform::PropKind::ComponentRef);
 }
 
@@ -123,59 +178,13 @@ TEST(ClassTableTest, ProjectClassesExtendTheTableAndUnknownClassesAreNonVisual) 
   EXPECT_EQ(f.files->Contents("proj/uExtra.dfm").find("Mascara"), std::string::npos);
 }
 
-TEST(ClassTableTest, PaletteClassesHaveTheLibrarysAncestry) {
-  platform::ClassRegistry registry(&platform::BuiltinClasses());
-  std::string err;
-  ASSERT_TRUE(
-      LoadClassTable(ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes.xml"),
-                     "classes.xml", registry, &err))
-      << err;
-  struct Family {
-    const char* name;
-    const char* ancestor;
-    bool windowed;
-  };
-  const Family families[] = {
-      {"TSpinEdit", "TCustomEdit", true},
-      {"TDirectoryListBox", "TCustomListBox", true},
-      {"TDriveComboBox", "TCustomComboBox", true},
-      {"TFileListBox", "TCustomListBox", true},
-      {"TChart", "TCustomPanel", true},
-      {"TDBChart", "TCustomChart", true},
-      {"TOleContainer", "TCustomControl", true},
-      {"TWebBrowser", "TOleControl", true},
-      {"TStaticText", "TCustomStaticText", true},
-      {"TDBLookupCombo", "TCustomEdit", true},
-      {"TGauge", "TGraphicControl", false},
-      {"TDBText", "TCustomLabel", false},
-      {"TNestedTable", "TDataSet", false},
-      {"TSQLClientDataSet", "TCustomClientDataSet", false},
-      {"TIBClientDataSet", "TDataSet", false},
-      {"TIBStringField", "TStringField", false},
-      {"TDCOMConnection", "TCustomConnection", false},
-      {"TOpenPictureDialog", "TOpenDialog", false},
-      {"TLineSeries", "TChartSeries", false},
-  };
-  for (const Family& f : families) {
-    const platform::TClassInfo* cls = registry.Find(f.name);
-    ASSERT_NE(cls, nullptr) << f.name;
-    EXPECT_TRUE(cls->InheritsFrom(f.ancestor)) << f.name;
-    EXPECT_EQ(cls->InheritsFrom("TWinControl"), f.windowed) << f.name;
-  }
-  EXPECT_EQ(registry.Find("TSpinEdit")->FindProperty("Increment")->default_value,
-            platform::Variant(int32_t{1}));
-  EXPECT_EQ(registry.Find("TRadioButton")->FindProperty("TabStop")->default_value,
-            platform::Variant(false));
-}
-
 // The tools read these properties by name; the class table the host loads and the
 // platform's own classes must say the same of every class both know.
 TEST(ClassTableTest, PropertiesTheToolsReadAgreeWithThePlatform) {
   const std::string text =
       ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes.xml");
-  platform::ClassRegistry table(&platform::BuiltinClasses());
-  std::string err;
-  ASSERT_TRUE(LoadClassTable(text, "classes.xml", table, &err)) << err;
+  const auto shipped = Shipped("classes.xml");
+  const platform::ClassRegistry& table = *shipped;
   pugi::xml_document doc;
   ASSERT_TRUE(doc.load_string(text.c_str()));
   int compared = 0;
@@ -284,12 +293,8 @@ TEST(ClassTableTest, AFormShowingNoSignDoesNotDecideForTheNextForm) {
 }
 
 TEST(ClassTableTest, LclTableKnowsTheLazarusPaletteAndDatabaseFamilies) {
-  platform::ClassRegistry registry(&platform::BuiltinClasses());
-  std::string err;
-  ASSERT_TRUE(LoadClassTable(
-      ide::testing::ReadBytes(std::string(ZORI_SOURCE_DIR) + "/data/classes-lcl.xml"),
-      "classes-lcl.xml", registry, &err))
-      << err;
+  const auto shipped = Shipped("classes-lcl.xml");
+  const platform::ClassRegistry& registry = *shipped;
   struct Family {
     const char* name;
     const char* ancestor;

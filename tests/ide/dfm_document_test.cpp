@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host_fixture.h"
 #include "ide/file_system.h"
 #include "ide/memory_file_system.h"
 
@@ -30,13 +31,7 @@ std::unique_ptr<DfmDocument> LoadFixture(ide::MemoryFileSystem& fs, const std::s
   return document;
 }
 
-// The text with one exact piece replaced; fails the test when the piece is not there.
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << "missing: " << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
+using ide::testing::Replaced;
 
 // The tree's own consistency check, run after every batch of edits.
 void ExpectConsistent(const DfmDocument& document) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "host_fixture.h"
 #include "ide/file_system.h"
 #include "ide/memory_file_system.h"
 
@@ -24,12 +25,7 @@ std::unique_ptr<ide::DskFile> LoadSales(ide::MemoryFileSystem& fs) {
   return desktop;
 }
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << "missing: " << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
+using ide::testing::Replaced;
 
 }  // namespace
 

@@ -8,31 +8,15 @@
 #include <fstream>
 
 #include "ide/memory_file_system.h"
+#include "platform/temp_folder.h"
 
-namespace {
-
-// A real folder that exists for one test and is removed with everything in it.
-class ScopedFolder {
- public:
-  ScopedFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zori-fs-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~ScopedFolder() { std::filesystem::remove_all(path_); }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-}  // namespace
+using ScopedFolder = zori_test::TempFolder;
 
 TEST(RealFileSystemTest, WritesReplaceFilesWholeAndKeepTheirPermissions) {
   ScopedFolder folder;
   ide::RealFileSystem disk;
   std::string err, contents;
-  const std::string unit = folder / "Unit1.pas";
+  const std::string unit = folder.Path("Unit1.pas");
   EXPECT_FALSE(disk.FileExists(unit));
   EXPECT_EQ(disk.Stamp(unit), -1);
   ASSERT_TRUE(disk.WriteFile(unit, "unit Unit1;\r\n", &err)) << err;
@@ -50,9 +34,9 @@ TEST(RealFileSystemTest, WritesReplaceFilesWholeAndKeepTheirPermissions) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_GE(disk.Stamp(unit), first);
 
-  ASSERT_TRUE(disk.WriteFile(folder / "Unit1.dfm", "object F: TF\r\nend\r\n", &err));
+  ASSERT_TRUE(disk.WriteFile(folder.Path("Unit1.dfm"), "object F: TF\r\nend\r\n", &err));
   std::vector<std::string> names;
-  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  ASSERT_TRUE(disk.ListFolder(folder.Path(""), &names, &err));
   EXPECT_EQ(names, (std::vector<std::string>{"Unit1.dfm", "Unit1.pas"}));
 }
 
@@ -61,20 +45,20 @@ TEST(RealFileSystemTest, FailedWritesAndReadsReportThePathAndLeaveNoTrace) {
   ide::RealFileSystem disk;
   std::string err, contents;
   // A folder where the file should go: the rename fails, the temporary file is removed.
-  std::filesystem::create_directory(folder / "Unit1.pas");
-  EXPECT_FALSE(disk.WriteFile(folder / "Unit1.pas", "text", &err));
-  EXPECT_EQ(err, folder / "Unit1.pas: Is a directory");
+  std::filesystem::create_directory(folder.Path("Unit1.pas"));
+  EXPECT_FALSE(disk.WriteFile(folder.Path("Unit1.pas"), "text", &err));
+  EXPECT_EQ(err, folder.Path("Unit1.pas: Is a directory"));
   std::vector<std::string> names;
-  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  ASSERT_TRUE(disk.ListFolder(folder.Path(""), &names, &err));
   EXPECT_EQ(names, std::vector<std::string>{"Unit1.pas"});
 
-  EXPECT_FALSE(disk.WriteFile(folder / "missing/Unit2.pas", "text", &err));
-  EXPECT_EQ(err, folder / "missing/Unit2.pas: No such file or directory");
-  EXPECT_FALSE(disk.ReadFile(folder / "Unit3.pas", &contents, &err));
-  EXPECT_EQ(err, folder / "Unit3.pas: No such file or directory");
-  EXPECT_FALSE(disk.ReadFile(folder / "Unit1.pas", &contents, &err));
-  EXPECT_EQ(err, folder / "Unit1.pas: not a regular file");
-  EXPECT_FALSE(disk.ListFolder(folder / "nowhere", &names, &err));
+  EXPECT_FALSE(disk.WriteFile(folder.Path("missing/Unit2.pas"), "text", &err));
+  EXPECT_EQ(err, folder.Path("missing/Unit2.pas: No such file or directory"));
+  EXPECT_FALSE(disk.ReadFile(folder.Path("Unit3.pas"), &contents, &err));
+  EXPECT_EQ(err, folder.Path("Unit3.pas: No such file or directory"));
+  EXPECT_FALSE(disk.ReadFile(folder.Path("Unit1.pas"), &contents, &err));
+  EXPECT_EQ(err, folder.Path("Unit1.pas: not a regular file"));
+  EXPECT_FALSE(disk.ListFolder(folder.Path("nowhere"), &names, &err));
 }
 
 TEST(MemoryFileSystemTest, FailingWritesKeepTheOldFile) {
@@ -119,8 +103,8 @@ TEST(RealFileSystemTest, FilesWrittenTogetherLandTogetherOrNotAtAll) {
   ScopedFolder folder;
   FaultyDisk disk;
   std::string err, contents;
-  const std::string dfm = folder / "Unit1.dfm";
-  const std::string pas = folder / "Unit1.pas";
+  const std::string dfm = folder.Path("Unit1.dfm");
+  const std::string pas = folder.Path("Unit1.pas");
   ASSERT_TRUE(disk.WriteFiles({{dfm, "old form"}, {pas, "old unit"}}, &err)) << err;
 
   disk.fail_rename_to = pas;  // the form is already in place when the unit fails
@@ -135,22 +119,22 @@ TEST(RealFileSystemTest, FilesWrittenTogetherLandTogetherOrNotAtAll) {
   ASSERT_TRUE(disk.ReadFile(pas, &contents, &err));
   EXPECT_EQ(contents, "old unit");
   std::vector<std::string> names;
-  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  ASSERT_TRUE(disk.ListFolder(folder.Path(""), &names, &err));
   EXPECT_EQ(names, (std::vector<std::string>{"Unit1.dfm", "Unit1.pas"}));
 
   // A link to a unit elsewhere is written through: the unit changes, the link stays a link.
   disk.disk_full = false;
-  std::filesystem::create_directory(folder / "shared");
-  ASSERT_TRUE(disk.WriteFile(folder / "shared/Common.pas", "old common", &err));
-  std::filesystem::create_symlink("shared/Common.pas", folder / "Common.pas");
-  ASSERT_TRUE(disk.WriteFile(folder / "Common.pas", "new common", &err)) << err;
-  EXPECT_TRUE(std::filesystem::is_symlink(folder / "Common.pas"));
-  ASSERT_TRUE(disk.ReadFile(folder / "shared/Common.pas", &contents, &err));
+  std::filesystem::create_directory(folder.Path("shared"));
+  ASSERT_TRUE(disk.WriteFile(folder.Path("shared/Common.pas"), "old common", &err));
+  std::filesystem::create_symlink("shared/Common.pas", folder.Path("Common.pas"));
+  ASSERT_TRUE(disk.WriteFile(folder.Path("Common.pas"), "new common", &err)) << err;
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("Common.pas")));
+  ASSERT_TRUE(disk.ReadFile(folder.Path("shared/Common.pas"), &contents, &err));
   EXPECT_EQ(contents, "new common");
 
   // Temporaries of a process killed in the middle of a write go with the next write.
-  { std::ofstream(folder / ".Unit1.pas.~999999999.abc123") << "half"; }
+  { std::ofstream(folder.Path(".Unit1.pas.~999999999.abc123")) << "half"; }
   ASSERT_TRUE(disk.WriteFile(pas, "newer unit", &err));
-  ASSERT_TRUE(disk.ListFolder(folder.path(), &names, &err));
+  ASSERT_TRUE(disk.ListFolder(folder.Path(""), &names, &err));
   EXPECT_EQ(names, (std::vector<std::string>{"Common.pas", "Unit1.dfm", "Unit1.pas", "shared"}));
 }

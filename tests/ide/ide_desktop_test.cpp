@@ -11,15 +11,9 @@
 
 using namespace ide;
 using ide::testing::HostFixture;
+using ide::testing::ReplaceOnce;
 
 namespace {
-
-std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {
-  const size_t at = text.find(from);
-  EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
-  return text;
-}
 
 platform::TCustomForm* ScreenForm(const std::string& name) {
   for (int i = 0; i < platform::Screen().FormCount(); ++i) {

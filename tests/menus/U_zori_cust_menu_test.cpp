@@ -62,8 +62,7 @@ class CustMenuTest : public PackageFixture {
     platform::TMenuItem* edit = ide_->Add(nullptr, "EditMenu", "&Edit");
     ide_->Add(edit, "EditSaveItem", "&Save", 2);
     ide::BorlandIDEServices = ide_;
-    F_ZORI_Resource = platform::TComponent::Create<TF_ZORI_Resource>(platform::Application());
-    platform::FN_Destroi_Objeto(F_ZORI_Resource);
+    LoadCatalogue();
   }
   void TearDown() override {
     ide::BorlandIDEServices.reset();

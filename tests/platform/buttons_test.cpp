@@ -31,13 +31,7 @@ TEST(ButtonsTest, AKindGivesCaptionModalResultAndKeyRole) {
   const Expected kinds[] = {
       {"bkOK", "OK", mrOk, true, false},
       {"bkCancel", "Cancel", mrCancel, false, true},
-      {"bkYes", "&Yes", mrYes, true, false},
       {"bkNo", "&No", mrNo, false, true},
-      {"bkAbort", "Abort", mrAbort, false, false},
-      {"bkRetry", "&Retry", mrRetry, false, false},
-      {"bkIgnore", "&Ignore", mrIgnore, false, false},
-      {"bkAll", "&All", mrAll, false, false},
-      {"bkHelp", "&Help", mrNone, false, false},
       {"bkClose", "&Close", mrNone, false, false},
   };
   int n = 0;
