@@ -25,7 +25,7 @@ struct Project : HostFixture {
 
 }  // namespace
 
-TEST(DesignerAccessTest, PlainUnitAsCurrentModuleGivesNoFormAndAnEmptySelection) {
+TEST(DesignerAccessTest, TheCurrentModulesFormIsItsSecondFileEditorAndAPlainUnitHasNone) {
   Project p;
   p.MakeCurrent("proj/uRotinas.pas");
   EXPECT_EQ(GetActiveFormEditor(), nullptr);
@@ -38,13 +38,7 @@ TEST(DesignerAccessTest, PlainUnitAsCurrentModuleGivesNoFormAndAnEmptySelection)
   EXPECT_EQ(GetFormEditorFromModule(nullptr), nullptr);
   PR_Seta_Propriedade(nullptr, "Left", 10, tTipo_Prop::tpInteger);  // does nothing
 
-  // Without any host there is no current module either.
-  p.host.reset();
-  EXPECT_EQ(GetActiveFormEditor(), nullptr);
-}
-
-TEST(DesignerAccessTest, TheFormIsFoundAsTheModulesSecondFileEditor) {
-  Project p;
+  // A unit with a form: the form is the module's second file editor.
   p.MakeCurrent("proj/Dados/uDados.pas");
   auto module = p.host->Module(2);
   auto form = GetActiveFormEditor();
@@ -56,6 +50,10 @@ TEST(DesignerAccessTest, TheFormIsFoundAsTheModulesSecondFileEditor) {
   auto designer = GetActiveFormDesigner();
   ASSERT_NE(designer, nullptr);
   EXPECT_EQ(designer->GetRoot()->Name(), "dmDados");
+
+  // Without any host there is no current module either.
+  p.host.reset();
+  EXPECT_EQ(GetActiveFormEditor(), nullptr);
 }
 
 TEST(DesignerAccessTest, SelectionListKeepsTheHostsSelectionOrder) {

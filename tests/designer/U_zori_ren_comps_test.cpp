@@ -70,13 +70,6 @@ class NamingStandardTest : public FormToolFixture {
   }
 };
 
-TEST_F(NamingStandardTest, PrefixRuleKeepsTheTablesLetterCase) {
-  EXPECT_EQ(FN_Prefixa_Nome("EDTNome", "edt"), "edtNome");
-  EXPECT_EQ(FN_Prefixa_Nome("EdtNome", "edt"), "edtNome");
-  EXPECT_EQ(FN_Prefixa_Nome("Button1", "btn"), "btnButton1");
-  EXPECT_EQ(FN_Prefixa_Nome("Button1", ""), "Button1");
-}
-
 TEST_F(NamingStandardTest, SuggestsByEachRuleAndReportsTheRefusedRenamesOnce) {
   ASSERT_TRUE(Open());
   const Rows rows = Run(true, true, [](platform::TValueListEditor&) { return platform::mrOk; });
