@@ -50,14 +50,10 @@ int Compile(const Options& o, Context& context) {
   }
   session.LoadCatalogue();
   HostSession project = OpenProject({o.project}, o.classes, o.search_paths);
-  auto done = [&](int result) {
-    session.Unload();
-    project.host.reset();
-    return result;
-  };
+  const UnloadBeforeHost unload(session, project);
   if (!project.errors.empty()) {
     for (const std::string& e : project.errors) context.err << me << e << "\n";
-    return done(2);
+    return 2;
   }
   for (const std::string& note : project.notes) context.err << me << note << "\n";
   ide::DiskHost& host = *project.host;
@@ -68,19 +64,19 @@ int Compile(const Options& o, Context& context) {
     proceed = host.Compile(o.code_insight);
   } catch (const std::exception& e) {
     context.err << me << e.what() << "\n";
-    return done(1);
+    return 1;
   }
   if (!proceed) {
     context.err << me << "compile cancelled: " << Reason(runs_before) << "\n";
-    return done(1);
+    return 1;
   }
   // What the IDE's compile does with the forms in memory: the modified ones are saved,
   // so the closed datasets reach the files the compiler reads.
   if (!host.SaveAll(&err)) {
     context.err << me << err << "\n";
-    return done(1);
+    return 1;
   }
-  return done(0);
+  return 0;
 }
 
 }  // namespace
