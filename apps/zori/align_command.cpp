@@ -195,7 +195,7 @@ int Align(const Options& o, Context& context) {
   if (!changed) context.out << "nothing moved\n";
   if (form->GetModified() && !module->Save(false, false)) {
     context.err << "zori align: " << module->LastError() << "\n";
-    code = 1;
+    code = module->ChangedOnDisk() ? 2 : 1;  // someone else's edit is bad input to repair
   }
   return code;
 }
@@ -218,7 +218,8 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
       "each component's parent, as the designer shows them. Exit 0 when the rule ran, 1 "
       "when it stopped with a message (a component without the position or size the rule "
       "needs, a gap that is no number) or the form could not be written, 2 on bad input "
-      "(unknown rule or names, a form that cannot be read); the form is not written then.");
+      "(unknown rule or names, a form that cannot be read, a form that changed on disk since "
+      "it was read); the form is not written then.");
   auto options = std::make_shared<Options>();
   cmd->add_option("RULE", options->rule, "the palette rule")->required();
   cmd->add_option("FORM", options->form,

@@ -12,6 +12,7 @@
 #include "core/U_zori_func.h"
 #include "host_session.h"
 #include "ide/disk_host.h"
+#include "ide/disk_module.h"
 #include "platform/application.h"
 #include "reg/U_zori_reg.h"
 
@@ -74,6 +75,9 @@ int Compile(const Options& o, Context& context) {
   // so the closed datasets reach the files the compiler reads.
   if (!host.SaveAll(&err)) {
     context.err << me << err << "\n";
+    // A file edited on disk meanwhile keeps that edit: the user has to look at it.
+    for (int i = 0; i < host.ModuleCount(); ++i)
+      if (host.Module(i)->ChangedOnDisk()) return 2;
     return 1;
   }
   return 0;
@@ -92,7 +96,8 @@ void AddCompileCommand(CLI::App& app, Context& context, int& exit_code) {
       "the compile may proceed, every modified form is saved and the exit code is 0. When "
       "the add-in cancels it (the program ended with another exit code than spe_Exec_BComp, "
       "could not start, was stopped or ended by a signal, or closing the datasets failed) "
-      "nothing is written, stderr says why and the exit code is 1. Bad input exits 2. "
+      "nothing is written, stderr says why and the exit code is 1. Bad input exits 2, as does "
+      "a form or unit that changed on disk since it was read (it is not written over). "
       "Nothing is compiled.");
   auto options = std::make_shared<Options>();
   cmd->add_option("PROJECT", options->project, "the project (.dpr, .lpi or .lpr, or its folder)")
