@@ -132,11 +132,7 @@ int Align(const Options& o, Context& context) {
 
   HostSession project = OpenProject({o.form}, o.classes, o.search_paths);
   int code = 0;
-  auto done = [&](int result) {
-    session.Unload();  // while the host still holds the menu the package leaves
-    project.host.reset();
-    return result;
-  };
+  const UnloadBeforeHost unload(session, project);
   ide::DiskHost& host = *project.host;
   // The module of that form file (units of ancestor forms may be open beside it).
   int index = -1;
@@ -149,7 +145,7 @@ int Align(const Options& o, Context& context) {
   if (!project.errors.empty() || index < 0) {
     for (const std::string& e : project.errors) context.err << "zori align: " << e << "\n";
     if (project.errors.empty()) context.err << "zori align: " << o.form << ": no form to align\n";
-    return done(2);
+    return 2;
   }
   host.SetCurrentModule(index);
   std::shared_ptr<ide::DiskModule> module = host.Module(index);
@@ -163,7 +159,7 @@ int Align(const Options& o, Context& context) {
     context.err << "zori align: " << form->GetFileName() << ": no component named";
     for (const std::string& name : unknown) context.err << " " << name;
     context.err << "; nothing was changed\n";
-    return done(2);
+    return 2;
   }
 
   std::vector<Bounds> before;
@@ -178,16 +174,16 @@ int Align(const Options& o, Context& context) {
         v_Inst_ZORIIDEx != nullptr ? v_Inst_ZORIIDEx->FMenuZORIAlign : nullptr;
     if (item == nullptr) {
       context.err << "zori align: the tool menu was not built\n";
-      return done(1);
+      return 1;
     }
     if (F_ZORI_Align == nullptr || !F_ZORI_Align->Visible()) item->Click();
     (F_ZORI_Align->*(rule->second))->Click();
   } catch (const std::exception& e) {
     context.err << "zori align: " << e.what() << "\n";
-    return done(1);
+    return 1;
   }
   // A rule that stopped with a message changed nothing; the message was printed.
-  if (!platform::Application().MessageLog().empty()) return done(1);
+  if (!platform::Application().MessageLog().empty()) return 1;
 
   bool changed = false;
   for (size_t i = 0; i < o.names.size(); ++i) {
@@ -199,9 +195,9 @@ int Align(const Options& o, Context& context) {
   if (!changed) context.out << "nothing moved\n";
   if (form->GetModified() && !module->Save(false, false)) {
     context.err << "zori align: " << module->LastError() << "\n";
-    code = 1;
+    code = module->ChangedOnDisk() ? 2 : 1;  // someone else's edit is bad input to repair
   }
-  return done(code);
+  return code;
 }
 
 }  // namespace
@@ -222,7 +218,8 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
       "each component's parent, as the designer shows them. Exit 0 when the rule ran, 1 "
       "when it stopped with a message (a component without the position or size the rule "
       "needs, a gap that is no number) or the form could not be written, 2 on bad input "
-      "(unknown rule or names, a form that cannot be read); the form is not written then.");
+      "(unknown rule or names, a form that cannot be read, a form that changed on disk since "
+      "it was read); the form is not written then.");
   auto options = std::make_shared<Options>();
   cmd->add_option("RULE", options->rule, "the palette rule")->required();
   cmd->add_option("FORM", options->form,

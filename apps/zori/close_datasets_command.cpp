@@ -91,12 +91,14 @@ int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::
   }
   std::vector<std::string> written;
   std::vector<std::string> errors;
-  const bool saved = run.SaveChanged(&written, &errors);
+  bool changed_on_disk = false;
+  const bool saved = run.SaveChanged(&written, &errors, &changed_on_disk);
   for (const std::string& file : written) context.out << "wrote " << file << "\n";
   for (const std::string& error : errors) context.err << "zori close-datasets: " << error << "\n";
   context.out << switched.size() << (switched.size() == 1 ? " property" : " properties")
               << " switched off, " << written.size() << (written.size() == 1 ? " file" : " files")
               << " written\n";
+  if (changed_on_disk) return 2;  // someone else's edit was kept: the user has to look
   return saved ? 0 : 1;
 }
 
@@ -155,7 +157,8 @@ void AddCloseDatasetsCommand(CLI::App& app, Context& context, int& exit_code) {
       "Switch off the open datasets (Active) and the connections listed in the add-in's "
       "dataset-class table (Connected, ...) on every form given, as the add-in does before a "
       "compile; write the forms that changed. Exit 0 when done, 1 when the closer or a save "
-      "failed, 2 when an input could not be read.");
+      "failed, 2 when an input could not be read or a file changed on disk since it was read "
+      "(it is not written over).");
   struct Options {
     std::vector<std::string> paths;
     std::vector<std::string> classes;

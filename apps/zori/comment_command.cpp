@@ -251,7 +251,7 @@ int RunComment(const CommentOptions& options, Context& context) {
   if (code == 0 && module->Modified()) {
     if (!module->Save(false, true)) {
       context.err << "zori comment: " << module->LastError() << "\n";
-      code = 1;
+      code = module->ChangedOnDisk() ? 2 : 1;
     } else if (options.print) {
       context.out << HeaderAt(module->Source());
     }
@@ -272,7 +272,8 @@ void AddCommentCommand(CLI::App& app, Context& context, int& exit_code) {
       "The manager window's fields come from the flags; fields not given keep what the window "
       "shows (defaults, read-back). The unit is written back in its own encoding and line "
       "breaks. Exit 0 on success, 1 when the command reported an error (on standard error), "
-      "2 on bad arguments.");
+      "2 on bad arguments or when the unit changed on disk since it was read (it is not "
+      "written over).");
   command
       ->add_option("UNIT", options->unit,
                    "the unit (.pas; a Lazarus unit is read and written as UTF-8)")

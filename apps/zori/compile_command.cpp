@@ -12,6 +12,7 @@
 #include "core/U_zori_func.h"
 #include "host_session.h"
 #include "ide/disk_host.h"
+#include "ide/disk_module.h"
 #include "platform/application.h"
 #include "reg/U_zori_reg.h"
 
@@ -50,14 +51,10 @@ int Compile(const Options& o, Context& context) {
   }
   session.LoadCatalogue();
   HostSession project = OpenProject({o.project}, o.classes, o.search_paths);
-  auto done = [&](int result) {
-    session.Unload();
-    project.host.reset();
-    return result;
-  };
+  const UnloadBeforeHost unload(session, project);
   if (!project.errors.empty()) {
     for (const std::string& e : project.errors) context.err << me << e << "\n";
-    return done(2);
+    return 2;
   }
   for (const std::string& note : project.notes) context.err << me << note << "\n";
   ide::DiskHost& host = *project.host;
@@ -68,19 +65,22 @@ int Compile(const Options& o, Context& context) {
     proceed = host.Compile(o.code_insight);
   } catch (const std::exception& e) {
     context.err << me << e.what() << "\n";
-    return done(1);
+    return 1;
   }
   if (!proceed) {
     context.err << me << "compile cancelled: " << Reason(runs_before) << "\n";
-    return done(1);
+    return 1;
   }
   // What the IDE's compile does with the forms in memory: the modified ones are saved,
   // so the closed datasets reach the files the compiler reads.
   if (!host.SaveAll(&err)) {
     context.err << me << err << "\n";
-    return done(1);
+    // A file edited on disk meanwhile keeps that edit: the user has to look at it.
+    for (int i = 0; i < host.ModuleCount(); ++i)
+      if (host.Module(i)->ChangedOnDisk()) return 2;
+    return 1;
   }
-  return done(0);
+  return 0;
 }
 
 }  // namespace
@@ -96,7 +96,8 @@ void AddCompileCommand(CLI::App& app, Context& context, int& exit_code) {
       "the compile may proceed, every modified form is saved and the exit code is 0. When "
       "the add-in cancels it (the program ended with another exit code than spe_Exec_BComp, "
       "could not start, was stopped or ended by a signal, or closing the datasets failed) "
-      "nothing is written, stderr says why and the exit code is 1. Bad input exits 2. "
+      "nothing is written, stderr says why and the exit code is 1. Bad input exits 2, as does "
+      "a form or unit that changed on disk since it was read (it is not written over). "
       "Nothing is compiled.");
   auto options = std::make_shared<Options>();
   cmd->add_option("PROJECT", options->project, "the project (.dpr, .lpi or .lpr, or its folder)")

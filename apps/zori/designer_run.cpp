@@ -67,7 +67,9 @@ void DesignerRun::ForEachForm(const std::function<void(int index)>& visit) {
   }
 }
 
-bool DesignerRun::SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors) {
+bool DesignerRun::SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors,
+                              bool* changed_on_disk) {
+  *changed_on_disk = false;
   ide::DiskHost& host = *project_.host;
   ide::FileSystem& files = host.Files();
   auto same_as_disk = [&files](const std::string& path, const std::string& bytes) {
@@ -102,6 +104,7 @@ bool DesignerRun::SaveChanged(std::vector<std::string>* written, std::vector<std
     if (!module.Modified()) continue;
     if (!module.Save(false, true)) {
       errors->push_back(module.LastError());
+      *changed_on_disk = *changed_on_disk || module.ChangedOnDisk();
       ok = false;
       continue;
     }

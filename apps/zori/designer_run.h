@@ -41,8 +41,10 @@ class DesignerRun {
 
   // Writes every module a tool changed whose form or unit now differs from its file;
   // a module marked modified whose text is unchanged is left alone. Each written file's
-  // path goes to *written; false with one message per failed module in *errors.
-  bool SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors);
+  // path goes to *written; false with one message per failed module in *errors, and
+  // *changed_on_disk set when a file was not saved over because it changed on disk.
+  bool SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors,
+                   bool* changed_on_disk);
 
  private:
   Context& context_;

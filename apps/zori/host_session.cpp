@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "addin_session.h"
 #include "ide/file_system.h"
 
 namespace zori::cli {
@@ -26,6 +27,11 @@ HostSession OpenProject(const std::vector<std::string>& paths,
   session.host->LoadProject(paths, &session.errors);
   session.notes = session.host->Notes();
   return session;
+}
+
+UnloadBeforeHost::~UnloadBeforeHost() {
+  session_.Unload();
+  project_.host.reset();
 }
 
 void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders) {

@@ -14,6 +14,8 @@ class App;
 
 namespace zori::cli {
 
+class AddinSession;
+
 struct HostSession {
   std::unique_ptr<ide::DiskHost> host;
   // One message per input or unit that could not be read; empty when all loaded.
@@ -32,6 +34,21 @@ HostSession OpenProject(const std::vector<std::string>& paths,
                         const std::vector<std::string>& class_tables,
                         const std::vector<std::string>& search_paths = {},
                         bool one_at_a_time = false);
+
+// Unloads the add-in before the project's host goes, however the command returns: the
+// package leaves the host's menu and notifiers while they are still there.
+class UnloadBeforeHost {
+ public:
+  UnloadBeforeHost(AddinSession& session, HostSession& project)
+      : session_(session), project_(project) {}
+  ~UnloadBeforeHost();
+  UnloadBeforeHost(const UnloadBeforeHost&) = delete;
+  UnloadBeforeHost& operator=(const UnloadBeforeHost&) = delete;
+
+ private:
+  AddinSession& session_;
+  HostSession& project_;
+};
 
 // The listed unit at index, open for the life of this object and closed after it.
 class ListedModule {

@@ -95,14 +95,10 @@ int Layout(const Options& o, Context& context) {
   platform::Application().SetModalDriver(std::make_unique<LayoutDriver>(context.err, save));
   session.LoadCatalogue();
   HostSession project = OpenProject({o.project}, o.classes, o.search_paths);
-  auto done = [&](int result) {
-    session.Unload();
-    project.host.reset();
-    return result;
-  };
+  const UnloadBeforeHost unload(session, project);
   if (!project.errors.empty()) {
     for (const std::string& e : project.errors) context.err << me << e << "\n";
-    return done(2);
+    return 2;
   }
   ide::DiskHost& host = *project.host;
   const std::map<std::string, Place> before = Places();
@@ -113,9 +109,9 @@ int Layout(const Options& o, Context& context) {
     v_Inst_ZORIIDEx->PR_OnClick_PL(&item);
   } catch (const std::exception& e) {
     context.err << me << e.what() << "\n";
-    return done(1);
+    return 1;
   }
-  if (!platform::Application().MessageLog().empty()) return done(1);
+  if (!platform::Application().MessageLog().empty()) return 1;
 
   if (save) {
     // What the profile now holds: the visible IDE windows with their places.
@@ -125,7 +121,7 @@ int Layout(const Options& o, Context& context) {
       if (form != nullptr && form->Visible() && form->ComponentCount() > 0)
         context.out << name << " " << Text(place) << "\n";
     }
-    return done(0);
+    return 0;
   }
   bool moved = false;
   for (const auto& [name, place] : Places()) {
@@ -136,18 +132,18 @@ int Layout(const Options& o, Context& context) {
   }
   if (!moved) {
     context.out << "nothing moved\n";
-    return done(0);
+    return 0;
   }
   if (host.Desktop().File() == nullptr) {
     context.err << me << o.project
                 << ": the project has no desktop file; the places are not kept\n";
-    return done(0);
+    return 0;
   }
   if (!host.Desktop().Save(host.Files(), &err)) {
     context.err << me << err << "\n";
-    return done(1);
+    return 1;
   }
-  return done(0);
+  return 0;
 }
 
 }  // namespace

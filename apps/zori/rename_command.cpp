@@ -159,11 +159,13 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
   }
   std::vector<std::string> written;
   std::vector<std::string> errors;
-  const bool saved = run.SaveChanged(&written, &errors);
+  bool changed_on_disk = false;
+  const bool saved = run.SaveChanged(&written, &errors, &changed_on_disk);
   for (const std::string& file : written) context.out << "wrote " << file << "\n";
   for (const std::string& error : errors) context.err << "zori rename: " << error << "\n";
   context.out << rows.size() - refused << " renamed, " << refused << " refused, " << written.size()
               << (written.size() == 1 ? " file" : " files") << " written\n";
+  if (code == 0 && changed_on_disk) code = 2;  // someone else's edit was kept
   if (code == 0 && (refused > 0 || !saved)) code = 1;
   return code;
 }
@@ -245,7 +247,8 @@ void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
       "control, a data-aware control after its data field. Prints the suggested renames per "
       "unit; --apply makes them (the unit's form class follows) and writes the files that "
       "changed. Exit 0 when done, 1 when a rename was refused or a file could not be "
-      "written, 2 when an input could not be read or --only named no suggestion.");
+      "written, 2 when an input could not be read, a file changed on disk since it was read "
+      "(it is not written over) or --only named no suggestion.");
   struct Options {
     std::vector<std::string> paths;
     std::vector<std::string> classes;

@@ -117,6 +117,7 @@ bool DiskModule::Unchanged(const std::string& path, size_t loaded) const {
   std::string err;
   if (!fs_->ReadFile(path, &bytes, &err) || std::hash<std::string>{}(bytes) != loaded) {
     last_error_ = path + ": changed on disk since it was read; not saved over";
+    changed_on_disk_ = true;
     return false;
   }
   return true;
@@ -135,6 +136,7 @@ bool DiskModule::Modified() const {
 bool DiskModule::Save(bool change_name, bool force_save) {
   (void)force_save;  // no prompt to skip: a host without dialogs always saves silently
   last_error_.clear();
+  changed_on_disk_ = false;
   if (change_name) {
     last_error_ = pas_path_ + ": saving under a new name needs a file dialog";
     return false;

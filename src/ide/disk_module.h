@@ -40,6 +40,8 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   // Why the last Save failed ("path: reason"); empty after a successful one. A file that
   // changed on disk since it was read is not saved over: someone else's edit is kept.
   const std::string& LastError() const { return last_error_; }
+  // Whether the last Save failed because a file changed on disk since it was read.
+  bool ChangedOnDisk() const { return changed_on_disk_; }
 
   // IOTAModule
   std::string GetFileName() override { return pas_path_; }
@@ -63,6 +65,7 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   std::shared_ptr<SourceEditor> source_;
   std::shared_ptr<FormEditor> form_;
   mutable std::string last_error_;
+  mutable bool changed_on_disk_ = false;
 };
 
 }  // namespace ide

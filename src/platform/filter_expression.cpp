@@ -177,6 +177,19 @@ class FilterParser {
   }
 
   std::unique_ptr<Node> ParseNot() {
+    const bool nests = IsKeyword("NOT") || (tok_.kind == Tok::Op && tok_.text == "(");
+    // Each NOT and parenthesis is read by a nested call: a filter nested thousands deep
+    // would overflow the stack instead of being refused.
+    if (nests && ++depth_ > kMaxDepth) {
+      error_ = "column " + std::to_string(tok_.column) + ": more than " +
+               std::to_string(kMaxDepth) + " nested parentheses and NOTs";
+      throw Failure{};
+    }
+    struct Leave {
+      int& depth;
+      bool nested;
+      ~Leave() { depth -= nested ? 1 : 0; }
+    } leave{depth_, nests};
     if (IsKeyword("NOT")) {
       Advance();
       return Binary(NodeKind::Not, ParseNot(), nullptr);
@@ -290,6 +303,8 @@ class FilterParser {
   size_t pos_ = 0;
   Token tok_;
   bool bracketed_ = false;
+  int depth_ = 0;
+  static constexpr int kMaxDepth = 200;  // far beyond any filter a person writes
   std::string error_;
 };
 

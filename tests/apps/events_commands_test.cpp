@@ -88,8 +88,17 @@ TEST_F(EventsCommandsTest, CompileGateClosesDatasetsThenRunsTheProgramAndSavesOn
   EXPECT_EQ(ReadAll(dfm), form);
   fs::rename(root_ / "CLDTS.xml", table);
 
+  // Passed, but the form was saved by someone else meanwhile: that edit is kept (exit 2).
+  Set({"spe_Exec_BComp=3", "edt_Params=-c \"printf ' ' >> '" + dfm.string() + "'; exit 3\""});
+  Outcome edited = Zori({"compile", project_});
+  EXPECT_EQ(edited.code, 2);
+  EXPECT_EQ(edited.err, "zori compile: " + dfm.string() +
+                            ": changed on disk since it was read; not saved over\n");
+  EXPECT_EQ(ReadAll(dfm), form + " ");
+  std::ofstream(dfm, std::ios::binary | std::ios::trunc) << form;
+
   // Passed: the closed dataset reaches the form file the compiler reads next.
-  Set({"spe_Exec_BComp=3"});
+  Set({"edt_Params=-c \"exit 3\""});
   Outcome pass = Zori({"compile", project_});
   EXPECT_EQ(pass.code, 0) << pass.err;
   std::string closed = form;

@@ -117,6 +117,15 @@ TEST(FilterTest, InvalidExpressionSaysWhereAndKeepsTheOldFilter) {
       {"NOME 'x'", "column 6: expected a comparison operator, LIKE or IS, found text 'x'"},
       {"ID IS 3", "column 7: expected NULL, found '3'"},
       {"GRUPO = 1 GRUPO", "column 11: expected AND, OR or end of expression, found 'GRUPO'"},
+      // Nested thousands deep it would have overflowed the stack (found by fuzzing).
+      {std::string(6000, '(') + "GRUPO = 1",
+       "column 201: more than 200 nested parentheses and NOTs"},
+      {[] {
+         std::string nots;
+         for (int i = 0; i < 3000; ++i) nots += "NOT ";
+         return nots + "GRUPO = 1";
+       }(),
+       "column 801: more than 200 nested parentheses and NOTs"},
   };
   for (const auto& [filter, where] : cases) {
     try {
