@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -114,6 +113,7 @@ TEST_F(CheckCommandTest, MisspeltCommandIsNamedInTheError) {
   EXPECT_EQ(r.code, 2);
   EXPECT_EQ(r.err, "zori: unknown command 'chek'\nRun 'zori --help' for the commands.\n");
   EXPECT_EQ(r.out, "");
+  EXPECT_EQ(RunZori({"check", "--help"}).code, 0);
 }
 
 TEST_F(CheckCommandTest, InheritedFormsAndFramesCountWhatTheirAncestorsGive) {

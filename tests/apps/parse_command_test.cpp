@@ -41,7 +41,7 @@ const std::string kCalcJson =
 
 }  // namespace
 
-TEST(ParseCommandTest, PrintsTheDeclarationFromStandardInputAsJson) {
+TEST(ParseCommandTest, PrintsTheFirstDeclarationOfStandardInputOrAFileAsJson) {
   const Outcome in_process = RunZori({"parse"}, kCalc);
   EXPECT_EQ(in_process.code, 0);
   EXPECT_EQ(in_process.out, kCalcJson);
@@ -56,11 +56,10 @@ TEST(ParseCommandTest, PrintsTheDeclarationFromStandardInputAsJson) {
   EXPECT_EQ(dash.out, R"({"kind":"fncProcedure","name":"Foo","params":[{"name":"Y","type":null}],)"
                       R"("var_params":[{"name":"X","type":null}],"result":null,"types":[]})"
                       "\n");
-}
 
-TEST(ParseCommandTest, ReadsTheFirstDeclarationOfAFile) {
+  // A file named: its first declaration, and standard input is not read.
   const std::string unit = std::string(ZORI_TEST_DATA_DIR) + "/parser/U_Relatorio.pas";
-  const Outcome file = RunBinary("parse '" + unit + "'", kCalc);  // stdin is not read
+  const Outcome file = RunBinary("parse '" + unit + "'", kCalc);
   EXPECT_EQ(file.code, 0);
   EXPECT_EQ(file.out, R"({"kind":"fncUnit","name":"U_Relatorio","params":[],"var_params":[],)"
                       R"("result":null,"types":[]})"
