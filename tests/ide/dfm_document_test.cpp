@@ -31,6 +31,11 @@ std::unique_ptr<DfmDocument> LoadFixture(ide::MemoryFileSystem& fs, const std::s
   return document;
 }
 
+std::unique_ptr<DfmDocument> LoadFixture(const std::string& name) {
+  ide::MemoryFileSystem fs;
+  return LoadFixture(fs, name);
+}
+
 using ide::testing::Replaced;
 
 // The tree's own consistency check, run after every batch of edits.
@@ -60,8 +65,7 @@ TEST(DfmRoundTripTest, UnchangedFormsAreSavedByteForByte) {
 }
 
 TEST(DfmReadTest, ObjectsKeepTheirKindsNamesClassesAndFileOrder) {
-  ide::MemoryFileSystem fs;
-  auto customers = LoadFixture(fs, "customers.dfm");
+  auto customers = LoadFixture("customers.dfm");
   ASSERT_TRUE(customers);
   std::vector<std::string> names;
   for (DfmObject* object : ide::AllObjects(customers->root()))
@@ -77,7 +81,7 @@ TEST(DfmReadTest, ObjectsKeepTheirKindsNamesClassesAndFileOrder) {
   EXPECT_EQ(edit->parent()->name(), "pnlTop");
   EXPECT_EQ(edit->line(), 54u);
 
-  auto order = LoadFixture(fs, "order_entry.dfm");
+  auto order = LoadFixture("order_entry.dfm");
   ASSERT_TRUE(order);
   const DfmObject& root = order->root();
   EXPECT_EQ(root.kind(), DfmObjectKind::Inherited);
@@ -98,8 +102,7 @@ TEST(DfmReadTest, ObjectsKeepTheirKindsNamesClassesAndFileOrder) {
 }
 
 TEST(DfmReadTest, ValuesDecodeToWhatTheObjectInspectorShows) {
-  ide::MemoryFileSystem fs;
-  auto document = LoadFixture(fs, "customers.dfm");
+  auto document = LoadFixture("customers.dfm");
   ASSERT_TRUE(document);
   DfmObject& form = document->root();
   EXPECT_EQ(form.FindProperty("font.height")->value(), DfmValue::Integer(-11));
@@ -154,15 +157,14 @@ TEST(DfmReadTest, ValuesDecodeToWhatTheObjectInspectorShows) {
                    -1250.0);
   EXPECT_TRUE(max.AsVariant().IsEmpty());
 
-  auto order = LoadFixture(fs, "order_entry.dfm");
+  auto order = LoadFixture("order_entry.dfm");
   const DfmObject* total = order->root().FindChild("pnl_Back")->FindChild("lblTotal");
   EXPECT_EQ(total->FindProperty("Font.Color")->value(), DfmValue::Integer(0x00C08000));
   EXPECT_EQ(order->root().children()[3]->FindProperty("Aggregates")->value().items.size(), 0u);
 }
 
 TEST(DfmEditTest, ChangedValuesAreWrittenInPlaceAsThePlatformWritesThem) {
-  ide::MemoryFileSystem fs;
-  auto document = LoadFixture(fs, "customers.dfm");
+  auto document = LoadFixture("customers.dfm");
   ASSERT_TRUE(document);
   std::string expected = Fixture("customers.dfm");
   DfmObject& form = document->root();
@@ -218,8 +220,7 @@ TEST(DfmEditTest, ChangedValuesAreWrittenInPlaceAsThePlatformWritesThem) {
 }
 
 TEST(DfmEditTest, ListsCollectionsAndBinaryAreRewrittenInThePlatformLayout) {
-  ide::MemoryFileSystem fs;
-  auto document = LoadFixture(fs, "customers.dfm");
+  auto document = LoadFixture("customers.dfm");
   ASSERT_TRUE(document);
   DfmObject& panel = *document->root().FindChild("pnlTop");
   std::string expected = Fixture("customers.dfm");
@@ -258,8 +259,7 @@ TEST(DfmEditTest, ListsCollectionsAndBinaryAreRewrittenInThePlatformLayout) {
 }
 
 TEST(DfmEditTest, AddedPropertiesFollowTheLastPropertyWithTheObjectsIndentation) {
-  ide::MemoryFileSystem fs;
-  auto document = LoadFixture(fs, "order_entry.dfm");
+  auto document = LoadFixture("order_entry.dfm");
   ASSERT_TRUE(document);
   std::string expected = Fixture("order_entry.dfm");
   DfmObject& root = document->root();
@@ -285,8 +285,7 @@ TEST(DfmEditTest, AddedPropertiesFollowTheLastPropertyWithTheObjectsIndentation)
 }
 
 TEST(DfmEditTest, RemovedPropertiesLeaveNoLineBehindAndCanComeBack) {
-  ide::MemoryFileSystem fs;
-  auto document = LoadFixture(fs, "customers.dfm");
+  auto document = LoadFixture("customers.dfm");
   ASSERT_TRUE(document);
   std::string original = Fixture("customers.dfm");
   DfmObject& query = *document->root().FindChild("qryCustomers");
@@ -326,8 +325,7 @@ TEST(DfmEditTest, RemovedPropertiesLeaveNoLineBehindAndCanComeBack) {
 }
 
 TEST(DfmEditTest, RenamingChangesOnlyTheObjectHeader) {
-  ide::MemoryFileSystem fs;
-  auto document = LoadFixture(fs, "order_entry.dfm");
+  auto document = LoadFixture("order_entry.dfm");
   ASSERT_TRUE(document);
   std::string expected = Fixture("order_entry.dfm");
   DfmObject& root = document->root();
@@ -459,8 +457,7 @@ TEST(DfmErrorTest, BinaryHostileAndHugeInputNeverCrashes) {
 }
 
 TEST(DfmEncodingTest, LegacyAndUnicodeFormsReadAsUtf8AndKeepTheirBytes) {
-  ide::MemoryFileSystem fs;
-  auto legacy = LoadFixture(fs, "legacy_1252.dfm");
+  auto legacy = LoadFixture("legacy_1252.dfm");
   ASSERT_TRUE(legacy);
   EXPECT_EQ(legacy->encoding(), ide::TextEncoding::Windows1252);
   EXPECT_EQ(legacy->root().FindProperty("Caption")->value().text, "Relatório de Crédito €");
@@ -473,7 +470,7 @@ TEST(DfmEncodingTest, LegacyAndUnicodeFormsReadAsUtf8AndKeepTheirBytes) {
                                       "digo'\r\n",
                                       "    Caption = 'C'#243'digo Fiscal'\r\n"));
 
-  auto unicode = LoadFixture(fs, "utf8_bom.dfm");
+  auto unicode = LoadFixture("utf8_bom.dfm");
   ASSERT_TRUE(unicode);
   EXPECT_EQ(unicode->encoding(), ide::TextEncoding::Utf8Bom);
   EXPECT_EQ(unicode->root().name(), "frmUnicode");
@@ -544,8 +541,7 @@ TEST(LfmRoundTripTest, LazarusFormsReadAndWriteTheLclsText) {
 }
 
 TEST(DfmReadTest, TypedFloatsReadAsTheirTypesAndAreWrittenWithTheirLetter) {
-  ide::MemoryFileSystem fs;
-  auto form = LoadFixture(fs, "typed_floats.dfm");
+  auto form = LoadFixture("typed_floats.dfm");
   ASSERT_TRUE(form);
   auto value = [&](const char* object, const char* property) {
     return form->root().FindChild(object)->FindProperty(property)->value();
