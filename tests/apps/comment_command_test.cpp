@@ -43,16 +43,6 @@ std::string Framed(const std::string& text) {
   return text + std::string(79 - ide::ToChars(text).size(), ' ') + "]";
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 class CommentCommandTest : public ScratchTest {
  protected:
   void SetUp() override {

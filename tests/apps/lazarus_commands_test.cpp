@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "zori_run.h"
 #include "ide/host_fixture.h"
+#include "zori_run.h"
 
 namespace {
 

@@ -10,13 +10,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // The lines directly under the top-level item whose line starts with caption.
 std::vector<std::string> Children(const std::vector<std::string>& lines, const std::string& caption,
                                   const std::string& indent = "  ") {

@@ -2,6 +2,7 @@
 // temporary package directory and the example project.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -25,15 +26,8 @@ class ToolWindowCommandsTest : public ScratchTest {
   Outcome Run(std::vector<std::string> args) { return Zori(std::move(args)); }
   // The lines of text from the one equal to first (included) on.
   static std::vector<std::string> From(const std::string& text, const std::string& first) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    bool on = false;
-    while (std::getline(in, line)) {
-      on = on || line == first;
-      if (on) lines.push_back(line);
-    }
-    return lines;
+    std::vector<std::string> lines = Lines(text);
+    return {std::find(lines.begin(), lines.end(), first), lines.end()};
   }
   std::string dir_;
 };

@@ -34,6 +34,17 @@ inline std::string ReadAll(const std::filesystem::path& path) {
   return content.str();
 }
 
+// The lines of a text, without their breaks (CR LF or LF).
+inline std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 // An empty scratch folder per test, removed at its end; zori runs with its package
 // directory in root_/pkg, filled from the installed data on first use.
 class ScratchTest : public ::testing::Test {

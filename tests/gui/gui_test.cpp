@@ -1,7 +1,6 @@
 // zori gui: the add-in's windows on real Qt widgets (Qt's offscreen platform), driven with
 // mouse clicks and key presses as a user would, over a copy of the bundled example.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QMenuBar>
@@ -13,9 +12,9 @@
 #include <QTreeWidget>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
+#include "apps/zori_run.h"
 #include "cli.h"
 #include "gui/design_surface.h"
 #include "gui/form_window.h"
@@ -36,13 +35,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream stream(path, std::ios::binary);
-  std::ostringstream content;
-  content << stream.rdbuf();
-  return content.str();
-}
-
 // The text of one object's block in a form file ("object NAME: ..." through its "end").
 std::string ObjectBlock(const std::string& dfm, const std::string& name) {
   const size_t start = dfm.find("object " + name + ":");
@@ -50,7 +42,7 @@ std::string ObjectBlock(const std::string& dfm, const std::string& name) {
   return dfm.substr(start, dfm.find(" end", start) - start);
 }
 
-class GuiTest : public ::testing::Test {
+class GuiTest : public ScratchTest {
  protected:
   static void SetUpTestSuite() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -61,23 +53,19 @@ class GuiTest : public ::testing::Test {
   }
 
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zori_gui_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    fs::copy(fs::path(ZORI_SOURCE_DIR) / "examples" / "Estoque", dir_ / "proj");
-    context_.package_dir = (dir_ / "pkg").string();
+    ScratchTest::SetUp();
+    CopyIn(fs::path(ZORI_SOURCE_DIR) / "examples" / "Estoque", "proj");
+    context_.package_dir = Pkg();
     session_ = std::make_unique<zori::cli::GuiSession>(context_);
     std::string err;
-    ASSERT_TRUE(session_->Start({(dir_ / "proj" / "Estoque.dpr").string()}, {}, &err)) << err;
+    ASSERT_TRUE(session_->Start({(root_ / "proj" / "Estoque.dpr").string()}, {}, &err)) << err;
     ASSERT_TRUE(session_->WaitForToolMenu(10000));
   }
 
   void TearDown() override {
     session_.reset();
     platform::ResetApplication();
-    fs::remove_all(dir_);
+    ScratchTest::TearDown();
   }
 
   // Chooses the menu command of a platform menu item as the user would.
@@ -110,7 +98,6 @@ class GuiTest : public ::testing::Test {
     Click(&surface, modifiers, surface.RectOf(*c).center());
   }
 
-  fs::path dir_;
   std::ostringstream out_, err_;
   std::istringstream in_;
   zori::cli::Context context_{out_, err_, in_, {}};
@@ -149,7 +136,7 @@ TEST_F(GuiTest, PaletteButtonAlignsTheControlsClickedOnTheFormAndSaveAllWritesTh
       session_->Host().Desktop().MainWindow().FindComponent("FileSaveAllItem"));
   ASSERT_NE(save_all, nullptr);
   Choose(save_all);
-  const std::string dfm = ReadAll(dir_ / "proj" / "uProdutos.dfm");
+  const std::string dfm = ReadAll(root_ / "proj" / "uProdutos.dfm");
   const std::string expected = "Top = " + std::to_string(top) + "\r\n";
   EXPECT_NE(ObjectBlock(dfm, "Label4").find(expected), std::string::npos)
       << ObjectBlock(dfm, "Label4");
@@ -229,7 +216,7 @@ TEST_F(GuiTest, CommentCommandWritesTheHeaderAtTheClickedLine) {
   ASSERT_TRUE(shown);
   std::string err;
   ASSERT_TRUE(session_->Host().SaveAll(&err)) << err;
-  const std::string unit = ReadAll(dir_ / "proj" / "uFuncoes.pas");
+  const std::string unit = ReadAll(root_ / "proj" / "uFuncoes.pas");
   const size_t header = unit.find("Escolhe um dos dois valores");
   ASSERT_NE(header, std::string::npos);
   EXPECT_LT(header, unit.find("function IIf", unit.find("implementation")));
