@@ -16,11 +16,6 @@ namespace {
 
 struct Project : HostFixture {
   Project() { EXPECT_TRUE(Load({"proj/Cadastro.dpr"})); }
-  void MakeCurrent(const std::string& unit) {
-    for (int i = 0; i < host->ModuleCount(); ++i) {
-      if (host->Module(i)->GetFileName() == unit) host->SetCurrentModule(i);
-    }
-  }
 };
 
 }  // namespace

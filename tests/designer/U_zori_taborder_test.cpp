@@ -54,16 +54,7 @@ class TabOrderTest : public PackageFixture {
     PackageFixture::TearDown();
   }
 
-  ide::DiskModule& Open(const std::string& unit) {
-    for (int i = 0; i < host_->ModuleCount(); ++i) {
-      if (host_->Module(i)->GetFileName() == "proj/" + unit) {
-        host_->SetCurrentModule(i);
-        return *host_->Module(i);
-      }
-    }
-    ADD_FAILURE() << unit;
-    return *host_->Module(0);
-  }
+  ide::DiskModule& Open(const std::string& unit) { return project_->MakeCurrent("proj/" + unit); }
 
   // Opens the window as the tool menu does; turn works it while it is shown.
   void Show(const std::function<void(TF_ZORI_TabOrder&)>& turn) {

@@ -33,9 +33,7 @@ class FormToolFixture : public PackageFixture {
   // Opens the project, with the named unit current; false on a load error.
   bool Open(const std::string& current = "proj/uNomes.pas") {
     if (!project_->Load({"proj/Nomes.dpr"})) return false;
-    for (int i = 0; i < Host().ModuleCount(); ++i) {
-      if (Host().Module(i)->GetFileName() == current) Host().SetCurrentModule(i);
-    }
+    project_->MakeCurrent(current);
     return true;
   }
 

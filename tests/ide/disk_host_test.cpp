@@ -254,11 +254,7 @@ TEST(ProjectLoadTest, InlineFramesOwnTheirComponentsAndBadFormsNeverCrash) {
 }
 
 TEST(ProjectLoadTest, DesignedFormsStandOnTheScreenWithTheirDesigner) {
-  auto on_screen = [](const std::string& name) -> platform::TCustomForm* {
-    for (int i = 0; i < platform::Screen().FormCount(); ++i)
-      if (platform::Screen().Forms(i)->Name() == name) return platform::Screen().Forms(i);
-    return nullptr;
-  };
+  const auto on_screen = ide::testing::ScreenForm;
   {
     HostFixture f;
     ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"})) << f.errors.front();

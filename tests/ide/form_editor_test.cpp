@@ -396,9 +396,8 @@ TEST(InheritedFormTest, TwoLevelsDeepBuildsOnItsAncestorsAndWritesOnlyItsDiffere
       Supports<IOTAFormEditor>(again.host->FindModule("proj/uCliente.pas")->GetModuleFileEditor(1));
   ASSERT_TRUE(redo->FindComponent("btnSalvar")->SetPropByName("Caption", std::string("&Salvar")));
   ASSERT_TRUE(again.host->SaveAll(&err)) << err;
-  EXPECT_EQ(
-      again.files->Contents("proj/uCliente.dfm"),
-      ReplaceOnce(expected, "      Caption = '&Gravar'\r\n", ""));
+  EXPECT_EQ(again.files->Contents("proj/uCliente.dfm"),
+            ReplaceOnce(expected, "      Caption = '&Gravar'\r\n", ""));
 }
 
 TEST(InheritedFormTest, MissingAncestorLoadsTheFormAsWrittenAndIsNamed) {

@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "ide/disk_host.h"
+#include "ide/disk_module.h"
 #include "ide/memory_file_system.h"
+#include "platform/application.h"
+#include "platform/forms.h"
 
 namespace ide::testing {
 
@@ -43,7 +46,25 @@ struct HostFixture {
   }
 
   bool Load(const std::vector<std::string>& paths) { return host->LoadProject(paths, &errors); }
+  // Makes the module of that file current, as opening it in the editor does.
+  DiskModule& MakeCurrent(const std::string& file) {
+    for (int i = 0; i < host->ModuleCount(); ++i) {
+      if (host->Module(i)->GetFileName() != file) continue;
+      host->SetCurrentModule(i);
+      return *host->Module(i);
+    }
+    ADD_FAILURE() << file << " is not open";
+    return *host->Module(0);
+  }
 };
+
+// The form of that name on the screen, or null.
+inline platform::TCustomForm* ScreenForm(const std::string& name) {
+  for (int i = 0; i < platform::Screen().FormCount(); ++i) {
+    if (platform::Screen().Forms(i)->Name() == name) return platform::Screen().Forms(i);
+  }
+  return nullptr;
+}
 
 // Replaces the one occurrence of from in text; fails the test when it is not there once.
 inline std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {

@@ -12,17 +12,7 @@
 using namespace ide;
 using ide::testing::HostFixture;
 using ide::testing::ReplaceOnce;
-
-namespace {
-
-platform::TCustomForm* ScreenForm(const std::string& name) {
-  for (int i = 0; i < platform::Screen().FormCount(); ++i) {
-    if (platform::Screen().Forms(i)->Name() == name) return platform::Screen().Forms(i);
-  }
-  return nullptr;
-}
-
-}  // namespace
+using ide::testing::ScreenForm;
 
 TEST(IdeMainMenuTest, FileMenuComesFirstAndSaveAllSavesEveryModifiedModule) {
   HostFixture f;
