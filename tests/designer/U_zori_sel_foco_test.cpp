@@ -32,12 +32,15 @@ class DatasetCloserTest : public FormToolFixture {
                           {"F_ZORI_Sel_Foco", "DBG_Lista.Columns.Items.1", "Propriedade"}};
   }
 
-  // Shows the window from the menu; turn works it before OK is pressed.
-  void Run(const std::function<void(TF_ZORI_Sel_Foco&)>& turn) {
-    driver_->Expect("F_ZORI_Sel_Foco", [turn](platform::TCustomForm& form) {
+  // Shows the window from the menu; turn works it before OK is pressed, after looks at it
+  // once OK has run.
+  void Run(const std::function<void(TF_ZORI_Sel_Foco&)>& turn,
+           const std::function<void(TF_ZORI_Sel_Foco&)>& after = nullptr) {
+    driver_->Expect("F_ZORI_Sel_Foco", [turn, after](platform::TCustomForm& form) {
       auto& window = dynamic_cast<TF_ZORI_Sel_Foco&>(form);
       turn(window);
       window.bbtn_Ok->Click();
+      if (after) after(window);
     });
     F_ZORI_Sel_Foco = platform::TComponent::Create<TF_ZORI_Sel_Foco>(platform::Application());
     F_ZORI_Sel_Foco->ShowModal();
@@ -121,20 +124,16 @@ TEST_F(DatasetCloserTest, EveryOpenModuleWhateverTheList) {
                         {"F_ZORI_Sel_Foco", "rg_Tipo.Items.1", "marcados"},
                         {"F_ZORI_Sel_Foco", "rg_Tipo.Items.2", "todos"}};
   ASSERT_TRUE(Open(kNomes));
-  platform::TProgressBar* progress = nullptr;
-  driver_->Expect("F_ZORI_Sel_Foco", [&progress](platform::TCustomForm& form) {
-    auto& window = dynamic_cast<TF_ZORI_Sel_Foco&>(form);
-    window.rg_Tipo->SetItemIndex(2);
-    window.clb_Units_Abertas->ClickCheck(1);
-    window.bbtn_Ok->Click();
-    progress = window.prb_Prog;
-    EXPECT_TRUE(progress->Visible());
-    EXPECT_EQ(progress->Max(), 2);
-    EXPECT_EQ(progress->Position(), 2);
-  });
-  F_ZORI_Sel_Foco = platform::TComponent::Create<TF_ZORI_Sel_Foco>(platform::Application());
-  F_ZORI_Sel_Foco->ShowModal();
-  platform::FN_Destroi_Objeto(F_ZORI_Sel_Foco);
+  Run(
+      [](TF_ZORI_Sel_Foco& window) {
+        window.rg_Tipo->SetItemIndex(2);
+        window.clb_Units_Abertas->ClickCheck(1);
+      },
+      [](TF_ZORI_Sel_Foco& window) {
+        EXPECT_TRUE(window.prb_Prog->Visible());
+        EXPECT_EQ(window.prb_Prog->Max(), 2);
+        EXPECT_EQ(window.prb_Prog->Position(), 2);
+      });
   EXPECT_FALSE(Component(kDados, "tblClientes")->GetPropValue("Active").AsBoolean());
   EXPECT_TRUE(Form(kDados).GetModified());
 }

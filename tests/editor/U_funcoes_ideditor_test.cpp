@@ -112,7 +112,7 @@ TEST(DeclarationParserTest, CommentsNeverEnterTokens) {
   EXPECT_EQ(Parsed("procedure Foo;*x; procedure Bar;")->Name, "Foo;*x");
 }
 
-TEST(DeclarationParserTest, ParameterGroupsKeepTheirTypeTexts) {
+TEST(DeclarationParserTest, ParameterGroupsKeepTheirTypeTextsAndAnEmptyListHasNone) {
   auto untyped = Parsed("procedure Foo(var X; const Y);");
   EXPECT_EQ(Entries(*untyped, untyped->VarParams), (Strings{"X"}));
   EXPECT_EQ(untyped->VarParams.Objects(0), -1);
@@ -135,9 +135,8 @@ TEST(DeclarationParserTest, ParameterGroupsKeepTheirTypeTexts) {
   auto broken = Parsed("procedure Foo\r\n(A: Integer);");
   EXPECT_EQ(broken->Name, "Foo");
   EXPECT_EQ(Entries(*broken, broken->Params), (Strings{"A: Integer"}));
-}
 
-TEST(DeclarationParserTest, AnEmptyParameterListDeclaresNoParameter) {
+  // An empty parameter list declares no parameter.
   auto p = Parsed("function Foo(): Integer;");
   EXPECT_EQ(p->Params.Count(), 0);
   EXPECT_EQ(p->VarParams.Count(), 0);
