@@ -214,12 +214,9 @@ void DiskHost::SetCurrentModule(int index) {
 bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path,
                         std::vector<std::string>* errors) {
   if (list_only_) {
-    // A unit named twice is listed once, as it would open once.
-    const std::string path_key = platform::UpperAscii(pas_path);
-    const std::string name_key = platform::UpperAscii(fs::path(pas_path).filename().string());
-    if (listed_keys_.contains(path_key) || listed_keys_.contains(name_key)) return true;
-    listed_keys_.insert(path_key);
-    listed_keys_.insert(name_key);
+    // A unit named twice is listed once, as it would open once; units of one file name in
+    // two folders are two units.
+    if (!listed_paths_.insert(platform::UpperAscii(pas_path)).second) return true;
     listed_.push_back({pas_path, dfm_path});
     return true;
   }

@@ -149,7 +149,7 @@ class DiskHost {
   };
   bool list_only_ = false;
   std::vector<ListedUnit> listed_;
-  std::unordered_set<std::string> listed_keys_;  // upper-cased paths and file names
+  std::unordered_set<std::string> listed_paths_;  // upper-cased
   // Held while the host lives: the forms' rename hooks reach the host through it.
   std::shared_ptr<DiskHost*> self_ = std::make_shared<DiskHost*>(this);
   std::map<int, std::shared_ptr<IOTAIDENotifier>> notifiers_;

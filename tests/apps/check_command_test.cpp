@@ -253,3 +253,19 @@ TEST_F(CheckCommandTest, LazarusExampleOpensThroughItsLpiWithTheLclClasses) {
   EXPECT_TRUE(doc["inferred_classes"].empty()) << doc["inferred_classes"].dump();
   EXPECT_EQ(doc["modules"][1]["form"]["file"], dir + "udados.lfm");
 }
+
+TEST_F(CheckCommandTest, UnitsOfOneNameInTwoFoldersAreBothChecked) {
+  // Projects keep copies of a helper unit in several folders; each is a unit of its own.
+  for (const char* folder : {"Comum", "Componentes"}) {
+    fs::create_directories(root_ / "src" / folder);
+    std::ofstream(root_ / "src" / folder / "uUtil.pas") << "unit uUtil;\ninterface\n"
+                                                           "implementation\nend.\n";
+  }
+  const Outcome r = Zori({"check", (root_ / "src").string()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  for (const char* folder : {"Comum", "Componentes"}) {
+    EXPECT_NE(r.out.find((root_ / "src" / folder / "uUtil.pas").string() + ": no form\n"),
+              std::string::npos)
+        << r.out;
+  }
+}
