@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "ide/text_encoding.h"
 #include "platform/classes.h"
 
 namespace ide {
@@ -30,20 +31,12 @@ constexpr std::array<KindName, 9> kKinds = {{
     {"other", platform::PropKind::Other},
 }};
 
-// Line and column (1-based) of a byte offset.
+// "file:line:column: " of a byte offset (pugixml gives -1 when it has none); the text is
+// UTF-8, so columns count characters.
 std::string Where(std::string_view text, const std::string& file_name, ptrdiff_t offset) {
-  offset = std::clamp<ptrdiff_t>(offset, 0, static_cast<ptrdiff_t>(text.size()));
-  int line = 1;
-  int column = 1;
-  for (ptrdiff_t i = 0; i < offset; ++i) {
-    if (text[i] == '\n') {
-      ++line;
-      column = 1;
-    } else {
-      ++column;
-    }
-  }
-  return file_name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+  return SourceLocation(file_name, text, static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)),
+                        TextEncoding::Utf8) +
+         ": ";
 }
 
 bool Fail(std::string* err, std::string message) {

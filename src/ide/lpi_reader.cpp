@@ -8,28 +8,19 @@
 
 #include "ide/dpr_parser.h"
 #include "ide/file_system.h"
+#include "ide/text_encoding.h"
 #include "platform/classes.h"
 
 namespace ide {
 
 namespace {
 
-// Line and column (1-based) of a byte offset, as "file:line:column: ".
-std::string Where(std::string_view text, const std::string& file_name, ptrdiff_t offset,
-                  size_t* line_out = nullptr) {
-  offset = std::clamp<ptrdiff_t>(offset, 0, static_cast<ptrdiff_t>(text.size()));
-  size_t line = 1;
-  size_t column = 1;
-  for (ptrdiff_t i = 0; i < offset; ++i) {
-    if (text[i] == '\n') {
-      ++line;
-      column = 1;
-    } else {
-      ++column;
-    }
-  }
-  if (line_out != nullptr) *line_out = line;
-  return file_name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": ";
+// "file:line:column: " of a byte offset (pugixml gives -1 when it has none); the text is
+// UTF-8, so columns count characters.
+std::string Where(std::string_view text, const std::string& file_name, ptrdiff_t offset) {
+  return SourceLocation(file_name, text, static_cast<size_t>(std::max<ptrdiff_t>(offset, 0)),
+                        TextEncoding::Utf8) +
+         ": ";
 }
 
 // <Name Value="..."/>: the IDE stores every setting in a Value attribute.
@@ -104,7 +95,9 @@ bool ReadLpi(FileSystem& fs, const std::string& path, LpiProject* project, std::
       *err = Where(text, path, node.offset_debug()) + "expected the unit's Filename, found none";
       return false;
     }
-    Where(text, path, node.child("Filename").offset_debug(), &unit.line);
+    const ptrdiff_t at = std::clamp<ptrdiff_t>(node.child("Filename").offset_debug(), 0,
+                                               static_cast<ptrdiff_t>(text.size()));
+    unit.line = 1 + static_cast<size_t>(std::count(text.begin(), text.begin() + at, '\n'));
     unit.component_name = ValueOf(node, "ComponentName");
     unit.resource_base_class = ValueOf(node, "ResourceBaseClass");
     unit.part_of_project = platform::SameTextAscii(ValueOf(node, "IsPartOfProject"), "True");

@@ -3,11 +3,8 @@
 #include <sys/stat.h>
 
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <optional>
-#include <sstream>
 
 #include "platform/atomic_file.h"
 #include "platform/classes.h"
@@ -24,10 +21,6 @@ std::optional<FileIdentity> Identify(const std::string& path) {
   return FileIdentity{st.st_dev, st.st_ino, st.st_size,
                       static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
-
-}  // namespace
-
-namespace {
 
 // The add-in reopens its tables before each lookup, and every window opens its own datasets
 // on the same few files, so each unchanged file is parsed once per process and its rows
@@ -67,16 +60,6 @@ class ParsedPackets {
 ParsedPackets& Packets() {
   static ParsedPackets packets;
   return packets;
-}
-
-// The bytes of the file at path, or nothing when it cannot be read.
-std::optional<std::string> FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return std::move(text).str();
 }
 
 }  // namespace
@@ -223,7 +206,11 @@ void TClientDataSet::SaveToFile(const std::string& path) const {
 bool TClientDataSet::RowsToWrite() const {
   if (must_write_) return true;
   if (RowChanges() == loaded_changes_) return false;
-  return FileText(file_name_) != PacketText();
+  try {
+    return ReadWholeFile(file_name_) != PacketText();
+  } catch (const EFileError&) {
+    return true;  // a file that cannot be read back cannot hold these rows
+  }
 }
 
 std::string TClientDataSet::PacketText() const {

@@ -178,30 +178,27 @@ class FilterParser {
 
   std::unique_ptr<Node> ParseNot() {
     const bool nests = IsKeyword("NOT") || (tok_.kind == Tok::Op && tok_.text == "(");
+    if (!nests) return ParseCondition();
     // Each NOT and parenthesis is read by a nested call: a filter nested thousands deep
-    // would overflow the stack instead of being refused.
-    if (nests && ++depth_ > kMaxDepth) {
+    // would overflow the stack instead of being refused. A failure ends the parse, so the
+    // depth needs undoing only on the way back.
+    if (++depth_ > kMaxDepth) {
       error_ = "column " + std::to_string(tok_.column) + ": more than " +
                std::to_string(kMaxDepth) + " nested parentheses and NOTs";
       throw Failure{};
     }
-    struct Leave {
-      int& depth;
-      bool nested;
-      ~Leave() { depth -= nested ? 1 : 0; }
-    } leave{depth_, nests};
+    std::unique_ptr<Node> node;
     if (IsKeyword("NOT")) {
       Advance();
-      return Binary(NodeKind::Not, ParseNot(), nullptr);
-    }
-    if (tok_.kind == Tok::Op && tok_.text == "(") {
+      node = Binary(NodeKind::Not, ParseNot(), nullptr);
+    } else {
       Advance();
-      auto inner = ParseOr();
+      node = ParseOr();
       if (!(tok_.kind == Tok::Op && tok_.text == ")")) Fail("')'");
       Advance();
-      return inner;
     }
-    return ParseCondition();
+    --depth_;
+    return node;
   }
 
   std::unique_ptr<Node> ParseCondition() {
