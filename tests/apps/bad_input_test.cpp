@@ -15,22 +15,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class BadInputTest : public ::testing::Test {
+class BadInputTest : public ScratchTest {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_bad_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
   void TearDown() override {
     fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add);
-    fs::remove_all(root_);
-  }
-  static void Write(const fs::path& path, const std::string& bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    ScratchTest::TearDown();
   }
   // Every file under folder with its bytes (links as where they point).
   static std::map<std::string, std::string> Snapshot(const fs::path& folder) {
@@ -46,7 +35,6 @@ class BadInputTest : public ::testing::Test {
     }
     return files;
   }
-  fs::path root_;
 };
 
 // Whether file modes bind this process: not for root, unless it runs without the

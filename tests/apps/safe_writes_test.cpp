@@ -20,18 +20,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class SafeWritesTest : public ::testing::Test {
+class SafeWritesTest : public ScratchTest {
  protected:
-  void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("zori_safe_" + std::to_string(::getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-    pkg_ = (root_ / "pkg").string();
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
   // Starts the built zori with args, its output thrown away.
   static pid_t Start(const std::vector<std::string>& args) {
     const pid_t pid = ::fork();
@@ -51,9 +41,6 @@ class SafeWritesTest : public ::testing::Test {
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
   }
-  static void Write(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-  }
   // Names in folder that are not the files a user put there: temporaries of a write.
   static std::vector<std::string> Temporaries(const fs::path& folder) {
     std::vector<std::string> found;
@@ -64,8 +51,7 @@ class SafeWritesTest : public ::testing::Test {
     return found;
   }
 
-  fs::path root_;
-  std::string pkg_;
+  const std::string pkg_ = Pkg();
 };
 
 }  // namespace

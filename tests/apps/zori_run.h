@@ -65,6 +65,11 @@ class ScratchTest : public ::testing::Test {
     return RunZori(args, input);
   }
   std::string Pkg() const { return (root_ / "pkg").string(); }
+  // Writes bytes to path, making its folders.
+  static void Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+  }
 
   const std::filesystem::path root_ =
       std::filesystem::temp_directory_path() /
