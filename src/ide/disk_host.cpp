@@ -13,6 +13,7 @@
 #include "ide/form_editor.h"
 #include "ide/ide_desktop.h"
 #include "ide/lpi_reader.h"
+#include "ide/read_ahead.h"
 #include "ide/source_editor.h"
 #include "platform/actions.h"
 #include "platform/application.h"
@@ -154,6 +155,7 @@ DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
 }
 
 DiskHost::~DiskHost() {
+  read_ahead_.reset();
   // Notifiers still registered hear that the IDE goes away, then lose their registration.
   auto notifiers = notifiers_;
   for (auto& [index, notifier] : notifiers) notifier->Destroyed();
@@ -218,6 +220,7 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
     // two folders are two units.
     if (!listed_paths_.insert(platform::UpperAscii(pas_path)).second) return true;
     listed_.push_back({pas_path, dfm_path});
+    read_ahead_.reset();  // it reads from a copy of the list as it was
     return true;
   }
   if (FindModule(pas_path) != nullptr) return true;  // a unit named twice opens once
@@ -227,9 +230,13 @@ bool DiskHost::OpenUnit(const std::string& pas_path, const std::string& dfm_path
 std::shared_ptr<DiskModule> DiskHost::OpenModule(const std::string& pas_path,
                                                  const std::string& dfm_path,
                                                  std::vector<std::string>* errors) {
+  return OpenModule(DiskModule::Read(*fs_, pas_path, dfm_path, lazarus_), errors);
+}
+
+std::shared_ptr<DiskModule> DiskHost::OpenModule(UnitFiles files,
+                                                 std::vector<std::string>* errors) {
   std::string err;
-  auto module =
-      DiskModule::Open(fs_, pas_path, dfm_path, classes_, &err, ancestry_.get(), lazarus_);
+  auto module = DiskModule::Open(fs_, std::move(files), classes_, &err, ancestry_.get());
   if (module == nullptr) {
     errors->push_back(err);
     return nullptr;
@@ -243,11 +250,26 @@ std::shared_ptr<DiskModule> DiskHost::OpenModule(const std::string& pas_path,
   return module;
 }
 
+UnitFiles DiskHost::ReadListed(int index) {
+  if (read_ahead_ == nullptr && fs_->ConcurrentReads() && listed_.size() > 1) {
+    // The workers get their own copy of the list and of the file system's handle: they
+    // touch nothing the add-in's thread changes.
+    read_ahead_ = std::make_unique<ReadAhead>(
+        [fs = fs_, listed = listed_, lazarus = lazarus_](size_t i) {
+          return DiskModule::Read(*fs, listed[i].pas, listed[i].form, lazarus);
+        },
+        listed_.size());
+  }
+  const ListedUnit& unit = listed_[index];
+  if (read_ahead_ == nullptr) return DiskModule::Read(*fs_, unit.pas, unit.form, lazarus_);
+  return read_ahead_->Take(static_cast<size_t>(index));
+}
+
 std::shared_ptr<DiskModule> DiskHost::OpenListed(int index, std::vector<std::string>* errors) {
   if (index < 0 || index >= ListedCount()) return nullptr;
   const ListedUnit& unit = listed_[index];
   if (auto open = FindModule(unit.pas)) return open;
-  auto module = OpenModule(unit.pas, unit.form, errors);
+  auto module = OpenModule(ReadListed(index), errors);
   if (module != nullptr && current_ < 0) current_ = ModuleCount() - 1;
   return module;
 }

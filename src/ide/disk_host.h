@@ -17,6 +17,8 @@
 namespace ide {
 
 class DiskModule;
+class ReadAhead;
+struct UnitFiles;
 class FileSystem;
 class FormAncestry;
 class IdeDesktop;
@@ -121,6 +123,9 @@ class DiskHost {
                 std::vector<std::string>* errors);
   std::shared_ptr<DiskModule> OpenModule(const std::string& pas_path, const std::string& dfm_path,
                                          std::vector<std::string>* errors);
+  std::shared_ptr<DiskModule> OpenModule(UnitFiles files, std::vector<std::string>* errors);
+  // The listed unit at index as read, by the read-ahead workers when the disk allows.
+  UnitFiles ReadListed(int index);
   void IndexModules();
   // A .dpr, or a .lpr read the same way with its forms in .lfm files.
   bool LoadDpr(const std::string& path, std::vector<std::string>* errors);
@@ -158,6 +163,8 @@ class DiskHost {
   std::string project_file_;
   std::vector<std::string> notes_;
   bool lazarus_ = false;  // forms are .lfm before .dfm
+  // Last, so its workers stop before anything they read for is gone.
+  std::unique_ptr<ReadAhead> read_ahead_;
   std::string package_dir_;
 };
 

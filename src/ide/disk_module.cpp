@@ -21,52 +21,81 @@ namespace ide {
 DiskModule::DiskModule(std::shared_ptr<FileSystem> fs, std::string pas_path)
     : fs_(std::move(fs)), pas_path_(std::move(pas_path)) {}
 
-std::shared_ptr<DiskModule> DiskModule::Open(
-    std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
-    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
-    FormAncestry* ancestry, bool lazarus_unit) {
+UnitFiles::UnitFiles() = default;
+UnitFiles::UnitFiles(UnitFiles&&) noexcept = default;
+UnitFiles& UnitFiles::operator=(UnitFiles&&) noexcept = default;
+UnitFiles::~UnitFiles() = default;
+
+UnitFiles DiskModule::Read(FileSystem& fs, const std::string& pas_path,
+                           const std::string& dfm_path, bool lazarus_unit) {
+  UnitFiles files;
+  files.pas_path = pas_path;
+  files.dfm_path = dfm_path;
   std::string bytes;
-  if (!fs->ReadFile(pas_path, &bytes, err)) return nullptr;
+  if (!fs.ReadFile(pas_path, &bytes, &files.err)) return files;
   // Units are Windows-1252 or UTF-8 text: a NUL byte means UTF-16 or no text at all, and
   // reading it as Windows-1252 would write it back mangled.
   if (const size_t nul = bytes.find('\0'); nul != std::string::npos) {
     const bool utf16 = bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
                                              (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
-    *err = pas_path + ": expected Windows-1252 or UTF-8 text, found " +
-           (utf16 ? std::string("UTF-16") : "a NUL byte at offset " + std::to_string(nul));
-    return nullptr;
+    files.err = pas_path + ": expected Windows-1252 or UTF-8 text, found " +
+                (utf16 ? std::string("UTF-16") : "a NUL byte at offset " + std::to_string(nul));
+    return files;
   }
-  std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
-  module->pas_loaded_ = std::hash<std::string>{}(bytes);
-  module->encoding_ = DetectEncoding(bytes);
+  files.pas_hash = std::hash<std::string>{}(bytes);
+  files.encoding = DetectEncoding(bytes);
   // Lazarus keeps its sources in UTF-8: a plain ASCII unit of a Lazarus project takes
   // accented text as UTF-8, where the Delphi IDE would assume Windows-1252.
-  if (lazarus_unit && module->encoding_ == TextEncoding::Windows1252 &&
+  if (lazarus_unit && files.encoding == TextEncoding::Windows1252 &&
       std::all_of(bytes.begin(), bytes.end(),
                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    module->encoding_ = TextEncoding::Utf8;
+    files.encoding = TextEncoding::Utf8;
   }
-  const std::string text = DecodeText(bytes, module->encoding_);
-  module->source_ = std::make_shared<SourceEditor>(module, pas_path, text);
-  if (dfm_path.empty()) return module;
+  files.text = DecodeText(bytes, files.encoding);
+  if (dfm_path.empty()) return files;
 
-  std::unique_ptr<DfmDocument> document = DfmDocument::Load(*fs, dfm_path, err);
-  if (document == nullptr) return nullptr;
+  files.document = DfmDocument::Load(fs, dfm_path, &files.err);
+  if (files.document == nullptr) return files;
+  std::string unreadable;  // a unit the class reader cannot follow leaves the root a TForm
+  if (!FindFormClasses(pas_path, files.text, &files.classes, &unreadable)) files.classes.clear();
+  return files;
+}
+
+std::shared_ptr<DiskModule> DiskModule::Open(
+    std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
+    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
+    FormAncestry* ancestry, bool lazarus_unit) {
+  UnitFiles files = Read(*fs, pas_path, dfm_path, lazarus_unit);
+  return Open(std::move(fs), std::move(files), registry, err, ancestry);
+}
+
+std::shared_ptr<DiskModule> DiskModule::Open(
+    std::shared_ptr<FileSystem> fs, UnitFiles files,
+    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
+    FormAncestry* ancestry) {
+  if (!files.err.empty()) {
+    *err = files.err;
+    return nullptr;
+  }
+  const std::string& pas_path = files.pas_path;
+  std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
+  module->pas_loaded_ = files.pas_hash;
+  module->encoding_ = files.encoding;
+  module->source_ = std::make_shared<SourceEditor>(module, pas_path, files.text);
+  if (files.dfm_path.empty()) return module;
+
+  std::unique_ptr<DfmDocument> document = std::move(files.document);
   module->dfm_loaded_ = std::hash<std::string_view>{}(document->loaded_bytes());
   // The form class's ancestor in the unit says what kind of root it is (form, data module).
   std::string ancestor;
-  std::vector<PasFormClass> classes;
-  std::string unreadable;  // a unit the class reader cannot follow leaves the root a TForm
-  if (FindFormClasses(pas_path, text, &classes, &unreadable)) {
-    for (const PasFormClass& cls : classes) {
-      if (platform::SameTextAscii(cls.name, document->root().class_name())) ancestor = cls.ancestor;
-    }
+  for (const PasFormClass& cls : files.classes) {
+    if (platform::SameTextAscii(cls.name, document->root().class_name())) ancestor = cls.ancestor;
   }
   FormInheritance inheritance;
   if (ancestry != nullptr) {
     const std::string folder = std::filesystem::path(pas_path).parent_path().string();
     // Ancestor forms are files of the same IDE as the descendant (.dfm or .lfm).
-    const std::string form_ext = std::filesystem::path(dfm_path).extension().string();
+    const std::string form_ext = std::filesystem::path(files.dfm_path).extension().string();
     // A form written as `inherited` is designed on the form of its class's ancestor.
     if (document->root().kind() == DfmObjectKind::Inherited && !ancestor.empty()) {
       inheritance.ancestors = ancestry->Lineage(ancestor, folder, form_ext);

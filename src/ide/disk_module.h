@@ -4,8 +4,10 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ide/ToolsAPI.h"
+#include "ide/pas_form_class.h"
 #include "ide/text_encoding.h"
 
 namespace platform {
@@ -14,13 +16,37 @@ class ClassRegistry;
 
 namespace ide {
 
+class DfmDocument;
 class FileSystem;
 class FormAncestry;
 class FormEditor;
 class SourceEditor;
 
+// A unit and its form as read and parsed from disk, before anything of the designer is
+// built: the part of opening a module that touches nothing shared, so it can be done ahead
+// on another thread while the add-in works on the module before.
+struct UnitFiles {
+  UnitFiles();
+  UnitFiles(UnitFiles&&) noexcept;
+  UnitFiles& operator=(UnitFiles&&) noexcept;
+  ~UnitFiles();
+
+  std::string pas_path;
+  std::string dfm_path;
+  std::string err;  // why the files could not be read; the rest is then empty
+  size_t pas_hash = 0;
+  TextEncoding encoding = TextEncoding::Windows1252;
+  std::string text;  // the unit decoded to UTF-8
+  std::unique_ptr<DfmDocument> document;
+  std::vector<PasFormClass> classes;  // empty too when the class reader could not follow
+};
+
 class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskModule> {
  public:
+  // Reads the unit at pas_path and the form at dfm_path (none when empty). A Lazarus unit
+  // in plain ASCII is taken as UTF-8.
+  static UnitFiles Read(FileSystem& fs, const std::string& pas_path, const std::string& dfm_path,
+                        bool lazarus_unit);
   // Opens the unit at pas_path and, when dfm_path is not empty, its form, built on the
   // forms it inherits from as ancestry finds them (none when ancestry is nullptr).
   // nullptr with *err when a file cannot be read or the form is malformed; nothing is
@@ -30,6 +56,10 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
                                           const std::shared_ptr<platform::ClassRegistry>& registry,
                                           std::string* err, FormAncestry* ancestry = nullptr,
                                           bool lazarus_unit = false);
+  // The same over files already read; *err is files.err when they could not be.
+  static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs, UnitFiles files,
+                                          const std::shared_ptr<platform::ClassRegistry>& registry,
+                                          std::string* err, FormAncestry* ancestry = nullptr);
 
   SourceEditor& Source() { return *source_; }
   // The form designer, or nullptr for a plain unit.

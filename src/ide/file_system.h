@@ -36,6 +36,9 @@ class FileSystem {
 
   // Modification stamp, growing with each change; -1 when the file does not exist.
   virtual int64_t Stamp(const std::string& path) = 0;
+
+  // True when ReadFile may be called from several threads at once.
+  virtual bool ConcurrentReads() const { return false; }
 };
 
 // The real disk. Writes go to a temporary file in the same folder, are flushed to the
@@ -51,6 +54,7 @@ class RealFileSystem : public FileSystem {
   bool ListFolder(const std::string& path, std::vector<std::string>* names,
                   std::string* err) override;
   int64_t Stamp(const std::string& path) override;
+  bool ConcurrentReads() const override { return true; }
 
  protected:
   // The steps of a write, apart so tests can make one of them fail as a full disk or a
