@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <map>
 #include <set>
 #include <system_error>
 
@@ -25,12 +26,30 @@ std::string Extension(const fs::path& path) {
 }
 
 // A path as one spelling, so a unit named by two projects or by a project and the folder
-// walk is recognised.
-std::string Key(const fs::path& path) {
-  std::error_code ec;
-  const fs::path canonical = fs::weakly_canonical(path, ec);
-  return Upper((ec ? path : canonical).lexically_normal().string());
-}
+// walk is recognised. Each folder is resolved once: a project of thousands of units in a
+// few folders then costs one look at each unit rather than a walk of its whole path.
+class Keys {
+ public:
+  std::string operator()(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    const std::string name = path.filename().string();
+    if (ec || fs::is_symlink(status) || name.empty() || name == "." || name == "..") {
+      const fs::path canonical = fs::weakly_canonical(path, ec);
+      return Upper((ec ? path : canonical).lexically_normal().string());
+    }
+    const fs::path parent = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    auto [it, added] = folders_.try_emplace(parent.string());
+    if (added) {
+      const fs::path canonical = fs::weakly_canonical(parent, ec);
+      it->second = (ec ? parent : canonical).lexically_normal();
+    }
+    return Upper((it->second / name).lexically_normal().string());
+  }
+
+ private:
+  std::map<std::string, fs::path> folders_;
+};
 
 struct FolderContents {
   std::vector<std::string> projects;
@@ -40,13 +59,16 @@ struct FolderContents {
 
 void Search(const fs::path& folder, FolderContents* found) {
   std::error_code ec;
-  std::vector<fs::path> entries;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
-    entries.push_back(it->path());
+  std::vector<std::pair<fs::path, bool>> entries;  // path, whether a folder
+  // The entry's type comes with the listing; only a link takes a look of its own.
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code type_ec;
+    entries.emplace_back(it->path(), it->is_directory(type_ec));
+  }
   std::sort(entries.begin(), entries.end());
-  for (const fs::path& entry : entries) {
+  for (const auto& [entry, is_folder] : entries) {
     const std::string name = entry.filename().string();
-    if (fs::is_directory(entry, ec)) {
+    if (is_folder) {
       if (!name.empty() && name[0] != '.') Search(entry, found);
       continue;
     }
@@ -67,14 +89,14 @@ bool IsProjectFile(const std::string& path) {
 
 // The unit files a project names: its `in` files and the units found in its folder, or
 // the units of a Lazarus project file.
-void ClaimUnits(const std::string& dpr, std::set<std::string>* claimed) {
+void ClaimUnits(const std::string& dpr, Keys& key, std::set<std::string>* claimed) {
   ide::RealFileSystem files;
   if (Extension(dpr) == ".LPI") {
     ide::LpiProject lpi;
     std::string err;
     if (!ide::ReadLpi(files, dpr, &lpi, &err)) return;  // the host reports it when loading
     for (const ide::LpiUnit& unit : lpi.units)
-      if (unit.part_of_project && unit.exists) claimed->insert(Key(unit.path));
+      if (unit.part_of_project && unit.exists) claimed->insert(key(unit.path));
     return;
   }
   ide::DprProject project;
@@ -85,7 +107,7 @@ void ClaimUnits(const std::string& dpr, std::set<std::string>* claimed) {
     const std::string path =
         !unit.path.empty() ? unit.path : (folder / (unit.name + ".pas")).string();
     const std::string found = ide::FindFileIgnoringCase(files, path);
-    if (!found.empty()) claimed->insert(Key(found));
+    if (!found.empty()) claimed->insert(key(found));
   }
 }
 
@@ -97,12 +119,13 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
   InputGroup named_units;
   std::vector<std::string> walked_units;
   std::set<std::string> claimed;
+  Keys key;
   for (const std::string& path : paths) {
     std::error_code ec;
     if (!fs::is_directory(path, ec)) {
       if (IsProjectFile(path) && fs::exists(path, ec)) {
         groups.push_back({path, {path}});
-        ClaimUnits(path, &claimed);
+        ClaimUnits(path, key, &claimed);
       } else {
         named_units.paths.push_back(path);  // a unit, a form, or what the host will refuse
       }
@@ -117,12 +140,12 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
     }
     for (const std::string& dpr : found.projects) {
       groups.push_back({dpr, {dpr}});
-      ClaimUnits(dpr, &claimed);
+      ClaimUnits(dpr, key, &claimed);
     }
     walked_units.insert(walked_units.end(), found.units.begin(), found.units.end());
   }
   for (const std::string& unit : walked_units) {
-    if (claimed.count(Key(unit)) == 0) named_units.paths.push_back(unit);
+    if (claimed.count(key(unit)) == 0) named_units.paths.push_back(unit);
   }
   if (!named_units.paths.empty()) groups.push_back(std::move(named_units));
   return groups;

@@ -172,9 +172,8 @@ const char* const kConfigClasses = "THotKey;TCheckBox;TMaskEdit;TSpinEdit;TCombo
 // Loads the stored configuration value into a control named like its key. A value that
 // does not convert to the control's kind raises the platform's conversion error.
 void ApplyConfigValue(platform::TComponent& component) {
-  if (platform::UpperAscii(kConfigClasses).find(platform::UpperAscii(component.ClassName())) ==
-      std::string::npos)
-    return;
+  static const std::string config_classes = platform::UpperAscii(kConfigClasses);
+  if (config_classes.find(platform::UpperAscii(component.ClassName())) == std::string::npos) return;
   if (!FN_Existe_Valor_Config(component.Name())) return;
   const platform::Variant value = FN_Valor_Config(component.Name());
   if (component.InheritsFrom("THotKey"))

@@ -26,8 +26,8 @@ UnitFiles::UnitFiles(UnitFiles&&) noexcept = default;
 UnitFiles& UnitFiles::operator=(UnitFiles&&) noexcept = default;
 UnitFiles::~UnitFiles() = default;
 
-UnitFiles DiskModule::Read(FileSystem& fs, const std::string& pas_path,
-                           const std::string& dfm_path, bool lazarus_unit) {
+UnitFiles DiskModule::Read(FileSystem& fs, const std::string& pas_path, const std::string& dfm_path,
+                           bool lazarus_unit) {
   UnitFiles files;
   files.pas_path = pas_path;
   files.dfm_path = dfm_path;

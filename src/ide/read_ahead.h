@@ -37,8 +37,8 @@ class ReadAhead {
 
   std::mutex mutex_;
   std::condition_variable changed_;
-  size_t wanted_ = 0;  // the first unit the caller has not taken yet
-  size_t next_ = 0;    // the next unit for a worker
+  size_t wanted_ = 0;                                 // the first unit the caller has not taken yet
+  size_t next_ = 0;                                   // the next unit for a worker
   std::map<size_t, std::optional<UnitFiles>> units_;  // empty while a worker reads it
   bool stop_ = false;
   std::vector<std::thread> workers_;

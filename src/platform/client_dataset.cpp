@@ -15,11 +15,15 @@ namespace platform {
 
 namespace {
 
+FileIdentity IdentityOf(const struct stat& st) {
+  return FileIdentity{st.st_dev, st.st_ino, st.st_size,
+                      static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 std::optional<FileIdentity> Identify(const std::string& path) {
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) return std::nullopt;
-  return FileIdentity{st.st_dev, st.st_ino, st.st_size,
-                      static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+  return IdentityOf(st);
 }
 
 // The add-in reopens its tables before each lookup, and every window opens its own datasets
@@ -123,10 +127,12 @@ void TClientDataSet::DoOpen() {
     // Another process changing the same table waits until these rows are written back,
     // so neither change is lost.
     FileLock lock = FileLock::Acquire(file_name_);
-    if (const std::optional<FileIdentity> identity = Identify(file_name_)) {
+    // The lock looked at the file as it took it; no one can replace it while it is held.
+    if (lock.FileStatus()) {
+      const FileIdentity identity = IdentityOf(*lock.FileStatus());
       bool change_log = false;
       try {
-        change_log = OpenFromPacket(file_name_, *identity);
+        change_log = OpenFromPacket(file_name_, identity);
       } catch (const Exception&) {
         unreadable_file_ = file_name_;
         throw;

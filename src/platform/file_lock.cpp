@@ -109,6 +109,7 @@ FileLock FileLock::Acquire(const std::string& path, int wait_seconds) {
     }
     FileLock lock;
     lock.entry_ = Shared(st);
+    if (!on_folder) lock.status_ = st;
     if (lock.entry_) {
       ::close(fd);  // the process's one descriptor on the file holds the lock already
       return lock;
@@ -129,6 +130,7 @@ FileLock FileLock::Acquire(const std::string& path, int wait_seconds) {
       ::close(fd);
       continue;
     }
+    if (!on_folder) lock.status_ = now;
     auto entry = std::make_shared<Entry>();
     entry->fd = fd;
     entry->id = {locked.st_dev, locked.st_ino};

@@ -1,7 +1,10 @@
 // An advisory lock (flock) on a file, so two processes that change the same table take turns.
 #pragma once
 
+#include <sys/stat.h>
+
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -22,6 +25,9 @@ class FileLock {
   ~FileLock();
 
   bool Held() const { return entry_ != nullptr; }
+  // The locked file's status when the lock was taken; nothing when the folder was locked
+  // because there was no file yet.
+  const std::optional<struct stat>& FileStatus() const { return status_; }
   // Gives the lock up (the last holder in the process unlocks the file).
   void Release();
 
@@ -29,6 +35,7 @@ class FileLock {
 
  private:
   std::shared_ptr<Entry> entry_;
+  std::optional<struct stat> status_;
 };
 
 }  // namespace platform
