@@ -25,6 +25,7 @@ DfmValueKind DfmProperty::kind() const {
 
 DfmValue DfmProperty::value() const {
   if (assigned_) return *assigned_;
+  if (decoded_) return *decoded_;
   return DfmParser::DecodeValue(*source_, value_begin_);
 }
 
@@ -156,6 +157,16 @@ void CollectObjects(DfmObject& object, std::vector<DfmObject*>* out) {
 }
 
 }  // namespace
+
+void DfmDocument::DecodeValues() {
+  for (DfmObject& object : objects_) {
+    for (DfmProperty& property : object.properties_) {
+      if (property.from_source() && property.decoded_ == nullptr)
+        property.decoded_ = std::make_shared<const DfmValue>(
+            DfmParser::DecodeValue(*source_, property.value_begin_));
+    }
+  }
+}
 
 bool DfmDocument::Verify(std::string* err) const {
   std::vector<const DfmObject*> objects{&root()};

@@ -60,7 +60,8 @@ class DfmProperty {
   size_t equals_end_ = kNone;  // a changed value is written from here, after one blank
   size_t value_begin_ = kNone;
   size_t value_end_ = kNone;
-  std::unique_ptr<DfmValue> assigned_;  // the value set since loading, if any
+  std::unique_ptr<DfmValue> assigned_;       // the value set since loading, if any
+  std::shared_ptr<const DfmValue> decoded_;  // the file's value, when decoded ahead
 };
 
 class DfmObject {
@@ -151,6 +152,9 @@ class DfmDocument {
   // Consistency check for tests after edits: parent links, properties in file order, and
   // a written form that reads back with the same objects. False with *err naming the fault.
   bool Verify(std::string* err) const;
+  // Decodes every value the file holds, so reading one later costs a copy: done while the
+  // form is read ahead, off the thread that builds it.
+  void DecodeValues();
 
  private:
   friend class DfmParser;

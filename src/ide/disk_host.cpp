@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ide/class_table.h"
+#include "ide/dfm_document.h"
 #include "ide/disk_module.h"
 #include "ide/dpr_parser.h"
 #include "ide/file_system.h"
@@ -256,7 +257,9 @@ UnitFiles DiskHost::ReadListed(int index) {
     // touch nothing the add-in's thread changes.
     read_ahead_ = std::make_unique<ReadAhead>(
         [fs = fs_, listed = listed_, lazarus = lazarus_](size_t i) {
-          return DiskModule::Read(*fs, listed[i].pas, listed[i].form, lazarus);
+          UnitFiles files = DiskModule::Read(*fs, listed[i].pas, listed[i].form, lazarus);
+          if (files.document != nullptr) files.document->DecodeValues();
+          return files;
         },
         listed_.size());
   }
