@@ -159,11 +159,15 @@ void CollectObjects(DfmObject& object, std::vector<DfmObject*>* out) {
 }  // namespace
 
 void DfmDocument::DecodeValues() {
+  if (!decoded_.empty()) return;
+  size_t count = 0;
+  for (const DfmObject& object : objects_) count += object.properties_.size();
+  decoded_.reserve(count);  // the properties point into it: it must not move
   for (DfmObject& object : objects_) {
     for (DfmProperty& property : object.properties_) {
-      if (property.from_source() && property.decoded_ == nullptr)
-        property.decoded_ = std::make_shared<const DfmValue>(
-            DfmParser::DecodeValue(*source_, property.value_begin_));
+      if (!property.from_source()) continue;
+      decoded_.push_back(DfmParser::DecodeValue(*source_, property.value_begin_));
+      property.decoded_ = &decoded_.back();
     }
   }
 }

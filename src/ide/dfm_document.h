@@ -60,8 +60,8 @@ class DfmProperty {
   size_t equals_end_ = kNone;  // a changed value is written from here, after one blank
   size_t value_begin_ = kNone;
   size_t value_end_ = kNone;
-  std::unique_ptr<DfmValue> assigned_;       // the value set since loading, if any
-  std::shared_ptr<const DfmValue> decoded_;  // the file's value, when decoded ahead
+  std::unique_ptr<DfmValue> assigned_;  // the value set since loading, if any
+  const DfmValue* decoded_ = nullptr;   // the file's value, when decoded ahead (the document's)
 };
 
 class DfmObject {
@@ -162,6 +162,7 @@ class DfmDocument {
 
   std::unique_ptr<DfmSource> source_;
   std::deque<DfmObject> objects_;  // every object, root first; addresses never move
+  std::vector<DfmValue> decoded_;  // the values DecodeValues decoded, in one block
 };
 
 // Every object of the tree under and including root, parents before children.
