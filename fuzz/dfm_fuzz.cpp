@@ -22,6 +22,23 @@ void OneForm(const std::string& path, const std::string& bytes) {
     return;
   }
   Check(document->Write() == bytes);
+  // Values decoded ahead, as a form read ahead has them, are the values decoded on demand,
+  // and setting them back writes the same form.
+  auto ahead = ide::DfmDocument::Parse(path, bytes, &err);
+  Check(ahead != nullptr);
+  ahead->DecodeValues();
+  const auto on_demand = ide::AllObjects(document->root());
+  const auto decoded = ide::AllObjects(ahead->root());
+  Check(on_demand.size() == decoded.size());
+  for (size_t i = 0; i < decoded.size(); ++i) {
+    Check(on_demand[i]->properties().size() == decoded[i]->properties().size());
+    for (size_t j = 0; j < decoded[i]->properties().size(); ++j) {
+      const ide::DfmProperty& property = decoded[i]->properties()[j];
+      Check(on_demand[i]->properties()[j].value() == property.value());
+      decoded[i]->SetProperty(property.name(), decoded[i]->FindProperty(property.name())->value());
+    }
+  }
+  Check(ahead->Write() == bytes);
   // Setting every value to what it already is changes nothing (by name: with a name
   // written twice, the first is the one found and set).
   for (ide::DfmObject* object : ide::AllObjects(document->root())) {

@@ -1,6 +1,7 @@
 // Layout of aligned children: how a parent gives its top, bottom, left, right and client
 // aligned children their places.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "platform/component.h"
@@ -65,11 +66,18 @@ void TWinControl::AlignControls() {
   int32_t right = left + width;
   int32_t bottom = top + height;
 
-  // Each side is laid out in the order the controls stand on it, ties in child order.
-  auto placed = [this](Side side) {
+  // Each side is laid out in the order the controls stand on it, ties in child order. The
+  // controls are sorted to their sides in one pass: reading a control's alignment is a
+  // property lookup.
+  std::vector<std::pair<TControl*, Side>> aligned;
+  for (TControl* c : controls_) {
+    if (!c->Visible()) continue;
+    if (const Side side = AlignOf(*c); side != Side::None) aligned.emplace_back(c, side);
+  }
+  auto placed = [&aligned](Side side) {
     std::vector<TControl*> list;
-    for (TControl* c : controls_) {
-      if (c->Visible() && AlignOf(*c) == side) list.push_back(c);
+    for (const auto& [c, on] : aligned) {
+      if (on == side) list.push_back(c);
     }
     std::stable_sort(list.begin(), list.end(), [side](TControl* a, TControl* b) {
       switch (side) {
