@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
 #include "host_fixture.h"
 #include "ide/disk_module.h"
+#include "ide/file_system.h"
 #include "ide/form_editor.h"
 #include "ide/ide_desktop.h"
 #include "ide/source_editor.h"
@@ -318,4 +324,57 @@ TEST(ModuleSaveTest, FormAndUnitLandTogetherAndAnEditMadeOnDiskIsNeverSavedOver)
   ASSERT_TRUE(
       again->Form()->FindComponent("edtCodigo")->SetPropByName("Name", std::string("edtCod")));
   EXPECT_TRUE(again->Save(false, true)) << again->LastError();
+}
+
+TEST(ProjectLoadTest, ListedUnitsOpenOneAtATimeInAnyOrderWithTheirOwnForms) {
+  // On the real disk, where the next units are read ahead while one is open.
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() /
+      ("zori-listed-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  for (int i = 0; i < 7; ++i) {
+    const std::string n = std::to_string(i);
+    std::ofstream(folder / ("u" + n + ".pas"))
+        << "unit u" << n << ";\r\ninterface\r\nuses Forms;\r\ntype\r\n  TF" << n
+        << " = class(TForm)\r\n  end;\r\nimplementation\r\nend.\r\n";
+    std::ofstream(folder / ("u" + n + ".dfm"))
+        << "object F" << n << ": TF" << n << "\r\n  Caption = 'form " << n << "'\r\n"
+        << (i == 3 ? "  Left = 'sem fim\r\n" : "") << "end\r\n";
+  }
+  auto host = std::make_unique<DiskHost>(std::make_shared<RealFileSystem>());
+  std::vector<std::string> errors;
+  host->ListUnitsOnly();
+  host->LoadProject({folder.string()}, &errors);
+  ASSERT_EQ(host->ListedCount(), 7);
+  EXPECT_EQ(host->ModuleCount(), 0);
+
+  auto open = [&](int index) {
+    std::vector<std::string> unit_errors;
+    const std::shared_ptr<DiskModule> module = host->OpenListed(index, &unit_errors);
+    std::string seen = unit_errors.empty() ? "" : "error " + unit_errors.front();
+    if (module != nullptr) {
+      seen = module->Form()->Root()->Name() + " " +
+             module->Form()->Root()->GetPropValue("Caption").AsString();
+      host->CloseModule(*module);
+    }
+    // The time the tools take over a form, in which the workers read the next ones.
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return seen;
+  };
+  std::vector<std::string> in_order;
+  for (int i = 0; i < 7; ++i) in_order.push_back(open(i));
+  for (int i = 0; i < 7; ++i) {
+    if (i == 3) {
+      EXPECT_EQ(in_order[i].rfind("error " + (folder / "u3.dfm").string() + ":3:", 0), 0u)
+          << in_order[i];
+    } else {
+      EXPECT_EQ(in_order[i], "F" + std::to_string(i) + " form " + std::to_string(i));
+    }
+  }
+  // Back and forth, and again from the start: every unit is still its own.
+  for (int i : {6, 2, 5, 0, 3, 4, 1, 0, 1, 2}) EXPECT_EQ(open(i), in_order[i]) << i;
+  EXPECT_EQ(host->ModuleCount(), 0);
+  host.reset();
+  std::filesystem::remove_all(folder);
 }
