@@ -51,13 +51,14 @@ UnitFiles DiskModule::Read(FileSystem& fs, const std::string& pas_path, const st
                   [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
     files.encoding = TextEncoding::Utf8;
   }
-  files.text = DecodeText(bytes, files.encoding);
+  const std::string text = DecodeText(bytes, files.encoding);
+  files.source = std::make_shared<SourceEditor>(std::weak_ptr<IOTAModule>(), pas_path, text);
   if (dfm_path.empty()) return files;
 
   files.document = DfmDocument::Load(fs, dfm_path, &files.err);
   if (files.document == nullptr) return files;
   std::string unreadable;  // a unit the class reader cannot follow leaves the root a TForm
-  if (!FindFormClasses(pas_path, files.text, &files.classes, &unreadable)) files.classes.clear();
+  if (!FindFormClasses(pas_path, text, &files.classes, &unreadable)) files.classes.clear();
   return files;
 }
 
@@ -81,7 +82,8 @@ std::shared_ptr<DiskModule> DiskModule::Open(
   std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
   module->pas_loaded_ = files.pas_hash;
   module->encoding_ = files.encoding;
-  module->source_ = std::make_shared<SourceEditor>(module, pas_path, files.text);
+  module->source_ = std::move(files.source);
+  module->source_->SetModule(module);
   if (files.dfm_path.empty()) return module;
 
   std::unique_ptr<DfmDocument> document = std::move(files.document);

@@ -36,7 +36,7 @@ struct UnitFiles {
   std::string err;  // why the files could not be read; the rest is then empty
   size_t pas_hash = 0;
   TextEncoding encoding = TextEncoding::Windows1252;
-  std::string text;  // the unit decoded to UTF-8
+  std::shared_ptr<SourceEditor> source;  // the unit's buffer, its module still to be set
   std::unique_ptr<DfmDocument> document;
   std::vector<PasFormClass> classes;  // empty too when the class reader could not follow
 };

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ide/ToolsAPI.h"
@@ -28,6 +29,9 @@ class SourceEditor : public IOTAEditBuffer, public std::enable_shared_from_this<
   bool Undo();
   // Forgets the modified mark (after a save).
   void ClearModified() { modified_ = false; }
+
+  // Gives a buffer made before its module (read ahead on another thread) its module.
+  void SetModule(std::weak_ptr<IOTAModule> module) { module_ = std::move(module); }
 
   // IOTAEditor
   std::string GetFileName() override { return file_name_; }
