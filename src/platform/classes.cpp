@@ -86,7 +86,7 @@ std::vector<const PropInfo*> TClassInfo::Properties() const {
 
 const TClassInfo* ClassRegistry::Add(std::string name, std::string_view parent_name,
                                      std::vector<PropInfo> properties, std::string* err) {
-  if (by_upper_name_.count(UpperAscii(name)) != 0) {
+  if (by_name_.count(name) != 0) {
     if (err != nullptr) *err = "class " + name + " is already defined";
     return nullptr;
   }
@@ -101,14 +101,14 @@ const TClassInfo* ClassRegistry::Add(std::string name, std::string_view parent_n
   }
   auto info = std::make_unique<TClassInfo>(name, parent, std::move(properties));
   const TClassInfo* raw = info.get();
-  by_upper_name_[UpperAscii(name)] = raw;
+  by_name_.emplace(name, raw);
   classes_.push_back(std::move(info));
   return raw;
 }
 
 const TClassInfo* ClassRegistry::Find(std::string_view name) const {
-  auto it = by_upper_name_.find(UpperAscii(name));
-  if (it != by_upper_name_.end()) return it->second;
+  auto it = by_name_.find(name);
+  if (it != by_name_.end()) return it->second;
   return fallback_ != nullptr ? fallback_->Find(name) : nullptr;
 }
 

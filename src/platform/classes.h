@@ -84,7 +84,7 @@ class ClassRegistry {
  private:
   const ClassRegistry* fallback_;
   std::vector<std::unique_ptr<TClassInfo>> classes_;
-  std::unordered_map<std::string, const TClassInfo*> by_upper_name_;
+  std::unordered_map<std::string, const TClassInfo*, NameHash, NameEqual> by_name_;
 };
 
 // The platform's own classes (TComponent, TControl, TWinControl, TForm, the standard

@@ -70,16 +70,16 @@ void TComponent::SetName(const std::string& name) {
 
 void TComponent::Reindex(TComponent* child, const std::string& old_name) {
   if (!old_name.empty()) {
-    auto it = by_upper_name_.find(UpperAscii(old_name));
-    if (it != by_upper_name_.end() && it->second == child) by_upper_name_.erase(it);
+    auto it = by_name_.find(old_name);
+    if (it != by_name_.end() && it->second == child) by_name_.erase(it);
   }
-  if (!child->name_.empty()) by_upper_name_[UpperAscii(child->name_)] = child;
+  if (!child->name_.empty()) by_name_.insert_or_assign(child->name_, child);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {
   if (name.empty()) return nullptr;
-  auto it = by_upper_name_.find(UpperAscii(name));
-  return it == by_upper_name_.end() ? nullptr : it->second;
+  auto it = by_name_.find(name);
+  return it == by_name_.end() ? nullptr : it->second;
 }
 
 TComponent* TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
@@ -100,8 +100,8 @@ std::unique_ptr<TComponent> TComponent::RemoveComponent(TComponent* component) {
   std::unique_ptr<TComponent> owned = std::move(*it);
   components_.erase(it);
   if (!owned->name_.empty()) {
-    auto found = by_upper_name_.find(UpperAscii(owned->name_));
-    if (found != by_upper_name_.end() && found->second == component) by_upper_name_.erase(found);
+    auto found = by_name_.find(owned->name_);
+    if (found != by_name_.end() && found->second == component) by_name_.erase(found);
   }
   owned->owner_ = nullptr;
   return owned;
@@ -221,7 +221,7 @@ bool TComponent::CheckTree(std::string* err) const {
     }
     if (!child->CheckTree(err)) return false;
   }
-  if (named != by_upper_name_.size()) {
+  if (named != by_name_.size()) {
     if (err != nullptr) *err = name_ + ": duplicate or stale component names";
     return false;
   }

@@ -119,7 +119,7 @@ class TComponent : public TObject {
   TComponent* owner_ = nullptr;
   int32_t tag_ = 0;
   std::vector<std::unique_ptr<TComponent>> components_;
-  std::unordered_map<std::string, TComponent*> by_upper_name_;
+  std::unordered_map<std::string, TComponent*, NameHash, NameEqual> by_name_;
   std::vector<std::pair<std::string, Variant>> props_;
   ComponentPeer* peer_ = nullptr;
 };
