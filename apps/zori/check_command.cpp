@@ -67,14 +67,6 @@ nlohmann::ordered_json ModuleJson(ide::DiskModule& module) {
   return out;
 }
 
-std::string UnitKey(const std::string& path) {
-  std::error_code ec;
-  std::string key = std::filesystem::weakly_canonical(path, ec).string();
-  if (ec) key = path;
-  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return key;
-}
-
 // The text report of one unit: its form and the form's findings.
 void PrintModule(const nlohmann::ordered_json& module, std::ostream& out) {
   out << module["unit"].get<std::string>() << ": ";
@@ -121,6 +113,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
   int findings = 0;
   int forms_with_findings = 0;
   std::set<std::string> seen;  // a unit two projects share is checked once
+  PathKeys unit_key;
   // Classes no class table knew, each once, as the forms showed them: the user can copy
   // them into zori.classes.xml with their real ancestors and properties.
   nlohmann::ordered_json inferred = nlohmann::ordered_json::array();
@@ -140,7 +133,7 @@ int RunCheck(const CheckOptions& options, Context& context) {
       const ListedModule open(host, i, &session.errors);
       if (open.get() == nullptr) continue;
       ide::DiskModule& module = *open.get();
-      if (!seen.insert(UnitKey(module.GetFileName())).second) continue;
+      if (!seen.insert(unit_key(module.GetFileName())).second) continue;
       if (context.progress) {
         context.err << "\r\033[K[" << (i + 1) << "/" << host.ListedCount() << "] "
                     << module.GetFileName() << std::flush;

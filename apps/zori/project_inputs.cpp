@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <map>
 #include <set>
 #include <system_error>
 
@@ -24,32 +23,6 @@ std::string Upper(std::string text) {
 std::string Extension(const fs::path& path) {
   return Upper(path.extension().string());
 }
-
-// A path as one spelling, so a unit named by two projects or by a project and the folder
-// walk is recognised. Each folder is resolved once: a project of thousands of units in a
-// few folders then costs one look at each unit rather than a walk of its whole path.
-class Keys {
- public:
-  std::string operator()(const fs::path& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(path, ec);
-    const std::string name = path.filename().string();
-    if (ec || fs::is_symlink(status) || name.empty() || name == "." || name == "..") {
-      const fs::path canonical = fs::weakly_canonical(path, ec);
-      return Upper((ec ? path : canonical).lexically_normal().string());
-    }
-    const fs::path parent = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    auto [it, added] = folders_.try_emplace(parent.string());
-    if (added) {
-      const fs::path canonical = fs::weakly_canonical(parent, ec);
-      it->second = (ec ? parent : canonical).lexically_normal();
-    }
-    return Upper((it->second / name).lexically_normal().string());
-  }
-
- private:
-  std::map<std::string, fs::path> folders_;
-};
 
 struct FolderContents {
   std::vector<std::string> projects;
@@ -89,7 +62,7 @@ bool IsProjectFile(const std::string& path) {
 
 // The unit files a project names: its `in` files and the units found in its folder, or
 // the units of a Lazarus project file.
-void ClaimUnits(const std::string& dpr, Keys& key, std::set<std::string>* claimed) {
+void ClaimUnits(const std::string& dpr, PathKeys& key, std::set<std::string>* claimed) {
   ide::RealFileSystem files;
   if (Extension(dpr) == ".LPI") {
     ide::LpiProject lpi;
@@ -113,13 +86,30 @@ void ClaimUnits(const std::string& dpr, Keys& key, std::set<std::string>* claime
 
 }  // namespace
 
+std::string PathKeys::operator()(const std::filesystem::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::symlink_status(path, ec);
+  const std::string name = path.filename().string();
+  if (ec || fs::is_symlink(status) || name.empty() || name == "." || name == "..") {
+    const fs::path canonical = fs::weakly_canonical(path, ec);
+    return Upper((ec ? path : canonical).lexically_normal().string());
+  }
+  const fs::path parent = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  auto [it, added] = folders_.try_emplace(parent.string());
+  if (added) {
+    const fs::path canonical = fs::weakly_canonical(parent, ec);
+    it->second = (ec ? parent : canonical).lexically_normal();
+  }
+  return Upper((it->second / name).lexically_normal().string());
+}
+
 std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
                                     std::vector<std::string>* errors) {
   std::vector<InputGroup> groups;
   InputGroup named_units;
   std::vector<std::string> walked_units;
   std::set<std::string> claimed;
-  Keys key;
+  PathKeys key;
   for (const std::string& path : paths) {
     std::error_code ec;
     if (!fs::is_directory(path, ec)) {

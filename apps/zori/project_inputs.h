@@ -3,6 +3,8 @@
 // of its own, and the units no project names are taken on their own.
 #pragma once
 
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,17 @@ namespace zori::cli {
 struct InputGroup {
   std::string project;             // the .dpr/.lpi/.lpr, or empty for units taken on their own
   std::vector<std::string> paths;  // what to hand the host in one load
+};
+
+// A path as one spelling (its real path, upper-cased), so a unit named by two projects, or
+// by a project and a folder walk, is recognised. Each folder is resolved once: a project of
+// thousands of units in a few folders costs one look at each unit, not a walk of its path.
+class PathKeys {
+ public:
+  std::string operator()(const std::filesystem::path& path);
+
+ private:
+  std::map<std::string, std::filesystem::path> folders_;
 };
 
 // Groups the paths: each project file (.dpr, .lpi, .lpr) is a group; .pas, .dfm and .lfm
