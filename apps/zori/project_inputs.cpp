@@ -135,7 +135,7 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
     walked_units.insert(walked_units.end(), found.units.begin(), found.units.end());
   }
   for (const std::string& unit : walked_units) {
-    if (claimed.count(key(unit)) == 0) named_units.paths.push_back(unit);
+    if (!claimed.contains(key(unit))) named_units.paths.push_back(unit);
   }
   if (!named_units.paths.empty()) groups.push_back(std::move(named_units));
   return groups;

@@ -79,7 +79,7 @@ std::shared_ptr<DiskModule> DiskModule::Open(
     return nullptr;
   }
   const std::string& pas_path = files.pas_path;
-  std::shared_ptr<DiskModule> module(new DiskModule(fs, pas_path));
+  std::shared_ptr<DiskModule> module(new DiskModule(std::move(fs), pas_path));
   module->pas_loaded_ = files.pas_hash;
   module->encoding_ = files.encoding;
   module->source_ = std::move(files.source);

@@ -27,8 +27,8 @@ class SourceEditor;
 // on another thread while the add-in works on the module before.
 struct UnitFiles {
   UnitFiles();
-  UnitFiles(UnitFiles&&) noexcept;
-  UnitFiles& operator=(UnitFiles&&) noexcept;
+  UnitFiles(UnitFiles&& other) noexcept;
+  UnitFiles& operator=(UnitFiles&& other) noexcept;
   ~UnitFiles();
 
   std::string pas_path;

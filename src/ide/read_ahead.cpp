@@ -10,7 +10,7 @@ ReadAhead::ReadAhead(std::function<UnitFiles(size_t)> read, size_t count)
     : read_(std::move(read)), count_(count) {
   // One worker per core but the add-in's; a single core still gets one, so reading waits
   // on the disk while the add-in works.
-  const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
+  const unsigned cores = std::max(2U, std::thread::hardware_concurrency());
   const size_t workers = std::min<size_t>(cores - 1, count_);
   // A few units each: enough to ride out a large form, few enough to keep memory flat.
   window_ = 2 * std::max<size_t>(workers, 1);
