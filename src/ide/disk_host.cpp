@@ -156,7 +156,6 @@ DiskHost::DiskHost(std::shared_ptr<FileSystem> fs)
 }
 
 DiskHost::~DiskHost() {
-  read_ahead_.reset();
   // Notifiers still registered hear that the IDE goes away, then lose their registration.
   auto notifiers = notifiers_;
   for (auto& [index, notifier] : notifiers) notifier->Destroyed();

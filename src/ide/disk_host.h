@@ -163,7 +163,7 @@ class DiskHost {
   std::string project_file_;
   std::vector<std::string> notes_;
   bool lazarus_ = false;  // forms are .lfm before .dfm
-  // Last, so its workers stop before anything they read for is gone.
+  // Its workers hold their own copies of what they read from; they stop when it goes.
   std::unique_ptr<ReadAhead> read_ahead_;
   std::string package_dir_;
 };

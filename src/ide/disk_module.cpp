@@ -63,14 +63,6 @@ UnitFiles DiskModule::Read(FileSystem& fs, const std::string& pas_path, const st
 }
 
 std::shared_ptr<DiskModule> DiskModule::Open(
-    std::shared_ptr<FileSystem> fs, const std::string& pas_path, const std::string& dfm_path,
-    const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
-    FormAncestry* ancestry, bool lazarus_unit) {
-  UnitFiles files = Read(*fs, pas_path, dfm_path, lazarus_unit);
-  return Open(std::move(fs), std::move(files), registry, err, ancestry);
-}
-
-std::shared_ptr<DiskModule> DiskModule::Open(
     std::shared_ptr<FileSystem> fs, UnitFiles files,
     const std::shared_ptr<platform::ClassRegistry>& registry, std::string* err,
     FormAncestry* ancestry) {

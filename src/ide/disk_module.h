@@ -47,16 +47,10 @@ class DiskModule : public IOTAModule, public std::enable_shared_from_this<DiskMo
   // in plain ASCII is taken as UTF-8.
   static UnitFiles Read(FileSystem& fs, const std::string& pas_path, const std::string& dfm_path,
                         bool lazarus_unit);
-  // Opens the unit at pas_path and, when dfm_path is not empty, its form, built on the
+  // Opens the unit and, when it has one, the form read into files, the form built on the
   // forms it inherits from as ancestry finds them (none when ancestry is nullptr).
-  // nullptr with *err when a file cannot be read or the form is malformed; nothing is
-  // written, the ancestors' files least of all.
-  static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs,
-                                          const std::string& pas_path, const std::string& dfm_path,
-                                          const std::shared_ptr<platform::ClassRegistry>& registry,
-                                          std::string* err, FormAncestry* ancestry = nullptr,
-                                          bool lazarus_unit = false);
-  // The same over files already read; *err is files.err when they could not be.
+  // nullptr with *err when a file could not be read (files.err) or the form is malformed;
+  // nothing is written, the ancestors' files least of all.
   static std::shared_ptr<DiskModule> Open(std::shared_ptr<FileSystem> fs, UnitFiles files,
                                           const std::shared_ptr<platform::ClassRegistry>& registry,
                                           std::string* err, FormAncestry* ancestry = nullptr);

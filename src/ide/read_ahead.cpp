@@ -35,7 +35,7 @@ void ReadAhead::Work() {
     if (stop_) return;
     const size_t index = std::max(next_, wanted_);
     next_ = index + 1;
-    units_[index];  // taken by this worker
+    units_.emplace(index, std::nullopt);  // being read: a Take of it waits
     lock.unlock();
     UnitFiles files;
     try {
@@ -68,7 +68,7 @@ UnitFiles ReadAhead::Take(size_t index) {
   }
   auto it = units_.find(index);
   if (it == units_.end()) {
-    wanted_ = std::max(wanted_, index + 1);
+    wanted_ = index + 1;
     changed_.notify_all();  // the workers may move on
     lock.unlock();
     return read_(index);
@@ -76,7 +76,7 @@ UnitFiles ReadAhead::Take(size_t index) {
   changed_.wait(lock, [&] { return it->second.has_value(); });
   UnitFiles files = std::move(*it->second);
   units_.erase(it);
-  wanted_ = std::max(wanted_, index + 1);
+  wanted_ = index + 1;
   changed_.notify_all();
   return files;
 }
