@@ -9,6 +9,7 @@
 
 #include "core/U_zori_func.h"
 #include "platform/classes.h"
+#include "platform/client_dataset.h"
 #include "platform/db_controls.h"
 #include "platform/exceptions.h"
 #include "platform/ext_controls.h"
@@ -174,7 +175,10 @@ const char* const kConfigClasses = "THotKey;TCheckBox;TMaskEdit;TSpinEdit;TCombo
 void ApplyConfigValue(platform::TComponent& component) {
   static const std::string config_classes = platform::UpperAscii(kConfigClasses);
   if (config_classes.find(platform::UpperAscii(component.ClassName())) == std::string::npos) return;
-  if (!FN_Existe_Valor_Config(component.Name())) return;
+  if (!FN_Existe_Valor_Config(component.Name())) {
+    vg_cds_config->Close();  // nothing to read; the table's lock goes with it
+    return;
+  }
   const platform::Variant value = FN_Valor_Config(component.Name());
   if (component.InheritsFrom("THotKey"))
     component.SetPropValue("HotKey", value.AsInteger());

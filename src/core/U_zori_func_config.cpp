@@ -116,7 +116,12 @@ bool FN_Existe_Valor_Config(const std::string& Chave) {
 }
 
 platform::Variant FN_Valor_Config(const std::string& Chave) {
-  if (!FN_Existe_Valor_Config(Chave)) return {};
+  if (!FN_Existe_Valor_Config(Chave)) {
+    // An open table holds its file's lock; one left open after a key that is not there
+    // would keep every other process from changing the settings until the next lookup.
+    vg_cds_config->Close();
+    return {};
+  }
   platform::Variant result;
   const std::string text = vg_cds_config->FieldByName("VL_CONFIG")->AsString();
   int32_t number = 0;

@@ -1,6 +1,9 @@
 // The text catalogue as a user meets it: windows shown through the template, translated
 // from the catalogue file named in the configuration, and the two message windows.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include "core/U_zori_func.h"
 #include "core/U_zori_msg.h"
@@ -140,6 +143,24 @@ TEST_F(CatalogueTest, BadConfigurationValueLeavesThatControlAndTheRestLoads) {
   TF_Janela_Teste& window = ShowWindow();
   EXPECT_FALSE(window.chk_Ori_Data->Checked());
   EXPECT_EQ(window.Caption(), "Janela de teste");
+}
+
+// While a window stands open, or after a setting that is not stored was looked up, another
+// process can still change the settings.
+TEST_F(CatalogueTest, LookingUpSettingsLeavesTheStoreFreeForOtherProcesses) {
+  WriteConfig({{"spe_tempo", "5", "1"}});
+  const auto lockable = [this] {
+    const int fd = ::open(Path("ZORIIDEx_Config_New.xml").c_str(), O_RDONLY | O_CLOEXEC);
+    const bool free = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    if (fd >= 0) ::close(fd);
+    return free;
+  };
+  ShowWindow();  // its check box's setting is not stored
+  EXPECT_TRUE(lockable());
+  EXPECT_TRUE(FN_Valor_Config("chk_never_stored").IsEmpty());
+  EXPECT_TRUE(lockable());
+  EXPECT_EQ(FN_Valor_Config("spe_tempo").AsInteger(), 5);
+  EXPECT_TRUE(lockable());
 }
 
 class MessageTest : public PackageFixture {
