@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "platform/component.h"
 #include "platform/modal_driver.h"
 #include "platform/variant.h"
+#include "project_inputs.h"
 #include "reg/U_zori_reg.h"
 
 namespace zori::cli {
@@ -70,8 +72,18 @@ void CloseOneForm(ide::DiskHost& host, int index) {
   F_ZORI_Sel_Foco->ShowModal();
 }
 
-int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
-                  const std::vector<std::string>& search_paths, Context& context) {
+// What closing the datasets of every project of a run came to.
+struct CloseTotals {
+  size_t switched = 0;
+  size_t written = 0;
+  bool ran = false;  // some project opened and was closed; the tally is worth printing
+};
+
+// Closes the datasets of one project (or of the units given by name); the exit code as for
+// the command.
+int CloseProject(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
+                 const std::vector<std::string>& search_paths, Context& context,
+                 CloseTotals& totals) {
   DesignerRun run(context);
   if (!run.Open(paths, classes, search_paths)) {
     for (const std::string& error : run.Errors())
@@ -85,6 +97,7 @@ int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::
     context.err << "zori close-datasets: " << e.what() << "\n";
     return 1;
   }
+  totals.ran = true;
   for (const SwitchedOff& off : switched) {
     context.out << off.unit << ": " << off.component << "." << off.property << " ("
                 << off.class_name << ") switched off\n";
@@ -95,11 +108,31 @@ int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::
   const bool saved = run.SaveChanged(&written, &errors, &changed_on_disk);
   for (const std::string& file : written) context.out << "wrote " << file << "\n";
   for (const std::string& error : errors) context.err << "zori close-datasets: " << error << "\n";
-  context.out << switched.size() << (switched.size() == 1 ? " property" : " properties")
-              << " switched off, " << written.size() << (written.size() == 1 ? " file" : " files")
-              << " written\n";
+  totals.switched += switched.size();
+  totals.written += written.size();
   if (changed_on_disk) return 2;  // someone else's edit was kept: the user has to look
   return saved ? 0 : 1;
+}
+
+int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
+                  const std::vector<std::string>& search_paths, Context& context) {
+  // A folder is searched through as check does: each project in it, then the units no
+  // project names. A unit two projects share is closed by the first; the second finds it
+  // closed already.
+  std::vector<std::string> input_errors = MissingInputs(paths);
+  const std::vector<InputGroup> groups = GroupInputs(paths, &input_errors);
+  for (const std::string& error : input_errors)
+    context.err << "zori close-datasets: " << error << "\n";
+  if (!input_errors.empty()) return 2;  // nothing is written on a wrong path
+  CloseTotals totals;
+  int code = 0;
+  for (const InputGroup& group : groups)
+    code = std::max(code, CloseProject(group.paths, classes, search_paths, context, totals));
+  if (!totals.ran) return code;
+  context.out << totals.switched << (totals.switched == 1 ? " property" : " properties")
+              << " switched off, " << totals.written << (totals.written == 1 ? " file" : " files")
+              << " written\n";
+  return code;
 }
 
 }  // namespace
@@ -165,10 +198,7 @@ void AddCloseDatasetsCommand(CLI::App& app, Context& context, int& exit_code) {
     std::vector<std::string> search_paths;
   };
   auto options = std::make_shared<Options>();
-  cmd->add_option(
-         "PATH", options->paths,
-         "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, a folder, or .pas/.dfm/.lfm files")
-      ->required();
+  cmd->add_option("PATH", options->paths, kProjectPathsHelp)->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table (XML, the shape of data/classes.xml); repeatable")
       ->option_text("FILE")

@@ -141,4 +141,13 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
   return groups;
 }
 
+std::vector<std::string> MissingInputs(const std::vector<std::string>& paths) {
+  std::vector<std::string> missing;
+  for (const std::string& path : paths) {
+    std::error_code ec;
+    if (!fs::exists(path, ec)) missing.push_back(path + ": no such file or folder");
+  }
+  return missing;
+}
+
 }  // namespace zori::cli

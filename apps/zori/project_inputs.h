@@ -10,6 +10,12 @@
 
 namespace zori::cli {
 
+// What the PATH arguments of a project-wide command may be, for its --help.
+inline constexpr const char* kProjectPathsHelp =
+    "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, .pas/.dfm/.lfm files, or a folder "
+    "searched through: each project file in it is a project, and units no project names are "
+    "taken on their own";
+
 struct InputGroup {
   std::string project;             // the .dpr/.lpi/.lpr, or empty for units taken on their own
   std::vector<std::string> paths;  // what to hand the host in one load
@@ -35,5 +41,9 @@ class PathKeys {
 // .lfm file)" to *errors.
 std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
                                     std::vector<std::string>* errors);
+
+// "PATH: no such file or folder" for each path that names nothing, as the host would say it;
+// a command that writes checks these before it changes any project.
+std::vector<std::string> MissingInputs(const std::vector<std::string>& paths);
 
 }  // namespace zori::cli

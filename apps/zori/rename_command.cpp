@@ -2,8 +2,10 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
 #include <ostream>
+#include <set>
 
 #include "cli.h"
 #include "designer/U_zori_mod_comps.h"
@@ -19,6 +21,7 @@
 #include "platform/modal_driver.h"
 #include "platform/std_controls.h"
 #include "platform/value_list_editor.h"
+#include "project_inputs.h"
 #include "reg/U_zori_reg.h"
 
 namespace zori::cli {
@@ -99,9 +102,20 @@ std::vector<std::string> Lines(const std::string& text) {
   return out;
 }
 
-int Rename(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
-           const std::vector<std::string>& search_paths, const RenameOptions& options,
-           Context& context) {
+// What the renames of every project of a run came to.
+struct RenameTotals {
+  std::vector<NameSuggestion> rows;
+  int refused = 0;
+  size_t written = 0;
+  std::set<std::string> seen;  // a unit two projects share is renamed once
+  PathKeys unit_key;
+  bool ran = false;  // some project was gone through; the tally is worth printing
+};
+
+// Renames in one project (or the units given by name); the exit code as for the command.
+int RenameProject(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
+                  const std::vector<std::string>& search_paths, const RenameOptions& options,
+                  Context& context, RenameTotals& totals) {
   DesignerRun run(context);
   // Suggestions alone change nothing across forms, so each form is opened alone and memory
   // stays that of one form; renames reach every open form built on the renamed one, so
@@ -116,15 +130,16 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
                   << ": nothing to rename (no .dpr, .pas or .dfm file)\n";
     return 2;
   }
-  std::vector<NameSuggestion> rows;
   int refused = 0;
   try {
     run.ForEachForm([&](int index) {
+      const std::string unit = run.Host().Module(index)->GetFileName();
+      if (!totals.seen.insert(totals.unit_key(unit)).second) return;
       std::vector<NameMessage> messages;
       const std::vector<NameSuggestion> form_rows =
           RunNamingStandard(run.Host(), index, options, &messages);
       if (form_rows.empty() && messages.empty()) return;
-      context.out << run.Host().Module(index)->GetFileName() << ":\n";
+      context.out << unit << ":\n";
       for (const NameSuggestion& row : form_rows) {
         context.out << "  " << row.current << " -> " << row.suggested
                     << (row.refused ? "  (refused)" : "") << "\n";
@@ -133,40 +148,64 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
       for (const NameMessage& message : messages) {
         for (const std::string& line : Lines(message.text)) context.out << "  " << line << "\n";
       }
-      rows.insert(rows.end(), form_rows.begin(), form_rows.end());
+      totals.rows.insert(totals.rows.end(), form_rows.begin(), form_rows.end());
     });
   } catch (const std::exception& e) {
     context.err << "zori rename: " << e.what() << "\n";
     return 1;
   }
+  totals.refused += refused;
+  totals.ran = true;
   // Units opened one at a time report the ones that could not be read as they come.
   for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
   int code = run.Errors().empty() ? 0 : 2;
-  for (const std::string& only : options.only) {
-    const std::string name = only.substr(0, only.find('='));
-    bool found = false;
-    for (const NameSuggestion& row : rows) found |= platform::SameTextAscii(row.current, name);
-    if (!found) {
-      context.err << "zori rename: --only " << only << ": no suggestion for a component named "
-                  << name << "\n";
-      code = 2;
-    }
-  }
-  if (!options.apply) {
-    context.out << rows.size() << (rows.size() == 1 ? " rename" : " renames")
-                << " suggested; --apply renames\n";
-    return code;
-  }
+  if (!options.apply) return code;
   std::vector<std::string> written;
   std::vector<std::string> errors;
   bool changed_on_disk = false;
   const bool saved = run.SaveChanged(&written, &errors, &changed_on_disk);
   for (const std::string& file : written) context.out << "wrote " << file << "\n";
   for (const std::string& error : errors) context.err << "zori rename: " << error << "\n";
-  context.out << rows.size() - refused << " renamed, " << refused << " refused, " << written.size()
-              << (written.size() == 1 ? " file" : " files") << " written\n";
+  totals.written += written.size();
   if (code == 0 && changed_on_disk) code = 2;  // someone else's edit was kept
   if (code == 0 && (refused > 0 || !saved)) code = 1;
+  return code;
+}
+
+int Rename(const std::vector<std::string>& paths, const std::vector<std::string>& classes,
+           const std::vector<std::string>& search_paths, const RenameOptions& options,
+           Context& context) {
+  // A folder is searched through as check does: each project in it, then the units no
+  // project names.
+  std::vector<std::string> input_errors = MissingInputs(paths);
+  const std::vector<InputGroup> groups = GroupInputs(paths, &input_errors);
+  for (const std::string& error : input_errors) context.err << "zori rename: " << error << "\n";
+  if (!input_errors.empty()) return 2;  // nothing is renamed on a wrong path
+  RenameTotals totals;
+  int code = 0;
+  for (const InputGroup& group : groups) {
+    code =
+        std::max(code, RenameProject(group.paths, classes, search_paths, options, context, totals));
+  }
+  for (const std::string& only : options.only) {
+    const std::string name = only.substr(0, only.find('='));
+    bool found = false;
+    for (const NameSuggestion& row : totals.rows)
+      found |= platform::SameTextAscii(row.current, name);
+    if (!found) {
+      context.err << "zori rename: --only " << only << ": no suggestion for a component named "
+                  << name << "\n";
+      code = 2;
+    }
+  }
+  const size_t rows = totals.rows.size();
+  if (!totals.ran) return code;
+  if (!options.apply) {
+    context.out << rows << (rows == 1 ? " rename" : " renames") << " suggested; --apply renames\n";
+    return code;
+  }
+  context.out << rows - totals.refused << " renamed, " << totals.refused << " refused, "
+              << totals.written << (totals.written == 1 ? " file" : " files") << " written\n";
   return code;
 }
 
@@ -258,10 +297,7 @@ void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
     bool no_data_field = false;
   };
   auto options = std::make_shared<Options>();
-  cmd->add_option(
-         "PATH", options->paths,
-         "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, a folder, or .pas/.dfm/.lfm files")
-      ->required();
+  cmd->add_option("PATH", options->paths, kProjectPathsHelp)->required();
   cmd->add_flag("--apply", options->rename.apply, "make the renames and write the changed files");
   cmd->add_flag("--no-focus-label", options->no_focus_label,
                 "name labels by the plain prefix rule, not after their FocusControl");

@@ -267,11 +267,7 @@ void AddTabOrderCommand(CLI::App& app, Context& context, int& exit_code) {
       "TabOrder lines change). Exit 0 when every input loaded and every save succeeded, 2 "
       "otherwise (the reasons go to stderr).");
   auto options = std::make_shared<TabOrderOptions>();
-  cmd->add_option("PATH", options->paths,
-                  "a Delphi (.dpr) or Lazarus (.lpi, .lpr) project, .pas/.dfm/.lfm files, or a "
-                  "folder searched through: each project file in it is a project, and units "
-                  "no project names are taken on their own")
-      ->required();
+  cmd->add_option("PATH", options->paths, kProjectPathsHelp)->required();
   cmd->add_option("--classes", options->classes,
                   "an extra class table for your own component classes; repeatable")
       ->option_text("FILE")

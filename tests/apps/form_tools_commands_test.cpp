@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "designer/U_zori_sel_foco.h"
 #include "zori_run.h"
@@ -70,6 +69,35 @@ TEST_F(FormToolsCommandTest, CloseDatasetsWithoutItsClassTableFailsAndWritesNoth
 
   const Outcome missing = Zori({"close-datasets", (root_ / "nothing.dpr").string()});
   EXPECT_EQ(missing.code, 2);
+}
+
+// A folder is searched through for its projects, as check does; a path that names nothing
+// stops the run before any project is touched.
+TEST_F(FormToolsCommandTest, FolderOfProjectsIsGoneThroughProjectByProject) {
+  fs::create_directories(root_ / "repo");
+  CopyIn(kNomes, "repo/a");
+  CopyIn(kNomes, "repo/b");
+  const std::string repo = (root_ / "repo").string();
+  const std::string one = Zori({"rename", (root_ / "proj").string()}).out;
+  const Outcome both = Zori({"rename", repo});
+  EXPECT_EQ(both.code, 0) << both.err;
+  const std::string tally = one.substr(one.rfind('\n', one.size() - 2) + 1);
+  const int per_project = std::stoi(tally);
+  ASSERT_GT(per_project, 0);
+  EXPECT_NE(both.out.find(std::to_string(2 * per_project) + " renames suggested"),
+            std::string::npos)
+      << both.out;
+
+  const Outcome wrong = Zori({"close-datasets", repo, (root_ / "nothing.dpr").string()});
+  EXPECT_EQ(wrong.code, 2);
+  EXPECT_NE(wrong.err.find("nothing.dpr: no such file or folder"), std::string::npos) << wrong.err;
+  const Outcome closed = Zori({"close-datasets", repo});
+  EXPECT_EQ(closed.code, 0) << closed.err;
+  EXPECT_NE(closed.out.find("6 properties switched off, 2 files written"), std::string::npos)
+      << closed.out;
+  for (const char* project : {"a", "b"}) {
+    EXPECT_NE(ReadAll(root_ / "repo" / project / "Dados/uDados.dfm"), Original("Dados/uDados.dfm"));
+  }
 }
 
 TEST_F(FormToolsCommandTest, RenamePrintsTheSummaryAndAppliesOnlyWhatWasAskedFor) {
