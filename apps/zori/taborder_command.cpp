@@ -158,12 +158,6 @@ class TabOrderDriver : public platform::ModalDriver {
   const TabOrderOptions& options_;
 };
 
-std::string UnitKey(const std::string& path) {
-  std::string key = path;
-  for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return key;
-}
-
 int RunTabOrder(const TabOrderOptions& options, Context& context) {
   std::vector<std::string> errors;
   const std::vector<InputGroup> groups = GroupInputs(options.paths, &errors);
@@ -181,7 +175,8 @@ int RunTabOrder(const TabOrderOptions& options, Context& context) {
   int forms = 0;
   int differing = 0;
   int written = 0;
-  std::set<std::string> seen;
+  std::set<std::string> seen;  // a unit two projects share is validated once
+  PathKeys unit_key;
   for (const InputGroup& group : groups) {
     // A tab order is a form's own business, so each form is opened, validated, saved and
     // closed alone and memory stays that of one form however large the project.
@@ -193,7 +188,7 @@ int RunTabOrder(const TabOrderOptions& options, Context& context) {
       if (open.get() == nullptr) continue;
       ide::DiskModule& module = *open.get();
       const int i = host.IndexOf(module);
-      if (module.Form() == nullptr || !seen.insert(UnitKey(module.GetFileName())).second) continue;
+      if (module.Form() == nullptr || !seen.insert(unit_key(module.GetFileName())).second) continue;
       ++forms;
       context.out << module.Form()->GetFileName() << ": form " << module.Form()->Root()->Name()
                   << "\n";
