@@ -41,11 +41,11 @@ bool IsControl(const TComponent& component) {
   return dynamic_cast<const TControl*>(&component) != nullptr;
 }
 
-// Components the designer shows as tiles: not controls, not menu items, not fields (the
-// fields editor shows those).
+// Components the designer shows as tiles: not controls, and not the parts another
+// component's editor shows (menu items, fields, the actions of an action list).
 bool IsTiled(const TComponent& component) {
   return !IsControl(component) && !component.InheritsFrom("TMenuItem") &&
-         !component.InheritsFrom("TField");
+         !component.InheritsFrom("TField") && !component.InheritsFrom("TContainedAction");
 }
 
 // The page a page control shows: its ActivePage, else its first page.

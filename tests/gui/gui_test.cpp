@@ -185,6 +185,20 @@ TEST_F(GuiTest, TabOrderWindowShowsBothTreesOfTheOpenForm) {
   EXPECT_EQ(suggested_roots, current_roots);
 }
 
+TEST_F(GuiTest, ActionsStayInTheirListAndAreNoTilesOnTheForm) {
+  session_.reset();
+  platform::ResetApplication();
+  CopyIn(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Nomes", "nomes");
+  session_ = std::make_unique<zori::cli::GuiSession>(context_);
+  std::string err;
+  ASSERT_TRUE(session_->Start({(root_ / "nomes" / "uAcoesUtf8.pas").string()}, {}, &err)) << err;
+  ASSERT_TRUE(session_->WaitForToolMenu(10000));
+  const gui::DesignSurface& surface = session_->Window().Surface();
+  platform::TComponent* form = surface.Editor()->Root();
+  EXPECT_FALSE(surface.RectOf(*form->FindComponent("alAções")).isEmpty());
+  EXPECT_TRUE(surface.RectOf(*form->FindComponent("Transferência")).isEmpty());
+}
+
 TEST_F(GuiTest, CommentCommandWritesTheHeaderAtTheClickedLine) {
   ASSERT_TRUE(session_->Window().OpenUnit("uFuncoes"));
   QPlainTextEdit& code = session_->Window().CodePane();
