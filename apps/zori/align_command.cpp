@@ -230,9 +230,7 @@ void AddAlignCommand(CLI::App& app, Context& context, int& exit_code) {
   cmd->add_option("--gap", options->gap,
                   "manual: the gap in pixels (default 0, equal spacing; negative overlaps)")
       ->option_text("N");
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE");
+  AddClassesOption(*cmd, options->classes);
   AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Align(*options, context); });
 }

@@ -260,11 +260,7 @@ void AddCheckCommand(CLI::App& app, Context& context, int& exit_code) {
                   "their own. A Lazarus project's forms are read with the LCL's class table "
                   "(data/classes-lcl.xml)")
       ->required();
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table (XML, the shape of data/classes.xml) for your own "
-                  "component classes; repeatable. A zori.classes.xml beside the project is "
-                  "read too")
-      ->option_text("FILE");
+  AddClassesOption(*cmd, options->classes);
   std::vector<std::string> valid;
   for (const FormCheck& check : FormChecks()) valid.push_back(check.name);
   cmd->add_option("--only", options->only,

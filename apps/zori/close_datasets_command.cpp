@@ -199,10 +199,7 @@ void AddCloseDatasetsCommand(CLI::App& app, Context& context, int& exit_code) {
   };
   auto options = std::make_shared<Options>();
   cmd->add_option("PATH", options->paths, kProjectPathsHelp)->required();
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE")
-      ->allow_extra_args(false);
+  AddClassesOption(*cmd, options->classes);
   AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] {
     exit_code = CloseDatasets(options->paths, options->classes, options->search_paths, context);

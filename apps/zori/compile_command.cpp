@@ -104,9 +104,7 @@ void AddCompileCommand(CLI::App& app, Context& context, int& exit_code) {
       ->required();
   cmd->add_flag("--code-insight", options->code_insight,
                 "a code-insight compile: the add-in lets it through untouched");
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE");
+  AddClassesOption(*cmd, options->classes);
   AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Compile(*options, context); });
 }

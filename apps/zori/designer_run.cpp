@@ -1,6 +1,8 @@
 #include "designer_run.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "cli.h"
 #include "ide/dfm_document.h"
@@ -58,9 +60,18 @@ bool DesignerRun::HasUnits() const {
 
 void DesignerRun::ForEachForm(const std::function<void(int index)>& visit) {
   ide::DiskHost& host = *project_.host;
+  // Ancestor forms before the forms built on them: a tool's change to an ancestor reaches
+  // its open descendants, which then find it already made rather than refuse it as
+  // inherited.
+  std::vector<int> forms;
   for (int i = 0; i < host.ModuleCount(); ++i) {
-    if (host.Module(i)->Form() != nullptr) visit(i);
+    if (host.Module(i)->Form() != nullptr) forms.push_back(i);
   }
+  std::stable_sort(forms.begin(), forms.end(), [&host](int a, int b) {
+    return host.Module(a)->Form()->AncestorFormCount() <
+           host.Module(b)->Form()->AncestorFormCount();
+  });
+  for (int i : forms) visit(i);
   for (int i = 0; i < host.ListedCount(); ++i) {
     const ListedModule open(host, i, &project_.errors);
     if (open.get() != nullptr && open.get()->Form() != nullptr) visit(host.IndexOf(*open.get()));

@@ -34,7 +34,8 @@ class DesignerRun {
 
   // Whether the project has units at all (open or listed).
   bool HasUnits() const;
-  // Calls visit with the module index of each unit that has a form, in the project's order;
+  // Calls visit with the module index of each unit that has a form, in the project's order
+  // with ancestor forms before the forms that inherit from them;
   // a listed unit is open only during its visit. A unit that cannot be read adds its
   // message to Errors().
   void ForEachForm(const std::function<void(int index)>& visit);

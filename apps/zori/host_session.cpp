@@ -44,4 +44,14 @@ void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders) {
       ->allow_extra_args(false);  // one folder per use, so paths after it stay paths
 }
 
+void AddClassesOption(CLI::App& command, std::vector<std::string>& tables) {
+  command
+      .add_option("--classes", tables,
+                  "an extra class table for your own component classes (XML, the shape of "
+                  "data/classes.xml); repeatable. A zori.classes.xml beside the project is read "
+                  "too")
+      ->option_text("FILE")
+      ->allow_extra_args(false);  // one table per use, so paths after it stay paths
+}
+
 }  // namespace zori::cli

@@ -69,5 +69,7 @@ class ListedModule {
 
 // Adds the repeatable --search-path DIR option of the commands that open projects.
 void AddSearchPathOption(CLI::App& command, std::vector<std::string>& folders);
+// Adds --classes FILE (repeatable): extra class tables for the user's own component classes.
+void AddClassesOption(CLI::App& command, std::vector<std::string>& tables);
 
 }  // namespace zori::cli

@@ -166,9 +166,7 @@ void AddLayoutCommand(CLI::App& app, Context& context, int& exit_code) {
   cmd->add_option("ACTION", options->action, "save or apply")->required();
   cmd->add_option("PROJECT", options->project, "the Delphi project (.dpr, or its folder)")
       ->required();
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE");
+  AddClassesOption(*cmd, options->classes);
   AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] { exit_code = Layout(*options, context); });
 }

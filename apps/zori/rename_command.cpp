@@ -307,12 +307,9 @@ void AddRenameCommand(CLI::App& app, Context& context, int& exit_code) {
                   "rename only this component (NAME keeps the suggestion, NAME=NEW sets the new "
                   "name); repeatable")
       ->option_text("NAME[=NEW]")
-      ->expected(1)
+      ->allow_extra_args(false)  // one name per use, so paths after it stay paths
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table (XML, the shape of data/classes.xml); repeatable")
-      ->option_text("FILE")
-      ->allow_extra_args(false);
+  AddClassesOption(*cmd, options->classes);
   AddSearchPathOption(*cmd, options->search_paths);
   cmd->callback([options, &context, &exit_code] {
     options->rename.focus_label = !options->no_focus_label;

@@ -263,10 +263,7 @@ void AddTabOrderCommand(CLI::App& app, Context& context, int& exit_code) {
       "otherwise (the reasons go to stderr).");
   auto options = std::make_shared<TabOrderOptions>();
   cmd->add_option("PATH", options->paths, kProjectPathsHelp)->required();
-  cmd->add_option("--classes", options->classes,
-                  "an extra class table for your own component classes; repeatable")
-      ->option_text("FILE")
-      ->allow_extra_args(false);
+  AddClassesOption(*cmd, options->classes);
   AddSearchPathOption(*cmd, options->search_paths);
   cmd->add_flag("--apply", options->apply, "write the suggested tab order (the window's OK)");
   cmd->add_flag("--active-control", options->active_control,

@@ -65,6 +65,8 @@ class FormEditor : public IOTAFormEditor,
   // Classes whose forms the form builds on but that were not found (its root's ancestor,
   // frames placed inline), each once, in the order met.
   const std::vector<std::string>& MissingAncestors() const { return missing_ancestors_; }
+  // How many ancestor forms (of the root's class line) this form is built on.
+  size_t AncestorFormCount() const { return ancestor_classes_.size(); }
   // True for a component designed in an ancestor form or a frame's own form: its name is
   // the ancestor's.
   bool IsInherited(const platform::TComponent& component) const {
