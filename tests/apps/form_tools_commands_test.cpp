@@ -169,4 +169,13 @@ TEST_F(FormToolsCommandTest, RenameInAnAncestorFormReachesItsDescendants) {
   // The project still loads whole: every inherited object finds its ancestor's component.
   r = Zori({"check", "--only", "taborder", project});
   EXPECT_EQ(r.err, "");
+
+  // Units named descendants first: the ancestor is still renamed first, and its
+  // descendants follow instead of refusing the inherited name.
+  fs::copy(fs::path(ZORI_TEST_DATA_DIR) / "host" / "Heranca", root_ / "her2");
+  const fs::path her2 = root_ / "her2";
+  r = Zori({"rename", "--apply", "--only", "pnlDados=pnl_Dados", (her2 / "uCliente.pas").string(),
+            (her2 / "uPessoa.pas").string(), (her2 / "uBase.pas").string()});
+  EXPECT_EQ(r.code, 0) << r.out;
+  EXPECT_NE(r.out.find("1 renamed, 0 refused, 4 files written"), std::string::npos) << r.out;
 }
