@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <optional>
+
 #include "host_fixture.h"
 #include "ide/disk_module.h"
 #include "ide/form_editor.h"
@@ -25,75 +27,75 @@ std::unique_ptr<platform::ClassRegistry> Shipped(const std::string& table) {
   return registry;
 }
 
+// Checks each "Class<Ancestor" of the registry: that it knows the class and its ancestry,
+// whether it is windowed when that is given and, for "Class<Ancestor.Property", that the
+// class has that property, off by default.
+void ExpectKnown(const platform::ClassRegistry& registry, const std::vector<std::string>& entries,
+                 std::optional<bool> windowed = std::nullopt) {
+  for (const std::string& entry : entries) {
+    const size_t lt = entry.find('<');
+    const size_t dot = entry.find('.');
+    const platform::TClassInfo* cls = registry.Find(entry.substr(0, lt));
+    ASSERT_NE(cls, nullptr) << entry;
+    EXPECT_TRUE(cls->InheritsFrom(entry.substr(lt + 1, dot - lt - 1))) << entry;
+    if (windowed) {
+      EXPECT_EQ(cls->InheritsFrom("TWinControl"), *windowed) << entry;
+    }
+    if (dot == std::string::npos) continue;
+    const platform::PropInfo* prop = cls->FindProperty(entry.substr(dot + 1));
+    ASSERT_NE(prop, nullptr) << entry;
+    EXPECT_EQ(prop->default_value, platform::Variant(false)) << entry;
+  }
+}
+
+// The property "Class.Property" of a class the registry knows, or null.
+const platform::PropInfo* Prop(const platform::ClassRegistry& registry, const std::string& name) {
+  const platform::TClassInfo* cls = registry.Find(name.substr(0, name.find('.')));
+  EXPECT_NE(cls, nullptr) << name;
+  return cls == nullptr ? nullptr : cls->FindProperty(name.substr(name.find('.') + 1));
+}
+
 }  // namespace
 
 TEST(ClassTableTest, ShippedTableKnowsThePalettesDatasetAndConnectionFamilies) {
-  const auto registry = Shipped("classes.xml");
+  const auto shipped = Shipped("classes.xml");
+  const platform::ClassRegistry& registry = *shipped;
   // What the dataset closer switches off, off by default.
-  for (const char* name :
-       {"TTable", "TQuery", "TStoredProc", "TClientDataSet", "TADOQuery", "TADOTable",
-        "TADODataSet", "TADOStoredProc", "TIBQuery", "TIBTable", "TIBDataSet", "TSQLQuery",
-        "TSQLDataSet", "TSQLTable", "TSQLClientDataSet"}) {
-    const platform::TClassInfo* cls = registry->Find(name);
-    ASSERT_NE(cls, nullptr) << name;
-    EXPECT_TRUE(cls->InheritsFrom("TDataSet")) << name;
-    const platform::PropInfo* active = cls->FindProperty("Active");
-    ASSERT_NE(active, nullptr) << name;
-    EXPECT_EQ(active->default_value, platform::Variant(false)) << name;
-  }
-  for (const char* name : {"TDatabase", "TADOConnection", "TIBDatabase", "TSQLConnection"}) {
-    ASSERT_NE(registry->Find(name), nullptr) << name;
-    EXPECT_NE(registry->Find(name)->FindProperty("Connected"), nullptr) << name;
-  }
-  struct Family {
-    const char* name;
-    const char* ancestor;
-    bool windowed;
-  };
-  const Family families[] = {
-      {"TSpinEdit", "TCustomEdit", true},
-      {"TDirectoryListBox", "TCustomListBox", true},
-      {"TDriveComboBox", "TCustomComboBox", true},
-      {"TFileListBox", "TCustomListBox", true},
-      {"TChart", "TCustomPanel", true},
-      {"TDBChart", "TCustomChart", true},
-      {"TOleContainer", "TCustomControl", true},
-      {"TWebBrowser", "TOleControl", true},
-      {"TStaticText", "TCustomStaticText", true},
-      {"TDBLookupCombo", "TCustomEdit", true},
-      {"TGauge", "TGraphicControl", false},
-      {"TDBText", "TCustomLabel", false},
-      {"TNestedTable", "TDataSet", false},
-      {"TSQLClientDataSet", "TCustomClientDataSet", false},
-      {"TIBClientDataSet", "TDataSet", false},
-      {"TIBStringField", "TStringField", false},
-      {"TDCOMConnection", "TCustomConnection", false},
-      {"TOpenPictureDialog", "TOpenDialog", false},
-      {"TLineSeries", "TChartSeries", false},
-  };
-  for (const Family& f : families) {
-    const platform::TClassInfo* cls = registry->Find(f.name);
-    ASSERT_NE(cls, nullptr) << f.name;
-    EXPECT_TRUE(cls->InheritsFrom(f.ancestor)) << f.name;
-    EXPECT_EQ(cls->InheritsFrom("TWinControl"), f.windowed) << f.name;
-  }
-  const platform::TClassInfo* edit = registry->Find("TDBEdit");
-  EXPECT_TRUE(edit->InheritsFrom("TWinControl"));
-  EXPECT_EQ(edit->FindProperty("DataSource")->kind, platform::PropKind::ComponentRef);
-  EXPECT_EQ(edit->FindProperty("TabStop")->default_value, platform::Variant(true));
-  EXPECT_EQ(registry->Find("TSpinEdit")->FindProperty("Increment")->default_value,
-            platform::Variant(int32_t{1}));
-  EXPECT_EQ(registry->Find("TRadioButton")->FindProperty("TabStop")->default_value,
-            platform::Variant(false));
+  ExpectKnown(
+      registry,
+      {"TTable<TDataSet.Active", "TQuery<TDataSet.Active", "TStoredProc<TDataSet.Active",
+       "TClientDataSet<TDataSet.Active", "TADOQuery<TDataSet.Active", "TADOTable<TDataSet.Active",
+       "TADODataSet<TDataSet.Active", "TADOStoredProc<TDataSet.Active", "TIBQuery<TDataSet.Active",
+       "TIBTable<TDataSet.Active", "TIBDataSet<TDataSet.Active", "TSQLQuery<TDataSet.Active",
+       "TSQLDataSet<TDataSet.Active", "TSQLTable<TDataSet.Active",
+       "TSQLClientDataSet<TCustomClientDataSet.Active", "TDatabase<TCustomConnection.Connected",
+       "TADOConnection<TCustomConnection.Connected", "TIBDatabase<TCustomConnection.Connected",
+       "TSQLConnection<TCustomConnection.Connected"},
+      false);
+  ExpectKnown(
+      registry,
+      {"TSpinEdit<TCustomEdit", "TDirectoryListBox<TCustomListBox",
+       "TDriveComboBox<TCustomComboBox", "TFileListBox<TCustomListBox", "TChart<TCustomPanel",
+       "TDBChart<TCustomChart", "TOleContainer<TCustomControl", "TWebBrowser<TOleControl",
+       "TStaticText<TCustomStaticText", "TDBLookupCombo<TCustomEdit", "TDBEdit<TCustomEdit"},
+      true);
+  ExpectKnown(registry,
+              {"TGauge<TGraphicControl", "TDBText<TCustomLabel", "TLabel<TGraphicControl",
+               "TNestedTable<TDataSet", "TIBClientDataSet<TDataSet", "TIBStringField<TStringField",
+               "TDCOMConnection<TCustomConnection", "TOpenPictureDialog<TOpenDialog",
+               "TLineSeries<TChartSeries"},
+              false);
+  EXPECT_EQ(Prop(registry, "TDBEdit.DataSource")->kind, platform::PropKind::ComponentRef);
+  EXPECT_EQ(Prop(registry, "TLabel.FocusControl")->kind, platform::PropKind::ComponentRef);
+  EXPECT_EQ(Prop(registry, "TDBEdit.TabStop")->default_value, platform::Variant(true));
+  EXPECT_EQ(Prop(registry, "TRadioButton.TabStop")->default_value, platform::Variant(false));
+  EXPECT_EQ(Prop(registry, "TSpinEdit.Increment")->default_value, platform::Variant(int32_t{1}));
   // Tab sheets, status bars and animations are windowed but publish no tab order.
-  EXPECT_NE(edit->FindProperty("TabOrder"), nullptr);
-  for (const char* name : {"TTabSheet", "TStatusBar", "TAnimate"}) {
-    EXPECT_TRUE(registry->Find(name)->InheritsFrom("TWinControl")) << name;
-    EXPECT_EQ(registry->Find(name)->FindProperty("TabOrder"), nullptr) << name;
-  }
-  EXPECT_TRUE(registry->Find("TLabel")->InheritsFrom("TGraphicControl"));
-  EXPECT_EQ(registry->Find("TLabel")->FindProperty("FocusControl")->kind,
-            platform::PropKind::ComponentRef);
+  EXPECT_NE(Prop(registry, "TDBEdit.TabOrder"), nullptr);
+  ExpectKnown(registry, {"TTabSheet<TWinControl", "TStatusBar<TWinControl", "TAnimate<TWinControl"},
+              true);
+  for (const char* name : {"TTabSheet.TabOrder", "TStatusBar.TabOrder", "TAnimate.TabOrder"})
+    EXPECT_EQ(Prop(registry, name), nullptr) << name;
 }
 
 TEST(ClassTableTest, FaultsAreReportedWithFileLineAndColumn) {
@@ -288,70 +290,44 @@ TEST(ClassTableTest, AFormShowingNoSignDoesNotDecideForTheNextForm) {
 TEST(ClassTableTest, LclTableKnowsTheLazarusPaletteAndDatabaseFamilies) {
   const auto shipped = Shipped("classes-lcl.xml");
   const platform::ClassRegistry& registry = *shipped;
-  struct Family {
-    const char* name;
-    const char* ancestor;
-    const char* switch_property;  // what the dataset closer turns off, or nullptr
-  };
-  const Family families[] = {
-      {"TSQLQuery", "TCustomBufDataset", "Active"},
-      {"TSQLTransaction", "TDBTransaction", "Active"},
-      {"TBufDataset", "TDBDataset", "Active"},
-      {"TDbf", "TDataSet", "Active"},
-      {"TMemDataset", "TDataSet", "Active"},
-      {"TSdfDataSet", "TFixedFormatDataSet", "Active"},
-      {"TZQuery", "TZAbstractDataset", "Active"},
-      {"TZTable", "TZAbstractTable", "Active"},
-      {"TZReadOnlyQuery", "TZAbstractRODataset", "Active"},
-      {"TZConnection", "TZAbstractConnection", "Connected"},
-      {"TSQLConnector", "TDatabase", "Connected"},
-      {"TIBConnection", "TSQLConnection", "Connected"},
-      {"TPQConnection", "TSQLConnection", "Connected"},
-      {"TMySQL57Connection", "TMySQLConnection", "Connected"},
-      {"TSQLite3Connection", "TCustomConnection", "Connected"},
-      {"TODBCConnection", "TSQLConnection", "Connected"},
-      {"TMSSQLConnection", "TSQLConnection", "Connected"},
-      {"TDBEdit", "TCustomMaskEdit", nullptr},
-      {"TDBLookupComboBox", "TCustomDBComboBox", nullptr},
-      {"TDBGrid", "TCustomGrid", nullptr},
-      {"TDBNavigator", "TCustomPanel", nullptr},
-      {"TDBText", "TCustomLabel", nullptr},
-      {"TEditButton", "TCustomAbstractGroupedEdit", nullptr},
-      {"TSavePictureDialog", "TOpenDialog", nullptr},
-  };
-  for (const Family& f : families) {
-    const platform::TClassInfo* cls = registry.Find(f.name);
-    ASSERT_NE(cls, nullptr) << f.name;
-    EXPECT_TRUE(cls->InheritsFrom(f.ancestor)) << f.name;
-    if (f.switch_property == nullptr) continue;
-    const platform::PropInfo* prop = cls->FindProperty(f.switch_property);
-    ASSERT_NE(prop, nullptr) << f.name;
-    EXPECT_EQ(prop->default_value, platform::Variant(false)) << f.name;
-  }
-  // Queries and tables are datasets; transactions and connections are not.
-  EXPECT_TRUE(registry.Find("TZReadOnlyQuery")->InheritsFrom("TDataSet"));
+  // Queries and tables are datasets; transactions and connections are not. What the dataset
+  // closer turns off is off by default.
+  ExpectKnown(registry, {"TSQLQuery<TCustomBufDataset.Active", "TBufDataset<TDBDataset.Active",
+                         "TDbf<TDataSet.Active", "TMemDataset<TDataSet.Active",
+                         "TSdfDataSet<TFixedFormatDataSet.Active",
+                         "TZQuery<TZAbstractDataset.Active", "TZTable<TZAbstractTable.Active",
+                         "TZReadOnlyQuery<TZAbstractRODataset.Active", "TZReadOnlyQuery<TDataSet"});
+  ExpectKnown(
+      registry,
+      {"TSQLTransaction<TDBTransaction.Active", "TZConnection<TZAbstractConnection.Connected",
+       "TSQLConnector<TDatabase.Connected", "TIBConnection<TSQLConnection.Connected",
+       "TPQConnection<TSQLConnection.Connected", "TMySQL57Connection<TMySQLConnection.Connected",
+       "TSQLite3Connection<TCustomConnection.Connected", "TODBCConnection<TSQLConnection.Connected",
+       "TMSSQLConnection<TSQLConnection.Connected", "TDBText<TCustomLabel",
+       "TSavePictureDialog<TOpenDialog"});
   EXPECT_FALSE(registry.Find("TSQLTransaction")->InheritsFrom("TDataSet"));
+  ExpectKnown(registry,
+              {"TDBEdit<TCustomMaskEdit", "TDBLookupComboBox<TCustomDBComboBox",
+               "TDBGrid<TCustomGrid", "TDBNavigator<TCustomPanel", "TDBCheckBox<TWinControl",
+               "TEditButton<TCustomAbstractGroupedEdit"},
+              true);
   // The LCL's data-aware label publishes FocusControl as its label does.
-  for (const char* label : {"TLabel", "TDBText", "TStaticText"}) {
-    EXPECT_EQ(registry.Find(label)->FindProperty("FocusControl")->kind,
-              platform::PropKind::ComponentRef)
-        << label;
-  }
-  for (const char* control : {"TDBEdit", "TDBGrid", "TDBLookupComboBox", "TDBCheckBox"}) {
-    const platform::TClassInfo* cls = registry.Find(control);
-    EXPECT_TRUE(cls->InheritsFrom("TWinControl")) << control;
-    EXPECT_EQ(cls->FindProperty("DataSource")->kind, platform::PropKind::ComponentRef) << control;
-    EXPECT_EQ(cls->FindProperty("TabStop")->default_value, platform::Variant(true)) << control;
-  }
-  EXPECT_NE(registry.Find("TDBEdit")->FindProperty("DataField"), nullptr);
-  // Controls made without a tab stop in the LCL.
-  for (const char* control : {"TRadioButton", "TPanel", "TDBNavigator", "TGroupBox"}) {
-    EXPECT_EQ(registry.Find(control)->FindProperty("TabStop")->default_value,
+  for (const char* name : {"TLabel.FocusControl", "TDBText.FocusControl",
+                           "TStaticText.FocusControl", "TDBEdit.DataSource", "TDBGrid.DataSource",
+                           "TDBLookupComboBox.DataSource", "TDBCheckBox.DataSource"})
+    EXPECT_EQ(Prop(registry, name)->kind, platform::PropKind::ComponentRef) << name;
+  EXPECT_NE(Prop(registry, "TDBEdit.DataField"), nullptr);
+  // Controls made with and without a tab stop in the LCL.
+  for (const char* name : {"TDBEdit", "TDBGrid", "TDBLookupComboBox", "TDBCheckBox"})
+    EXPECT_EQ(Prop(registry, name + std::string(".TabStop"))->default_value,
+              platform::Variant(true))
+        << name;
+  for (const char* name : {"TRadioButton", "TPanel", "TDBNavigator", "TGroupBox"})
+    EXPECT_EQ(Prop(registry, name + std::string(".TabStop"))->default_value,
               platform::Variant(false))
-        << control;
-  }
+        << name;
   // Pages and status bars take no part in the tab order.
-  for (const char* control : {"TTabSheet", "TPage", "TSplitter", "TStatusBar"})
-    EXPECT_EQ(registry.Find(control)->FindProperty("TabOrder"), nullptr) << control;
-  EXPECT_NE(registry.Find("TToolBar")->FindProperty("TabOrder"), nullptr);
+  for (const char* name : {"TTabSheet", "TPage", "TSplitter", "TStatusBar"})
+    EXPECT_EQ(Prop(registry, name + std::string(".TabOrder")), nullptr) << name;
+  EXPECT_NE(Prop(registry, "TToolBar.TabOrder"), nullptr);
 }
