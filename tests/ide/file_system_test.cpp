@@ -61,24 +61,6 @@ TEST(RealFileSystemTest, FailedWritesAndReadsReportThePathAndLeaveNoTrace) {
   EXPECT_FALSE(disk.ListFolder(folder.Path("nowhere"), &names, &err));
 }
 
-TEST(MemoryFileSystemTest, FailingWritesKeepTheOldFile) {
-  ide::MemoryFileSystem fs;
-  fs.Create("p/Unit1.pas", "old");
-  fs.Create("p/sub/Unit2.pas", "x");
-  fs.FailWritesTo("p/Unit1.pas");
-  std::string err;
-  EXPECT_FALSE(fs.WriteFile("p/Unit1.pas", "new", &err));
-  EXPECT_EQ(err, "p/Unit1.pas: write failed");
-  EXPECT_EQ(fs.Contents("p/Unit1.pas"), "old");
-  EXPECT_TRUE(fs.writes().empty());
-  int64_t stamp = fs.Stamp("p/sub/Unit2.pas");
-  EXPECT_TRUE(fs.WriteFile("p/sub/Unit2.pas", "y", &err));
-  EXPECT_GT(fs.Stamp("p/sub/Unit2.pas"), stamp);
-  std::vector<std::string> names;
-  ASSERT_TRUE(fs.ListFolder("p", &names, &err));
-  EXPECT_EQ(names, (std::vector<std::string>{"Unit1.pas", "sub"}));
-}
-
 namespace {
 
 // The disk with one step made to fail, as a full disk or a failing device would.

@@ -150,43 +150,6 @@ TEST(TabOrderTest, WritingTabOrderMovesTheControlAndRenumbersItsSiblings) {
   EXPECT_EQ(saved.substr(0, grid), c.dfm.substr(0, grid));  // the first panel is untouched
 }
 
-TEST(SelectionTest, SelectionIsReportedInSelectionOrder) {
-  Cadastro c;
-  ASSERT_EQ(c.form->GetSelCount(), 1);  // the form itself, as the designer opens
-  ASSERT_NE(c.form->GetRootComponent(), nullptr);
-  EXPECT_EQ(Supports<INTAComponent>(c.form->GetSelComponent(0))->GetComponent(),
-            c.module->Form()->Root());
-
-  // Adding a component to the selection drops the form from it.
-  c.form->FindComponent("Edit2")->Select(true);
-  ASSERT_EQ(c.form->GetSelCount(), 1);
-  c.form->FindComponent("Label1")->Select(true);
-  c.form->FindComponent("Edit1")->Select(true);
-  c.form->FindComponent("Edit2")->Select(true);  // already selected: keeps its place
-  ASSERT_EQ(c.form->GetSelCount(), 3);
-  std::vector<std::string> names;
-  for (int i = 0; i < c.form->GetSelCount(); ++i) {
-    TPropBuffer name = std::string();
-    c.form->GetSelComponent(i)->GetPropValueByName("Name", name);
-    names.push_back(std::get<std::string>(name));
-  }
-  EXPECT_EQ(names, (std::vector<std::string>{"Edit2", "Label1", "Edit1"}));
-  EXPECT_EQ(c.form->GetSelComponent(3), nullptr);
-  c.form->FindComponent("Memo1")->Select(false);
-  EXPECT_EQ(c.form->GetSelCount(), 1);
-
-  // The form is found by its name like a component; selecting it clears the rest.
-  auto root = c.form->FindComponent("FRMCADASTRO");
-  ASSERT_NE(root, nullptr);
-  EXPECT_EQ(Supports<INTAComponent>(root)->GetComponent(), c.module->Form()->Root());
-  root->Select(true);
-  ASSERT_EQ(c.form->GetSelCount(), 1);
-  EXPECT_EQ(Supports<INTAComponent>(c.form->GetSelComponent(0))->GetComponent(),
-            c.module->Form()->Root());
-  EXPECT_FALSE(c.form->GetModified());  // selecting is not a change of the form
-  c.Check();
-}
-
 TEST(DesignedFormTest, OuterAndClientSizesAnswerForEachOtherByBorderStyleAndMenu) {
   HostFixture f("Alinha");
   ASSERT_TRUE(
@@ -241,17 +204,8 @@ TEST(FormRoundTripTest, ChangesMadeOnTheLiveObjectsReachTheFileWhenTheFormIsSave
 }
 
 TEST(FormRoundTripTest, FailedWritesKeepTheOldFilesAndTheModifiedMark) {
-  Cadastro c;
-  ASSERT_TRUE(c.Set("Edit1", "Left", int32_t{64}));
-  c.files->FailWritesTo("proj/uCadastro.dfm");
-  std::string err;
-  EXPECT_FALSE(c.host->SaveAll(&err));
-  EXPECT_EQ(err, "proj/uCadastro.dfm: write failed");
-  EXPECT_EQ(c.files->Contents("proj/uCadastro.dfm"), c.dfm);
-  EXPECT_TRUE(c.module->Modified());
-
-  // A character the unit's Windows-1252 cannot hold stops the save before anything is
-  // written, the form included.
+  // A write that fails is checked in ModuleSaveTest; here, a character the unit's
+  // Windows-1252 cannot hold stops the save before anything is written, the form included.
   HostFixture f;
   ASSERT_TRUE(f.Load({"proj/uCadastro.pas"}));
   auto module = f.host->Module(0);

@@ -14,29 +14,14 @@ using ide::testing::HostFixture;
 using ide::testing::ReplaceOnce;
 using ide::testing::ScreenForm;
 
-TEST(IdeMainMenuTest, FileMenuComesFirstAndSaveAllSavesEveryModifiedModule) {
+TEST(IdeMainMenuTest, SaveAllSavesEveryModifiedModule) {
   HostFixture f;
   ASSERT_TRUE(f.Load({"proj/Cadastro.dpr"}));
-  platform::TMainMenu* menu = Supports<INTAServices>(BorlandIDEServices)->GetMainMenu();
-  ASSERT_NE(menu, nullptr);
-  std::vector<std::string> captions;
-  for (int i = 0; i < menu->Items()->Count(); ++i) {
-    captions.push_back(platform::StripHotkey(menu->Items()->Items(i)->Caption()));
-  }
-  EXPECT_EQ(captions,
-            (std::vector<std::string>{"File", "Edit", "Search", "View", "Project", "Run",
-                                      "Component", "Database", "Tools", "Window", "Help"}));
-  platform::TMenuItem* file = menu->Items()->Items(0);
-  platform::TMenuItem* save_all = nullptr;
-  for (int i = 0; i < file->Count(); ++i) {
-    if (file->Items(i)->Name() == "FileSaveAllItem") save_all = file->Items(i);
-  }
+  // The menu bar's captions, pictures and shortcuts are what `zori menus` prints.
+  auto* save_all = dynamic_cast<platform::TMenuItem*>(
+      f.host->Desktop().MainWindow().FindComponent("FileSaveAllItem"));
   ASSERT_NE(save_all, nullptr);
-  EXPECT_EQ(platform::ShortCutToText(save_all->ShortCut()), "Shift+Ctrl+S");
   ASSERT_NE(save_all->Action(), nullptr);
-  std::string err;
-  EXPECT_TRUE(menu->Items()->CheckMenu(&err)) << err;
-
   // Nothing modified: the command writes nothing.
   save_all->Action()->Execute();
   EXPECT_TRUE(f.files->writes().empty());

@@ -52,16 +52,10 @@ TEST(PasFormClassTest, FormClassAndItsComponentFieldsAreFound) {
 }
 
 TEST(PasFormClassTest, RenamingAFieldTouchesTheDeclarationOnly) {
+  // A field declared alone is renamed through the designer (FormRenameTest); here, one
+  // sharing its declaration, and the renames refused.
   std::string text = MainUnit();
   std::string err;
-  ASSERT_TRUE(ide::RenameFormField("Main.pas", &text, "TFRMMAIN", "edtName", "edt_Nome", &err))
-      << err;
-  std::string expected = MainUnit();
-  size_t at = expected.find("    edtName: TDBEdit; // customer name");
-  ASSERT_NE(at, std::string::npos);
-  expected.replace(at + 4, 7, "edt_Nome");
-  EXPECT_EQ(text, expected);  // comments, method bodies and the 1252 bytes stay as they were
-
   ASSERT_TRUE(ide::RenameFormField("Main.pas", &text, "TfrmMain", "lblCity", "lbl_Cidade", &err));
   EXPECT_NE(text.find("lblName, lbl_Cidade: TLabel;"), std::string::npos);
 
