@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "ide/source_editor.h"
 #include "ide/text_encoding.h"

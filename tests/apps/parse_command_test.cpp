@@ -7,9 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "zori_run.h"
 
