@@ -88,12 +88,3 @@ TEST_F(ApplicationTest, AModalWindowClosedWithCaFreeIsGoneAfterTheLoop) {
   Application().ProcessMessages();
   EXPECT_EQ(Screen().FormCount(), 0);
 }
-
-TEST_F(ApplicationTest, AnotherClockKeepsTheTimeRunningTimersStillHadToWait) {
-  auto clock = std::make_unique<ManualClock>();
-  ManualClock* manual = clock.get();
-  Application().SetClock(std::move(clock));
-  manual->Advance(500);
-  EXPECT_EQ(Application().GetClock().NowMs(), 500);
-  EXPECT_EQ(Application().NextTimerDueInMs(), -1);
-}

@@ -48,39 +48,6 @@ std::string ErrorOf(const std::function<void()>& action) {
 
 }  // namespace
 
-TEST(ClientDataSetTest, CursorWalksTheRowsAndReportsBothEnds) {
-  People p;
-  EXPECT_TRUE(p.cds->IsEmpty());
-  EXPECT_TRUE(p.cds->Bof());
-  EXPECT_TRUE(p.cds->Eof());
-  EXPECT_EQ(p.cds->RecNo(), 0);
-  p.Add(1, "Ana");
-  p.Add(2, "Bia");
-  p.Add(3, "Caio");
-  p.cds->First();
-  EXPECT_TRUE(p.cds->Bof());
-  EXPECT_FALSE(p.cds->Eof());
-  EXPECT_EQ(p.cds->RecNo(), 1);
-  p.cds->Next();
-  p.cds->Next();
-  EXPECT_EQ(p.cds->FieldByName("NOME")->AsString(), "Caio");
-  EXPECT_FALSE(p.cds->Eof());
-  p.cds->Next();  // past the last row: Eof, still on it
-  EXPECT_TRUE(p.cds->Eof());
-  EXPECT_EQ(p.cds->RecNo(), 3);
-  p.cds->Prior();
-  EXPECT_FALSE(p.cds->Eof());
-  EXPECT_EQ(p.cds->RecNo(), 2);
-  EXPECT_EQ(p.cds->MoveBy(-5), -1);
-  EXPECT_TRUE(p.cds->Bof());
-  p.cds->Last();
-  EXPECT_TRUE(p.cds->Eof());
-  EXPECT_EQ(p.cds->FieldByName("ID")->AsInteger(), 3);
-  p.cds->SetRecNo(2);
-  EXPECT_EQ(p.cds->FieldByName("NOME")->AsString(), "Bia");
-  EXPECT_EQ(p.cds->RecordCount(), 3);
-}
-
 TEST(ClientDataSetTest, EditingStatesInsertBeforeEditCancelAndDelete) {
   People p;
   p.Add(1, "Ana");
@@ -125,21 +92,6 @@ TEST(ClientDataSetTest, EditingStatesInsertBeforeEditCancelAndDelete) {
   p.Add(9, "Zé");
   p.cds->EmptyDataSet();
   EXPECT_EQ(p.cds->RecordCount(), 0);
-}
-
-TEST(ClientDataSetTest, PostRefusesAnEmptyRequiredFieldNamingIt) {
-  People p;
-  p.cds->Append();
-  p.cds->FieldByName("NOME")->SetAsString("Sem código");
-  EXPECT_EQ(ErrorOf([&] { p.cds->Post(); }), "Field 'Código' must have a value");
-  EXPECT_EQ(p.cds->State(), dsInsert);  // the user can still fill it in
-  p.cds->FieldByName("ID")->SetAsString("7");
-  p.cds->Post();
-  EXPECT_EQ(p.cds->RecordCount(), 1);
-  p.cds->Edit();
-  p.cds->FieldByName("ID")->Clear();
-  EXPECT_THROW(p.cds->Post(), EDatabaseError);
-  EXPECT_THROW(p.cds->FieldByName("ID")->SetAsString("sete"), EConvertError);
 }
 
 TEST(ClientDataSetTest, TextIsCutToTheSizeInCharactersNotBytes) {

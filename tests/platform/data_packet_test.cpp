@@ -157,41 +157,6 @@ TEST(DataPacketTest, PendingChangeLogIsMergedOnLoadAndNotWrittenBack) {
   EXPECT_EQ(Dump(*inserted), (std::vector<std::string>{"chk_Ori_Data|0|0", "spe_tempo|5|1"}));
 }
 
-TEST(DataPacketTest, OpenAndCloseWithAFileNameWriteTheTableBack) {
-  TempFolder dir;
-  const std::string path = dir.Path("ZORIIDEx_Config_New.xml");
-  Form f;
-  TClientDataSet* cds = f.NewTable("vg_cds_config");
-  cds->FieldDefs().Add("TX_CONFIG", ftString, 60);
-  cds->FieldDefs().Add("VL_CONFIG", ftString, 255);
-  cds->FieldDefs().Add("ID_TIPO_DADO", ftInteger);
-  cds->SetFileName(path);
-  cds->Open();  // no file yet: an empty table from the declared fields
-  cds->Append();
-  cds->FieldByName("TX_CONFIG")->SetAsString("hk_comment");
-  cds->FieldByName("VL_CONFIG")->SetAsString("32833");
-  cds->FieldByName("ID_TIPO_DADO")->SetAsInteger(1);
-  cds->Post();
-  cds->Close();
-  ASSERT_TRUE(std::filesystem::exists(path));
-  cds->Open();
-  EXPECT_EQ(Dump(*cds), (std::vector<std::string>{"hk_comment|32833|1"}));
-  TField* value = cds->FieldByName("VL_CONFIG");
-  value->SetDisplayLabel("Valor");
-  cds->Edit();
-  value->SetAsString("0");
-  cds->Post();
-  cds->SetPropValue("Active", false);
-  EXPECT_TRUE(value->IsNull());  // a field held across the close reads null meanwhile
-  EXPECT_THROW(value->SetAsString("1"), EDatabaseError);
-  cds->Open();
-  EXPECT_EQ(cds->FieldByName("VL_CONFIG"), value);
-  EXPECT_EQ(value->AsString(), "0");
-  EXPECT_EQ(value->DisplayName(), "Valor");
-  cds->Close();
-  EXPECT_EQ(dir.FileCount(), 1);  // no temporary files left behind
-}
-
 TEST(DataPacketTest, BadFilesAreReportedWithFileAndPositionAndNeverOverwritten) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"bad_malformed.xml",

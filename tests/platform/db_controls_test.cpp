@@ -145,64 +145,6 @@ TEST(DataControlsTest, CheckBoxAndComboBoxWriteTheirField) {
   EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
-TEST(DataControlsTest, LookupComboListsTheListSourceAndFollowsTheKey) {
-  Window w;
-  auto* lookup = w.Control<TDBLookupComboBox>("dblc_id_tipo_cs", "id_tipo_cs");
-  lookup->SetPropValue("ListSource", "ds_Snip_Groups");
-  lookup->SetKeyField("id_tipo_cs");
-  lookup->SetListField("ds_tipo_cs");
-  EXPECT_EQ(lookup->ListItems(), (std::vector<std::string>{"Laços", "Exceções", "Classes"}));
-  EXPECT_EQ(lookup->Text(), "Laços");
-  w.snippets->Next();
-  EXPECT_EQ(lookup->Text(), "Exceções");
-
-  int clicks = 0;
-  lookup->OnClick = [&](TObject*) { ++clicks; };
-  lookup->SelectItem(2);
-  EXPECT_EQ(clicks, 1);
-  EXPECT_EQ(w.snippets->FieldByName("id_tipo_cs")->AsInteger(), 3);
-  EXPECT_EQ(w.groups->RecNo(), 3);  // the list dataset moves to the chosen row
-  EXPECT_EQ(lookup->Text(), "Classes");
-  w.snippets->Cancel();
-
-  // Bound to no record: the key lives in the control.
-  auto* finder = TComponent::Create<TDBLookupComboBox>(w.form);
-  finder->SetListSource(w.ds_groups);
-  finder->SetKeyField("id_tipo_cs");
-  finder->SetListField("ds_tipo_cs");
-  EXPECT_EQ(finder->Text(), "");
-  finder->SelectItem(1);
-  EXPECT_EQ(finder->KeyValue(), Variant(2));
-  EXPECT_EQ(finder->Text(), "Exceções");
-  finder->SetKeyValue(0);
-  EXPECT_EQ(finder->Text(), "");
-}
-
-TEST(DataControlsTest, GridShowsColumnsAndRowsAndMovesTheCursor) {
-  Window w;
-  auto* grid = w.Control<TDBGrid>("dbg_Lista", "");
-  EXPECT_EQ(grid->ColumnCount(), 4);  // no columns defined: every field
-  EXPECT_EQ(grid->ColumnTitle(1), "ds_code_Snipplet");
-  w.snippets->FieldByName("ds_code_Snipplet")->SetDisplayLabel("Descrição");
-  EXPECT_EQ(grid->ColumnTitle(1), "Descrição");
-  TColumn& col = grid->Columns().Add();
-  col.FieldName = "ds_code_Snipplet";
-  col.Width = 486;
-  EXPECT_EQ(grid->Columns().Count(), 1);
-  EXPECT_EQ(grid->ColumnTitle(0), "Descrição");
-  grid->Columns()[0].Title.Caption = "Snippet";
-  EXPECT_EQ(grid->ColumnTitle(0), "Snippet");
-  EXPECT_EQ(grid->RowCount(), 3);
-  EXPECT_EQ(grid->CellText(2, 0), "Vazio");
-  grid->SelectRow(2);
-  EXPECT_EQ(w.snippets->RecNo(), 3);
-  EXPECT_EQ(grid->Row(), 2);
-  w.snippets->SetFilter("id_tipo_cs = 1");
-  w.snippets->SetFiltered(true);
-  EXPECT_EQ(grid->RowCount(), 1);
-  EXPECT_EQ(grid->CellText(0, 0), "Laço for");
-}
-
 TEST(DataControlsTest, NavigatorButtonsMoveAndEditAsTheirStateAllows) {
   Window w;
   auto* nav = w.Control<TDBNavigator>("dbn_Nav", "");
@@ -241,25 +183,6 @@ TEST(DataControlsTest, NavigatorButtonsMoveAndEditAsTheirStateAllows) {
             "[nbFirst, nbPrior, nbNext, nbLast, nbPost, nbCancel]");
   nav->BtnClick(nbInsert);  // hidden: nothing happens
   EXPECT_EQ(w.snippets->State(), dsBrowse);
-}
-
-TEST(DataControlsTest, ClassesDescendFromThePlatformsControls) {
-  // The data controls are the platform's controls: windowed ones in the tab order.
-  const ClassRegistry& classes = BuiltinClasses();
-  EXPECT_TRUE(classes.Find("TDBEdit")->InheritsFrom("TCustomEdit"));
-  EXPECT_FALSE(classes.Find("TDBText")->InheritsFrom("TWinControl"));
-  EXPECT_EQ(classes.Find("TDBLookupComboBox")->FindProperty("ListSource")->kind,
-            PropKind::ComponentRef);
-
-  Window w;
-  auto* edit = w.Control<TDBEdit>("dbe_x", "ds_code_Snipplet");
-  EXPECT_EQ(edit->GetComponentRef("DataSource"), w.ds_snippets);
-  EXPECT_EQ(edit->GetPropValue("DataField").AsString(), "ds_code_Snipplet");
-  EXPECT_THROW(edit->SetPropValue("DataSource", "ds_Nada"), EComponentError);
-  EXPECT_EQ(w.snippets->GetPropValue("Filtered"), Variant(false));
-  std::string err;
-  EXPECT_TRUE(w.form.CheckTree(&err)) << err;
-  EXPECT_TRUE(w.form.CheckControls(&err)) << err;
 }
 
 TEST(DataControlsTest, FreeingTheDatasetBlanksItsControlsAndWritesItsFile) {

@@ -43,51 +43,6 @@ TEST_F(TimerTest, FiresOnceEachIntervalOfTheApplicationClock) {
   EXPECT_EQ(Application().NextTimerDueInMs(), 5 * 60000);
 }
 
-TEST_F(TimerTest, DisabledZeroIntervalOrNoHandlerNeverTicks) {
-  TTimer disabled;
-  TTimer zero;
-  TTimer silent;
-  int ticks = 0;
-  disabled.SetInterval(10);
-  disabled.SetEnabled(false);
-  disabled.SetOnTimer([&](TObject*) { ++ticks; });
-  zero.SetInterval(0);
-  zero.SetOnTimer([&](TObject*) { ++ticks; });
-  silent.SetInterval(10);
-  clock_->Advance(1000);
-  Application().ProcessMessages();
-  EXPECT_EQ(ticks, 0);
-  EXPECT_EQ(Application().NextTimerDueInMs(), -1);
-  disabled.SetEnabled(true);
-  clock_->Advance(10);
-  Application().ProcessMessages();
-  EXPECT_EQ(ticks, 1);
-}
-
-TEST_F(TimerTest, AHandlerMayFreeItsOwnTimerAndOthers) {
-  // The start-up pattern: the first tick removes the timer that fired it.
-  auto startup = std::make_unique<TTimer>();
-  auto other = std::make_unique<TTimer>();
-  int startup_ticks = 0;
-  int other_ticks = 0;
-  startup->SetInterval(1000);
-  other->SetInterval(1000);
-  startup->SetOnTimer([&](TObject*) {
-    ++startup_ticks;
-    startup->SetEnabled(false);
-    startup.reset();
-    other.reset();
-  });
-  other->SetOnTimer([&](TObject*) { ++other_ticks; });
-  clock_->Advance(1000);
-  Application().ProcessMessages();
-  clock_->Advance(1000);
-  Application().ProcessMessages();
-  EXPECT_EQ(startup_ticks, 1);
-  EXPECT_EQ(other_ticks, 0);
-  EXPECT_EQ(startup, nullptr);
-}
-
 TEST_F(TimerTest, RunningTheLoopForAWhileFiresEachTimerAsItFallsDue) {
   auto startup = std::make_unique<TTimer>();
   TTimer autosave;

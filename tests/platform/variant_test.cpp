@@ -6,14 +6,6 @@
 
 using platform::Variant;
 
-TEST(VariantTest, EmptyConvertsToFalseZeroAndEmptyText) {
-  Variant empty;
-  EXPECT_TRUE(empty.IsEmpty());
-  EXPECT_FALSE(empty.AsBoolean());
-  EXPECT_EQ(empty.AsInteger(), 0);
-  EXPECT_EQ(empty.AsString(), "");
-}
-
 TEST(VariantTest, TextToIntegerFailsNamingTheText) {
   EXPECT_EQ(Variant("  42").AsInteger(), 42);
   EXPECT_EQ(Variant("-7").AsInteger(), -7);
