@@ -43,6 +43,30 @@ TEST_F(TimerTest, FiresOnceEachIntervalOfTheApplicationClock) {
   EXPECT_EQ(Application().NextTimerDueInMs(), 5 * 60000);
 }
 
+TEST_F(TimerTest, AHandlerMayFreeItsOwnTimerAndOthers) {
+  // The start-up pattern: the first tick removes the timer that fired it.
+  auto startup = std::make_unique<TTimer>();
+  auto other = std::make_unique<TTimer>();
+  int startup_ticks = 0;
+  int other_ticks = 0;
+  startup->SetInterval(1000);
+  other->SetInterval(1000);
+  startup->SetOnTimer([&](TObject*) {
+    ++startup_ticks;
+    startup->SetEnabled(false);
+    startup.reset();
+    other.reset();
+  });
+  other->SetOnTimer([&](TObject*) { ++other_ticks; });
+  clock_->Advance(1000);
+  Application().ProcessMessages();
+  clock_->Advance(1000);
+  Application().ProcessMessages();
+  EXPECT_EQ(startup_ticks, 1);
+  EXPECT_EQ(other_ticks, 0);
+  EXPECT_EQ(startup, nullptr);
+}
+
 TEST_F(TimerTest, RunningTheLoopForAWhileFiresEachTimerAsItFallsDue) {
   auto startup = std::make_unique<TTimer>();
   TTimer autosave;
