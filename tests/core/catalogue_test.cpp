@@ -76,19 +76,6 @@ TEST_F(CatalogueTest, LookupIgnoresLetterCaseAndTheFirstRowWins) {
   EXPECT_EQ(FN_Get_Component_StringResource("F_ZORI_Outra", "bbtn_Ok.Caption"), "");
 }
 
-TEST_F(CatalogueTest, ConfiguredCatalogueFileIsTheOneLoaded) {
-  WriteConfig({{"edt_Resources", "ZORIIDEx_msg_en.xml", "2"}});
-  WriteCatalogue("ZORIIDEx_msg.xml", {{"", "bbtn_Cancel.Caption", "Cancelar"}});
-  WriteCatalogue("ZORIIDEx_msg_en.xml", {{"", "bbtn_Cancel.Caption", "Cancel"}});
-  LoadCatalogue();
-  EXPECT_EQ(FN_Get_Component_StringResource("", "bbtn_Cancel.Caption"), "Cancel");
-
-  WriteConfig({{"edt_Resources", "sumiu.xml", "2"}});  // a catalogue that is not there
-  LoadCatalogue();
-  EXPECT_EQ(FN_Get_Component_StringResource("", "bbtn_Cancel.Caption"), "");
-  EXPECT_TRUE(Messages().empty());
-}
-
 TEST_F(CatalogueTest, ShownWindowIsTranslatedItemsStopAtTheFirstGap) {
   WriteConfig({{"chk_Ori_Data", "0", "0"}});
   WriteCatalogue("ZORIIDEx_msg.xml", {{"", "bbtn_Ok.Caption", "OK"},
