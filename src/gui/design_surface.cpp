@@ -42,10 +42,14 @@ bool IsControl(const TComponent& component) {
 }
 
 // Components the designer shows as tiles: not controls, and not the parts another
-// component's editor shows (menu items, fields, the actions of an action list).
-bool IsTiled(const TComponent& component) {
-  return !IsControl(component) && !component.InheritsFrom("TMenuItem") &&
-         !component.InheritsFrom("TField") && !component.InheritsFrom("TContainedAction");
+// component's editor shows (menu items, fields, actions, live bindings: whatever the form
+// file nests inside a non-visual component).
+bool IsTiled(const ide::FormEditor& form, const TComponent& component) {
+  if (IsControl(component) || component.InheritsFrom("TMenuItem") ||
+      component.InheritsFrom("TField") || component.InheritsFrom("TContainedAction"))
+    return false;
+  const TComponent* holder = form.StreamParent(component);
+  return holder == nullptr || holder == form.Root() || IsControl(*holder);
 }
 
 // The page a page control shows: its ActivePage, else its first page.
@@ -149,7 +153,7 @@ std::vector<DesignSurface::Tile> DesignSurface::Tiles() const {
   int next_x = 8;
   for (int i = 0; i < root->ComponentCount(); ++i) {
     TComponent* c = root->Components(i);
-    if (!IsTiled(*c)) continue;
+    if (!IsTiled(*editor_, *c)) continue;
     // Where the designer left the tile (its design position), else the next free place.
     int left = c->GetPropValue("Left").AsInteger();
     int top = c->GetPropValue("Top").AsInteger();

@@ -65,6 +65,13 @@ class FormEditor : public IOTAFormEditor,
   // Classes whose forms the form builds on but that were not found (its root's ancestor,
   // frames placed inline), each once, in the order met.
   const std::vector<std::string>& MissingAncestors() const { return missing_ancestors_; }
+  // The component whose object holds this one's in the form file (the form, a control, or
+  // a non-visual component such as an action or bindings list); nullptr when the file does
+  // not hold it.
+  platform::TComponent* StreamParent(const platform::TComponent& component) const {
+    const auto found = stream_parent_.find(&component);
+    return found != stream_parent_.end() ? found->second : nullptr;
+  }
   // How many ancestor forms (of the root's class line) this form is built on.
   size_t AncestorFormCount() const { return ancestor_classes_.size(); }
   // True for a component designed in an ancestor form or a frame's own form: its name is
