@@ -124,7 +124,7 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
     FolderContents found;
     Search(path, &found);
     if (found.projects.empty() && found.units.empty()) {
-      errors->push_back(path + ": nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file" +
+      errors->push_back(path + ": nothing to open (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file" +
                         (found.forms ? " with its unit)" : ")"));
       continue;
     }

@@ -37,7 +37,7 @@ class PathKeys {
 // skipped), each .dpr or .lpi found is a group (a .lpr only when no .lpi of its name is
 // beside it) and the .pas files that none of the projects found names make one more group.
 // A path that does not exist is handed on as it is, so the host names it. A folder that
-// holds nothing of these adds "PATH: nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or
+// holds nothing of these adds "PATH: nothing to open (no .dpr, .lpi, .lpr, .pas, .dfm or
 // .lfm file)" to *errors.
 std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
                                     std::vector<std::string>* errors);

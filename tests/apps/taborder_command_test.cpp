@@ -104,7 +104,7 @@ TEST_F(TabOrderCommandTest, NothingToCheckAndUnknownChecksAreErrors) {
   const Outcome empty = Zori({"check", (root_ / "vazio").string()});
   EXPECT_EQ(empty.code, 2);
   EXPECT_EQ(empty.err, "zori check: " + (root_ / "vazio").string() +
-                           ": nothing to check (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file)\n");
+                           ": nothing to open (no .dpr, .lpi, .lpr, .pas, .dfm or .lfm file)\n");
   const Outcome bogus = Zori({"check", "--only", "tabs", Dir().string()});
   EXPECT_EQ(bogus.code, 2);
   EXPECT_NE(bogus.err.find("tabs"), std::string::npos) << bogus.err;
