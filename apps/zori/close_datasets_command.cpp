@@ -102,14 +102,9 @@ int CloseProject(const std::vector<std::string>& paths, const std::vector<std::s
     context.out << off.unit << ": " << off.component << "." << off.property << " ("
                 << off.class_name << ") switched off\n";
   }
-  std::vector<std::string> written;
-  std::vector<std::string> errors;
   bool changed_on_disk = false;
-  const bool saved = run.SaveChanged(&written, &errors, &changed_on_disk);
-  for (const std::string& file : written) context.out << "wrote " << file << "\n";
-  for (const std::string& error : errors) context.err << "zori close-datasets: " << error << "\n";
+  const bool saved = run.SaveChanged("close-datasets", &totals.written, &changed_on_disk);
   totals.switched += switched.size();
-  totals.written += written.size();
   if (changed_on_disk) return 2;  // someone else's edit was kept: the user has to look
   return saved ? 0 : 1;
 }
@@ -119,11 +114,8 @@ int CloseDatasets(const std::vector<std::string>& paths, const std::vector<std::
   // A folder is searched through as check does: each project in it, then the units no
   // project names. A unit two projects share is closed by the first; the second finds it
   // closed already.
-  std::vector<std::string> input_errors = MissingInputs(paths);
-  const std::vector<InputGroup> groups = GroupInputs(paths, &input_errors);
-  for (const std::string& error : input_errors)
-    context.err << "zori close-datasets: " << error << "\n";
-  if (!input_errors.empty()) return 2;  // nothing is written on a wrong path
+  std::vector<InputGroup> groups;
+  if (!GroupInputsToChange(paths, "close-datasets", context.err, &groups)) return 2;
   CloseTotals totals;
   int code = 0;
   for (const InputGroup& group : groups)

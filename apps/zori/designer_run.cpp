@@ -78,8 +78,7 @@ void DesignerRun::ForEachForm(const std::function<void(int index)>& visit) {
   }
 }
 
-bool DesignerRun::SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors,
-                              bool* changed_on_disk) {
+bool DesignerRun::SaveChanged(const std::string& command, size_t* written, bool* changed_on_disk) {
   *changed_on_disk = false;
   ide::DiskHost& host = *project_.host;
   ide::FileSystem& files = host.Files();
@@ -114,12 +113,13 @@ bool DesignerRun::SaveChanged(std::vector<std::string>* written, std::vector<std
     }
     if (!module.Modified()) continue;
     if (!module.Save(false, true)) {
-      errors->push_back(module.LastError());
+      context_.err << "zori " << command << ": " << module.LastError() << "\n";
       *changed_on_disk = *changed_on_disk || module.ChangedOnDisk();
       ok = false;
       continue;
     }
-    written->insert(written->end(), changed.begin(), changed.end());
+    for (const std::string& file : changed) context_.out << "wrote " << file << "\n";
+    *written += changed.size();
   }
   return ok;
 }

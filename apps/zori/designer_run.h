@@ -41,11 +41,11 @@ class DesignerRun {
   void ForEachForm(const std::function<void(int index)>& visit);
 
   // Writes every module a tool changed whose form or unit now differs from its file;
-  // a module marked modified whose text is unchanged is left alone. Each written file's
-  // path goes to *written; false with one message per failed module in *errors, and
-  // *changed_on_disk set when a file was not saved over because it changed on disk.
-  bool SaveChanged(std::vector<std::string>* written, std::vector<std::string>* errors,
-                   bool* changed_on_disk);
+  // a module marked modified whose text is unchanged is left alone. Prints "wrote FILE" for
+  // each file written and adds their count to *written; false when a module could not be
+  // written (each said as "zori COMMAND: ..." on stderr), with *changed_on_disk set when a
+  // file was not saved over because it changed on disk.
+  bool SaveChanged(const std::string& command, size_t* written, bool* changed_on_disk);
 
  private:
   Context& context_;

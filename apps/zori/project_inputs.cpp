@@ -141,13 +141,18 @@ std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
   return groups;
 }
 
-std::vector<std::string> MissingInputs(const std::vector<std::string>& paths) {
-  std::vector<std::string> missing;
+bool GroupInputsToChange(const std::vector<std::string>& paths, const std::string& command,
+                         std::ostream& err, std::vector<InputGroup>* groups) {
+  std::vector<std::string> errors;
+  // The host would name a missing path only when its group's turn came, after earlier
+  // projects were written.
   for (const std::string& path : paths) {
     std::error_code ec;
-    if (!fs::exists(path, ec)) missing.push_back(path + ": no such file or folder");
+    if (!fs::exists(path, ec)) errors.push_back(path + ": no such file or folder");
   }
-  return missing;
+  *groups = GroupInputs(paths, &errors);
+  for (const std::string& error : errors) err << "zori " << command << ": " << error << "\n";
+  return errors.empty();
 }
 
 }  // namespace zori::cli

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,10 @@ class PathKeys {
 std::vector<InputGroup> GroupInputs(const std::vector<std::string>& paths,
                                     std::vector<std::string>* errors);
 
-// "PATH: no such file or folder" for each path that names nothing, as the host would say it;
-// a command that writes checks these before it changes any project.
-std::vector<std::string> MissingInputs(const std::vector<std::string>& paths);
+// The groups of a command that writes files. A path that names nothing or a folder with
+// nothing to open is reported on err as "zori COMMAND: PATH: ..." and stops the command
+// before it changes any project (false).
+bool GroupInputsToChange(const std::vector<std::string>& paths, const std::string& command,
+                         std::ostream& err, std::vector<InputGroup>* groups);
 
 }  // namespace zori::cli

@@ -160,13 +160,8 @@ int RenameProject(const std::vector<std::string>& paths, const std::vector<std::
   for (const std::string& error : run.Errors()) context.err << "zori rename: " << error << "\n";
   int code = run.Errors().empty() ? 0 : 2;
   if (!options.apply) return code;
-  std::vector<std::string> written;
-  std::vector<std::string> errors;
   bool changed_on_disk = false;
-  const bool saved = run.SaveChanged(&written, &errors, &changed_on_disk);
-  for (const std::string& file : written) context.out << "wrote " << file << "\n";
-  for (const std::string& error : errors) context.err << "zori rename: " << error << "\n";
-  totals.written += written.size();
+  const bool saved = run.SaveChanged("rename", &totals.written, &changed_on_disk);
   if (code == 0 && changed_on_disk) code = 2;  // someone else's edit was kept
   if (code == 0 && (refused > 0 || !saved)) code = 1;
   return code;
@@ -177,10 +172,8 @@ int Rename(const std::vector<std::string>& paths, const std::vector<std::string>
            Context& context) {
   // A folder is searched through as check does: each project in it, then the units no
   // project names.
-  std::vector<std::string> input_errors = MissingInputs(paths);
-  const std::vector<InputGroup> groups = GroupInputs(paths, &input_errors);
-  for (const std::string& error : input_errors) context.err << "zori rename: " << error << "\n";
-  if (!input_errors.empty()) return 2;  // nothing is renamed on a wrong path
+  std::vector<InputGroup> groups;
+  if (!GroupInputsToChange(paths, "rename", context.err, &groups)) return 2;
   RenameTotals totals;
   int code = 0;
   for (const InputGroup& group : groups) {

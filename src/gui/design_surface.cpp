@@ -46,7 +46,7 @@ bool IsControl(const TComponent& component) {
 // file nests inside a non-visual component).
 bool IsTiled(const ide::FormEditor& form, const TComponent& component) {
   if (IsControl(component) || component.InheritsFrom("TMenuItem") ||
-      component.InheritsFrom("TField") || component.InheritsFrom("TContainedAction"))
+      component.InheritsFrom("TField"))
     return false;
   const TComponent* holder = form.StreamParent(component);
   return holder == nullptr || holder == form.Root() || IsControl(*holder);
